@@ -1,0 +1,101 @@
+// How long a whole roll takes: the engine with all its checks, against the
+// same work done on plain int16_t with no checks at all.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/Roller.h"
+#include "runtime/Pcg32Random.h"
+
+namespace corvane {
+namespace {
+
+class SilentView final : public RollerView {
+public:
+    explicit SilentView(std::string diceText) : diceText_(std::move(diceText)) {}
+    std::string DiceText() override { return diceText_; }
+    std::string TargetText() override { return "4"; }
+    Int16 RowCount() override { return Int16(); }
+    Int16 MarkedRow() override { return Int16(-1); }
+    void SetStatusMessage(std::string_view) override {}
+    void Beep() override {}
+    void ShowOutcome() override {}
+
+private:
+    std::string diceText_;
+};
+
+void BM_Roll(benchmark::State& benchState) {
+    const auto dice = benchState.range(0);
+    SilentView view(std::to_string(dice));
+    Pcg32Random random(2026);
+    SystemClock clock;
+    ImmediateYield yield;
+    Roller roller(view, random, clock, yield);
+    for (auto _ : benchState) {
+        roller.Roll(RollType::NewRoll);
+        benchmark::DoNotOptimize(roller.State().TotalRoll);
+    }
+}
+
+struct BaselineTally {
+    std::int16_t successes = 0, failurePoint = 0, total = 0, high = 0;
+};
+
+// The same roll, comb sort and tally with no checks and no interfaces.
+void BM_Baseline(benchmark::State& benchState) {
+    const auto dice = static_cast<std::int16_t>(benchState.range(0));
+    const std::int16_t target = 4;
+    Pcg32Random random(2026);
+    SystemClock clock;
+    std::vector<std::int16_t> pool;
+    BaselineTally tally;
+    for (auto _ : benchState) {
+        random.Reseed(clock.SecondsSinceMidnight());
+        pool.assign(static_cast<std::size_t>(dice) + 1, 0);
+        for (std::int16_t i = 1; i <= dice; ++i) {
+            std::int16_t face = 0;
+            do {
+                face = static_cast<std::int16_t>(std::floor(static_cast<double>(random.Next()) * 6.0 + 1.0));
+                pool[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(pool[static_cast<std::size_t>(i)] + face);
+            } while (face == 6);
+        }
+        std::int16_t gap = dice;
+        bool swapped = false;
+        do {
+            gap = static_cast<std::int16_t>(std::floor(gap / 1.3));
+            if (gap < 1) gap = 1;
+            swapped = false;
+            for (int i = 1; i <= dice - gap; ++i) {
+                if (pool[static_cast<std::size_t>(i)] < pool[static_cast<std::size_t>(i + gap)]) {
+                    std::swap(pool[static_cast<std::size_t>(i)], pool[static_cast<std::size_t>(i + gap)]);
+                    swapped = true;
+                }
+            }
+        } while (swapped || gap != 1);
+        tally = {};
+        for (int i = 1; i <= dice; ++i) {
+            const std::int16_t die = pool[static_cast<std::size_t>(i)];
+            if (die >= target) {
+                ++tally.successes;
+            } else if (tally.failurePoint == 0) {
+                tally.failurePoint = static_cast<std::int16_t>(i);
+            }
+            tally.total = static_cast<std::int16_t>(tally.total + die);
+        }
+        tally.high = pool[1];
+        benchmark::DoNotOptimize(tally);
+    }
+}
+
+BENCHMARK(BM_Roll)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Baseline)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace corvane
+
+BENCHMARK_MAIN();

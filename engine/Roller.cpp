@@ -1,0 +1,107 @@
+#include "engine/Roller.h"
+
+#include "engine/RollDice.h"
+#include "engine/SortIntArray.h"
+#include "runtime/NumberText.h"
+
+namespace corvane {
+namespace {
+
+constexpr Int16 kOne{1};
+
+// Marks the roller busy for the length of one roll, whichever way it ends.
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
+
+Int16 ReadNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
+
+// Rolls the dice from `start` to the end of the pool afresh.
+void RerollFrom(Int16 start, RollerState& next, RandomSource& random, Clock& clock) {
+    const Int16 count = next.DiceCount - start + kOne;
+    // Only a list out of step with the pool could get here; refuse to read past it.
+    if (count < kOne) RaiseSubscriptOutOfRange();
+    ResultArray scratch;
+    RollDice(count, scratch, random, clock);
+    for (Int16 i = start; i <= next.DiceCount; ++i) {
+        next.DiceResults[i] = scratch[i - start + kOne];
+    }
+}
+
+void Tally(RollerState& next) {
+    next.Successes = Int16();
+    next.FailurePoint = Int16();
+    next.TotalRoll = Int16();
+    const Int16 top = next.DiceResults.UpperBound();
+    for (Int16 i = kOne; i <= top; ++i) {
+        const Int16 die = next.DiceResults[i];
+        if (die >= next.TargetNumber) {
+            ++next.Successes;
+        } else if (next.FailurePoint == Int16()) {
+            next.FailurePoint = i;
+        }
+        next.TotalRoll += die;
+    }
+    next.HighRoll = next.DiceResults[kOne];
+}
+
+}  // namespace
+
+RollerState RollerState::LoadValues() {
+    RollerState state;
+    state.DiceCount = Int16(6);
+    state.TargetNumber = Int16(4);
+    return state;
+}
+
+Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
+    : view_(view), random_(random), clock_(clock), yield_(yield) {}
+
+RollOutcome Roller::Roll(RollType rollType) {
+    if (rolling_) return RollOutcome::Ignored;
+    BusyScope busy(rolling_);
+
+    RollerState next = state_;
+    const auto bits = static_cast<std::int16_t>(rollType);
+    if (bits & 1) {
+        next.DiceCount = view_.RowCount();
+        if (next.FailurePoint == Int16()) return Refuse(kNoFailuresMessage, next.DiceCount);
+        RerollFrom(next.FailurePoint, next, random_, clock_);
+    } else if (bits & 2) {
+        next.DiceCount = view_.RowCount();
+        const Int16 start = view_.MarkedRow() + kOne;
+        if (start < kOne || start > next.DiceCount) return Refuse(kNoMarkerMessage, next.DiceCount);
+        RerollFrom(start, next, random_, clock_);
+    } else {
+        next.DiceCount = ReadNumber(view_.DiceText());
+        if (next.DiceCount < kOne) next.DiceCount = kOne;
+        next.TargetNumber = ReadNumber(view_.TargetText());
+        RollDice(next.DiceCount, next.DiceResults, random_, clock_);
+    }
+
+    if (SortIntArray(next.DiceResults, yield_) == SortOutcome::Abandoned) {
+        return RollOutcome::Abandoned;
+    }
+    Tally(next);
+    state_ = std::move(next);
+    view_.ShowOutcome();
+    return RollOutcome::Completed;
+}
+
+RollOutcome Roller::Refuse(std::string_view message, Int16 rowCount) {
+    // The pool is untouched; only the count is brought in line with the list,
+    // which it already equals after any completed roll.
+    state_.DiceCount = rowCount;
+    view_.Beep();
+    view_.SetStatusMessage(message);
+    return RollOutcome::Refused;
+}
+
+}  // namespace corvane

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "runtime/Clock.h"
+#include "runtime/EventYield.h"
+#include "runtime/Int16.h"
+#include "runtime/RandomSource.h"
+#include "runtime/ResultArray.h"
+
+namespace corvane {
+
+// The pool and its tally after the last completed roll.
+struct RollerState {
+    Int16 DiceCount;
+    Int16 TargetNumber;
+    Int16 Successes;
+    Int16 HighRoll;
+    Int16 TotalRoll;
+    // Largest first; positions 1..DiceCount.
+    ResultArray DiceResults;
+    // Position of the first die below the target; 0 when no die failed.
+    Int16 FailurePoint;
+
+    // Six dice at target 4, no pool yet: what the window starts from.
+    static RollerState LoadValues();
+    // Every die showed a single 1.
+    bool IsBotch() const { return TotalRoll == DiceCount; }
+
+    friend bool operator==(const RollerState&, const RollerState&) = default;
+};
+
+// Chosen by bits, as the buttons send it: bit 0 rerolls the failures, else
+// bit 1 rerolls from the marker, else it is a new roll.
+enum class RollType : std::int16_t { NewRoll = 0, RerollFailures = 1, RerollFromMarker = 2 };
+
+// What the roller needs of the window.
+class RollerView {
+public:
+    virtual ~RollerView() = default;
+    virtual std::string DiceText() = 0;
+    virtual std::string TargetText() = 0;
+    // Rows in the results list.
+    virtual Int16 RowCount() = 0;
+    // The selected row, counted from 0; -1 when no row is selected.
+    virtual Int16 MarkedRow() = 0;
+    virtual void SetStatusMessage(std::string_view text) = 0;
+    virtual void Beep() = 0;
+    // Shows the state of the roller after a completed roll.
+    virtual void ShowOutcome() = 0;
+};
+
+enum class RollOutcome {
+    Completed,
+    // A reroll with nothing to reroll: the user heard a beep and got a message.
+    Refused,
+    // Asked for while another roll was running: dropped, because the running
+    // roll is about to rewrite the fields and the list this one would read.
+    Ignored,
+    // The window closed during the roll: nothing was shown or kept.
+    Abandoned,
+};
+
+inline constexpr std::string_view kNoFailuresMessage = "No failures to reroll.";
+inline constexpr std::string_view kNoMarkerMessage = "No marker specified.";
+
+// Performs the three roll operations on its state and shows each outcome.
+//
+// A roll is all-or-nothing: it works on a copy of the state and keeps it only
+// when it completes, so a run-time error (an Overflow past 32767, say) leaves
+// the pool, the counts and the view as they were, and reaches the caller as a
+// RuntimeError.
+class Roller {
+public:
+    Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield);
+
+    RollOutcome Roll(RollType rollType);
+
+    const RollerState& State() const { return state_; }
+    void SetLoadValues() { state_ = RollerState::LoadValues(); }
+    bool IsRolling() const { return rolling_; }
+
+private:
+    RollOutcome Refuse(std::string_view message, Int16 rowCount);
+
+    RollerView& view_;
+    RandomSource& random_;
+    Clock& clock_;
+    EventYield& yield_;
+    RollerState state_;
+    bool rolling_ = false;
+};
+
+}  // namespace corvane
