@@ -1,0 +1,206 @@
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QtTest>
+
+#include "WindowRig.h"
+
+namespace corvane {
+
+using testing_support::WindowRig;
+
+class RollerLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlTable_data();
+    void controlTable();
+    void captionsFitTheirBoxes();
+    void boldLabelsUseABoldSansAtNineAndThreeQuarterPoints();
+    void tabOrder();
+    void screenReaderNames();
+    void iconIsTransparentOutsideTheDiceAndThePictureIsOnWhite();
+    void resizeLaysOutTheListAndStatusLine_data();
+    void resizeLaysOutTheListAndStatusLine();
+    void minimisingMovesNothing();
+};
+
+void RollerLayoutTest::controlTable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("alignment");
+
+    const int left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
+    QTest::newRow("txtInput(0)") << "txtInput(0)" << QRect(96, 8, 81, 21) << "6" << left;
+    QTest::newRow("txtInput(1)") << "txtInput(1)" << QRect(96, 36, 81, 21) << "4" << left;
+    QTest::newRow("btnRoll") << "btnRoll" << QRect(96, 68, 81, 33) << "&Roll" << 0;
+    QTest::newRow("Command1") << "Command1" << QRect(96, 172, 81, 33) << "Reroll &Failures" << 0;
+    QTest::newRow("Command2") << "Command2" << QRect(96, 212, 81, 33)
+                              << "Reroll from\n&Marker Down" << 0;
+    QTest::newRow("lstResults") << "lstResults" << QRect(188, 8, 117, 238) << "" << 0;
+    QTest::newRow("lblPrompt(0)") << "lblPrompt(0)" << QRect(8, 12, 81, 17) << "Dice to Roll" << right;
+    QTest::newRow("lblPrompt(1)") << "lblPrompt(1)" << QRect(8, 40, 81, 17) << "Target Number"
+                                  << right;
+    QTest::newRow("lblPrompt(2)") << "lblPrompt(2)" << QRect(8, 116, 81, 17) << "Successes" << right;
+    QTest::newRow("lblStatus") << "lblStatus" << QRect(0, 256, 313, 17) << "" << left;
+    QTest::newRow("lblResult(0)") << "lblResult(0)" << QRect(96, 116, 81, 17) << "" << centre;
+    QTest::newRow("lblResult(1)") << "lblResult(1)" << QRect(8, 140, 169, 17) << "" << right;
+    QTest::newRow("Image1") << "Image1" << QRect(8, 212, 32, 32) << "" << 0;
+}
+
+void RollerLayoutTest::controlTable() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(int, alignment);
+
+    WindowRig rig;  // not shown yet: the layout is still the initial one
+    QCOMPARE(rig.window.size(), QSize(314, 273));
+    auto* control = rig.window.findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    if (!caption.isEmpty()) QCOMPARE(control->property("text").toString(), caption);
+    if (auto* label = qobject_cast<QLabel*>(control); label && alignment != 0) {
+        QCOMPARE(static_cast<int>(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+    }
+}
+
+void RollerLayoutTest::captionsFitTheirBoxes() {
+    WindowRig rig;
+    for (auto* button : rig.window.findChildren<QPushButton*>()) {
+        const QFontMetrics metrics(button->font());
+        for (const QString& line : button->text().remove(QLatin1Char('&')).split(QLatin1Char('\n'))) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= button->width() - 6, qPrintable(line));
+        }
+        QVERIFY(metrics.lineSpacing() * button->text().count(QLatin1Char('\n')) +
+                    metrics.height() <= button->height());
+    }
+    for (auto* label : rig.window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const QFontMetrics metrics(label->font());
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
+    }
+    // The longest outcome line a real pool can give still fits.
+    const QFontMetrics metrics(rig.ui.lblResult[1]->font());
+    QVERIFY(metrics.horizontalAdvance(QStringLiteral("High roll: 32765, Total roll: 32767")) <=
+            rig.ui.lblResult[1]->width());
+}
+
+void RollerLayoutTest::boldLabelsUseABoldSansAtNineAndThreeQuarterPoints() {
+    WindowRig rig;
+    for (QLabel* label : {rig.ui.lblPrompt[2], rig.ui.lblResult[0]}) {
+        QCOMPARE(label->font().pointSizeF(), 9.75);
+        QCOMPARE(label->font().weight(), QFont::Bold);
+        QVERIFY(!label->font().italic() && !label->font().underline() && !label->font().strikeOut());
+        QVERIFY(QFontInfo(label->font()).bold());
+    }
+    QVERIFY(!QFontInfo(rig.ui.lblPrompt[0]->font()).bold());
+}
+
+void RollerLayoutTest::tabOrder() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    QCOMPARE(QApplication::focusWidget(), rig.ui.txtInput[0]);
+    const QList<QWidget*> expected = {rig.ui.txtInput[1], rig.ui.btnRoll, rig.ui.Command1,
+                                      rig.ui.Command2, rig.ui.lstResults, rig.ui.txtInput[0]};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void RollerLayoutTest::screenReaderNames() {
+    WindowRig rig;
+    QCOMPARE(rig.ui.txtInput[0]->accessibleName(), QStringLiteral("Dice to Roll"));
+    QCOMPARE(rig.ui.txtInput[1]->accessibleName(), QStringLiteral("Target Number"));
+    QCOMPARE(rig.ui.lblPrompt[0]->buddy(), rig.ui.txtInput[0]);
+    QCOMPARE(rig.ui.lblPrompt[1]->buddy(), rig.ui.txtInput[1]);
+    QCOMPARE(rig.ui.lstResults->accessibleName(), QStringLiteral("Results"));
+    QCOMPARE(rig.ui.Image1->accessibleName(), QStringLiteral("About Corvane Dice"));
+    // Labels that show changing text must not hide it behind a fixed name.
+    QVERIFY(rig.ui.lblStatus->accessibleName().isEmpty());
+    QVERIFY(rig.ui.lblResult[1]->accessibleName().isEmpty());
+}
+
+void RollerLayoutTest::iconIsTransparentOutsideTheDiceAndThePictureIsOnWhite() {
+    WindowRig rig;
+    const QImage icon = rig.window.windowIcon().pixmap(32, 32).toImage();
+    const QImage picture = rig.ui.Image1->pixmap().toImage();
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QCOMPARE(picture.size(), QSize(32, 32));
+    const QList<QRgb> palette = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(255, 255, 255)};
+    int transparent = 0;
+    int pips = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb iconPixel = icon.pixel(x, y);
+            const QRgb picturePixel = picture.pixel(x, y) | 0xFF000000U;
+            QVERIFY(palette.contains(picturePixel));
+            if (qAlpha(iconPixel) == 0) {
+                ++transparent;
+                QCOMPARE(picturePixel, qRgb(255, 255, 255));
+            } else {
+                QCOMPARE(qAlpha(iconPixel), 255);
+                QCOMPARE(picturePixel, iconPixel);
+                if (iconPixel == qRgb(255, 255, 255)) ++pips;
+            }
+        }
+    }
+    QVERIFY(transparent > 100);
+    QVERIFY(pips > 0);
+    QCOMPARE(qAlpha(icon.pixel(31, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(0, 31)), 0);
+}
+
+void RollerLayoutTest::resizeLaysOutTheListAndStatusLine_data() {
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("outer");  // 0 keeps what was asked for
+    // The minimum outer size is 4000 x 4500 twips: 267 x 300 pixels.
+    QTest::newRow("initial") << QSize(314, 273) << QSize(0, 300);
+    QTest::newRow("larger") << QSize(600, 500) << QSize(0, 0);
+    QTest::newRow("tooSmall") << QSize(100, 100) << QSize(267, 300);
+    QTest::newRow("narrowTall") << QSize(150, 700) << QSize(267, 0);
+    QTest::newRow("shortWide") << QSize(700, 150) << QSize(0, 300);
+}
+
+void RollerLayoutTest::resizeLaysOutTheListAndStatusLine() {
+    QFETCH(QSize, requested);
+    QFETCH(QSize, outer);
+    WindowRig rig;
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    const QSize frame = rig.window.frameGeometry().size() - rig.window.size();
+    rig.window.resize(requested);
+    const QSize expectedOuter(outer.width() ? outer.width() : requested.width() + frame.width(),
+                              outer.height() ? outer.height() : requested.height() + frame.height());
+    QTRY_COMPARE(rig.window.frameGeometry().size(), expectedOuter);
+
+    // The list keeps 60 twips (4 pixels) from the right edge and from the
+    // status line, which runs along the bottom of the client area.
+    const int width = rig.window.width();
+    const int height = rig.window.height();
+    QCOMPARE(rig.ui.lblStatus->geometry(), QRect(0, height - 17, width, 17));
+    QCOMPARE(rig.ui.lstResults->geometry(), QRect(188, 8, width - 188 - 4, height - 17 - 8 - 4));
+    QCOMPARE(rig.ui.btnRoll->geometry(), QRect(96, 68, 81, 33));
+}
+
+void RollerLayoutTest::minimisingMovesNothing() {
+    WindowRig rig;
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    rig.window.resize(500, 400);
+    QTRY_COMPARE(rig.window.size(), QSize(500, 400));
+    const QRect list = rig.ui.lstResults->geometry();
+    rig.window.showMinimized();
+    QTRY_VERIFY(rig.window.isMinimized());
+    QCOMPARE(rig.ui.lstResults->geometry(), list);
+    rig.window.showNormal();
+    QTRY_VERIFY(!rig.window.isMinimized());
+    QCOMPARE(rig.ui.lstResults->geometry().right(), rig.window.width() - 4 - 1);
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::RollerLayoutTest)
+#include "RollerLayoutTest.moc"

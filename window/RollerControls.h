@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace corvane {
+
+class DicePicture;
+
+// The controls of the dice window, created in their places. The window owns
+// them through Qt's parent chain; this only keeps the pointers by name.
+struct RollerControls {
+    explicit RollerControls(QWidget* window);
+
+    std::array<QLineEdit*, 2> txtInput{};  // dice count, target number
+    QPushButton* btnRoll = nullptr;
+    QPushButton* Command1 = nullptr;  // reroll the failures
+    QPushButton* Command2 = nullptr;  // reroll from the marker down
+    QListWidget* lstResults = nullptr;
+    std::array<QLabel*, 3> lblPrompt{};
+    QLabel* lblStatus = nullptr;
+    std::array<QLabel*, 2> lblResult{};  // success count; high roll and total
+    DicePicture* Image1 = nullptr;
+};
+
+// Client area the window opens with, in pixels.
+inline constexpr int kInitialClientWidth = 314;   // 4710 twips
+inline constexpr int kInitialClientHeight = 273;  // 4095 twips
+
+}  // namespace corvane

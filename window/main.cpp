@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "runtime/Clock.h"
+#include "runtime/Pcg32Random.h"
+#include "runtime/Version.h"
+#include "window/QtAlerts.h"
+#include "window/frmRoller.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane Dice"));
+    QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersionText));
+
+    corvane::Pcg32Random random = corvane::Pcg32Random::FromRandomDevice();
+    corvane::SystemClock clock;
+    corvane::QtAlerts alerts;
+    corvane::frmRoller window(random, clock, alerts);
+    window.show();
+    return QApplication::exec();
+}
