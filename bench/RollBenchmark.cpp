@@ -60,8 +60,10 @@ void BM_Baseline(benchmark::State& benchState) {
         for (std::int16_t i = 1; i <= dice; ++i) {
             std::int16_t face = 0;
             do {
-                face = static_cast<std::int16_t>(std::floor(static_cast<double>(random.Next()) * 6.0 + 1.0));
-                pool[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(pool[static_cast<std::size_t>(i)] + face);
+                face = static_cast<std::int16_t>(
+                    std::floor(static_cast<double>(random.Next()) * 6.0 + 1.0));
+                pool[static_cast<std::size_t>(i)] =
+                    static_cast<std::int16_t>(pool[static_cast<std::size_t>(i)] + face);
             } while (face == 6);
         }
         std::int16_t gap = dice;
@@ -72,7 +74,8 @@ void BM_Baseline(benchmark::State& benchState) {
             swapped = false;
             for (int i = 1; i <= dice - gap; ++i) {
                 if (pool[static_cast<std::size_t>(i)] < pool[static_cast<std::size_t>(i + gap)]) {
-                    std::swap(pool[static_cast<std::size_t>(i)], pool[static_cast<std::size_t>(i + gap)]);
+                    std::swap(pool[static_cast<std::size_t>(i)],
+                              pool[static_cast<std::size_t>(i + gap)]);
                     swapped = true;
                 }
             }

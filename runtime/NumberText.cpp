@@ -10,9 +10,9 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 struct NumberExtent {
-    std::size_t end = 0;              // one past the last character of the number
-    bool hasDigits = false;           // a number needs at least one mantissa digit
-    long long magnitudeHint = 0;      // roughly the decimal exponent of the value
+    std::size_t end = 0;          // one past the last character of the number
+    bool hasDigits = false;       // a number needs at least one mantissa digit
+    long long magnitudeHint = 0;  // roughly the decimal exponent of the value
 };
 
 std::size_t SkipDigits(std::string_view text, std::size_t at) {

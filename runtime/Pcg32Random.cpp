@@ -65,7 +65,8 @@ void Pcg32Random::Reseed(float seed) {
 
 float Pcg32Random::Next() {
     for (;;) {
-        if (auto fraction = EvenSixthsFraction(NextBits() >> (32 - kFractionBits))) return *fraction;
+        if (auto fraction = EvenSixthsFraction(NextBits() >> (32 - kFractionBits)))
+            return *fraction;
     }
 }
 

@@ -15,8 +15,9 @@ namespace {
 // The faces the layout was drawn for come first; Liberation Sans has the same
 // widths as Arial, so every caption still fits its box where they are missing.
 const QStringList kSansFaces = {
-    QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+    QStringLiteral("MS Sans Serif"),   QStringLiteral("Microsoft Sans Serif"),
+    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+    QStringLiteral("Helvetica"),
 };
 
 QFont SansFont(double points, QFont::Weight weight) {

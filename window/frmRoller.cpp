@@ -189,20 +189,27 @@ void frmRoller::closeEvent(QCloseEvent* event) {
 
 void frmRoller::Form_Resize() {
     if (isMinimized()) return;
-
-    // The frame around the client area is the window manager's; the minimum
-    // is for the whole window, so tell the manager the client's share of it.
-    const QSize frame = frameGeometry().size() - size();
-    const QSize minimumClient(kMinimumOuterWidth - frame.width(), kMinimumOuterHeight - frame.height());
-    if (minimumSize() != minimumClient) setMinimumSize(minimumClient);
-    if (width() < minimumClient.width() || height() < minimumClient.height()) {
-        resize(std::max(width(), minimumClient.width()), std::max(height(), minimumClient.height()));
-    }
-
+    EnforceMinimumSize();
     QLabel* status = ui_.lblStatus;
     status->setGeometry(0, height() - status->height(), width(), status->height());
     ui_.lstResults->setGeometry(kListLeft, kListTop, std::max(0, width() - kListLeft - kEdgeGap),
                                 std::max(0, status->y() - kListTop - kEdgeGap));
+}
+
+void frmRoller::EnforceMinimumSize() {
+    // The minimum counts the window manager's frame. When the window is first
+    // laid out, the manager may not have told us its frame yet; the size the
+    // window opens with is meant for a framed window, so leave it alone then.
+    const QSize frame = frameGeometry().size() - size();
+    if (!shown_ && frame.isNull()) return;
+
+    const QSize minimumClient(kMinimumOuterWidth - frame.width(),
+                              kMinimumOuterHeight - frame.height());
+    // Tells the window manager too, so dragging stops at the minimum.
+    if (minimumSize() != minimumClient) setMinimumSize(minimumClient);
+    if (width() < minimumClient.width() || height() < minimumClient.height()) {
+        resize(size().expandedTo(minimumClient));
+    }
 }
 
 }  // namespace corvane

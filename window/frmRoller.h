@@ -48,6 +48,7 @@ private:
     void ConnectSignals();
     void Form_Load();
     void Form_Resize();
+    void EnforceMinimumSize();
     void btnRoll_Click();
     void Command1_Click();
     void Command2_Click();

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <array>
 #include <cmath>
 
+#include "CaseName.h"
 #include "EngineFakes.h"
 #include "engine/RollDice.h"
 #include "runtime/Pcg32Random.h"
@@ -42,14 +41,14 @@ TEST_P(RollDiceChains, AddsEveryFaceOfADieUntilANonSix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Draws, RollDiceChains,
-    testing::Values(
-        ChainCase{"SixThenTwo", 1, {0.999F, 0.2F}, {8}}, ChainCase{"ZeroIsOne", 1, {0.0F}, {1}},
-        ChainCase{"SixThenThree", 1, {Face(6), Face(3)}, {9}},
-        ChainCase{"ThreeSixesThenFour", 1, {Face(6), Face(6), Face(6), Face(4)}, {22}},
-        ChainCase{"NextDieStartsWithNextDraw", 2, {Face(6), Face(4), Face(1)}, {10, 1}},
-        // In float arithmetic r * 6 + 1 would round up to 2.0 here.
-        ChainCase{"JustBelowASixthIsOne", 1, {std::nextafter(1.0F / 6.0F, 0.0F)}, {1}},
-        ChainCase{"NoDice", 0, {0.5F}, {}}),
+    testing::Values(ChainCase{"SixThenTwo", 1, {0.999F, 0.2F}, {8}},
+                    ChainCase{"ZeroIsOne", 1, {0.0F}, {1}},
+                    ChainCase{"SixThenThree", 1, {Face(6), Face(3)}, {9}},
+                    ChainCase{"ThreeSixesThenFour", 1, {Face(6), Face(6), Face(6), Face(4)}, {22}},
+                    ChainCase{"NextDieStartsWithNextDraw", 2, {Face(6), Face(4), Face(1)}, {10, 1}},
+                    // In float arithmetic r * 6 + 1 would round up to 2.0 here.
+                    ChainCase{"JustBelowASixthIsOne", 1, {std::nextafter(1.0F / 6.0F, 0.0F)}, {1}},
+                    ChainCase{"NoDice", 0, {0.5F}, {}}),
     testing_support::CaseName());
 
 void ExpectOverflow(const std::function<void()>& action) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "CaseName.h"
-
 #include "EngineFakes.h"
 #include "runtime/Pcg32Random.h"
 
@@ -25,16 +24,17 @@ TEST_P(DiceFieldReadings, RollTheLeadingNumberRoundedAndAtLeastOne) {
     ASSERT_EQ(rig.NewRoll(GetParam().diceText, "4", {Face(2)}), RollOutcome::Completed);
     EXPECT_EQ(rig.roller.State().DiceCount.Value(), GetParam().dice);
     EXPECT_EQ(rig.view.rows.size(), static_cast<std::size_t>(GetParam().dice));
-    EXPECT_EQ(rig.view.diceText, std::to_string(GetParam().dice)) << "the field shows the count used";
+    EXPECT_EQ(rig.view.diceText, std::to_string(GetParam().dice))
+        << "the field shows the count used";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, DiceFieldReadings,
-    testing::Values(FieldCase{"Empty", "", 1}, FieldCase{"Letters", "abc", 1},
-                    FieldCase{"Zero", "0", 1}, FieldCase{"Negative", "-4", 1},
-                    FieldCase{"TwoAndHalf", "2.5", 2}, FieldCase{"ThreeAndHalf", "3.5", 4},
-                    FieldCase{"TrailingLetters", "12abc", 12}),
-    testing_support::CaseName());
+INSTANTIATE_TEST_SUITE_P(Texts, DiceFieldReadings,
+                         testing::Values(FieldCase{"Empty", "", 1}, FieldCase{"Letters", "abc", 1},
+                                         FieldCase{"Zero", "0", 1}, FieldCase{"Negative", "-4", 1},
+                                         FieldCase{"TwoAndHalf", "2.5", 2},
+                                         FieldCase{"ThreeAndHalf", "3.5", 4},
+                                         FieldCase{"TrailingLetters", "12abc", 12}),
+                         testing_support::CaseName());
 
 // Dice 3, 9 (6+3), 1, 5, 4 in draw order: sorted 9, 5, 4, 3, 1.
 std::vector<float> ExamplePoolDraws() {

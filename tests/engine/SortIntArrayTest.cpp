@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "CaseName.h"
-
 #include "EngineFakes.h"
 #include "engine/SortIntArray.h"
 
@@ -46,13 +45,15 @@ TEST_P(SortIntArrayCases, OrdersLargestFirstWithOneYieldPerPass) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pools, SortIntArrayCases,
-    testing::Values(
-        SortCase{"Empty", {}, {}, 1}, SortCase{"OneDie", {5}, {5}, 1},
-        SortCase{"Ascending", {1, 2, 3, 4, 5}, {5, 4, 3, 2, 1}, 4},
-        SortCase{"Duplicates", {4, 9, 4, 9}, {9, 9, 4, 4}, 3},
-        // Gaps 7, 5, 3, 2, 1: the first pass with gap 1 finds nothing to do.
-        SortCase{"TenAlreadySorted", {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, 5},
-        SortCase{"Negatives", {-3, 7, -32768, 32767}, {32767, 7, -3, -32768}, 4}),
+    testing::Values(SortCase{"Empty", {}, {}, 1}, SortCase{"OneDie", {5}, {5}, 1},
+                    SortCase{"Ascending", {1, 2, 3, 4, 5}, {5, 4, 3, 2, 1}, 4},
+                    SortCase{"Duplicates", {4, 9, 4, 9}, {9, 9, 4, 4}, 3},
+                    // Gaps 7, 5, 3, 2, 1: the first pass with gap 1 finds nothing to do.
+                    SortCase{"TenAlreadySorted",
+                             {10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
+                             {10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
+                             5},
+                    SortCase{"Negatives", {-3, 7, -32768, 32767}, {32767, 7, -3, -32768}, 4}),
     testing_support::CaseName());
 
 TEST(SortIntArrayTest, TheFirstPassAlreadyUsesTheShrunkenGap) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <functional>
 
+#include "CaseName.h"
 #include "runtime/Int16.h"
 
 namespace corvane {
@@ -49,8 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArithmeticCase{"NegateMax", [] { return -kMax; }, -32767, false},
         ArithmeticCase{"Mul181Times181", [] { return Int16(181) * Int16(181); }, 32761, false},
         ArithmeticCase{"Mul182Times181", [] { return Int16(182) * Int16(181); }, 0, true},
-        ArithmeticCase{"IncrementMax", [] { Int16 i = kMax; return ++i; }, 0, true},
-        ArithmeticCase{"Increment32766", [] { Int16 i{32766}; return ++i; }, 32767, false},
+        ArithmeticCase{"IncrementMax",
+                       [] {
+                           Int16 i = kMax;
+                           return ++i;
+                       },
+                       0, true},
+        ArithmeticCase{"Increment32766",
+                       [] {
+                           Int16 i{32766};
+                           return ++i;
+                       },
+                       32767, false},
         ArithmeticCase{"From32767", [] { return Int16::From(32767); }, 32767, false},
         ArithmeticCase{"From32768", [] { return Int16::From(32768); }, 0, true},
         ArithmeticCase{"FromMinus32768", [] { return Int16::From(-32768); }, -32768, false},

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "CaseName.h"
-
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
 
+#include "CaseName.h"
 #include "runtime/NumberText.h"
 
 namespace corvane {
@@ -42,29 +41,29 @@ TEST_P(LeadingNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, LeadingNumberTest,
-    testing::Values(ReadCase{"Empty", "", 0.0}, ReadCase{"Letters", "abc", 0.0},
-                    ReadCase{"Zero", "0", 0.0}, ReadCase{"Negative", "-4", -4.0},
-                    ReadCase{"PlusSign", "+7", 7.0}, ReadCase{"Decimal", "2.5", 2.5},
-                    ReadCase{"TrailingLetters", "12abc", 12.0},
-                    ReadCase{"LeadingBlanks", " \t\r\n 42", 42.0},
-                    ReadCase{"EmbeddedBlankStops", "1 2", 1.0},
-                    ReadCase{"LeadingPoint", ".5", 0.5}, ReadCase{"TrailingPoint", "5.", 5.0},
-                    ReadCase{"PointAlone", ".", 0.0}, ReadCase{"SignAlone", "-", 0.0},
-                    ReadCase{"SignThenBlank", "- 3", 0.0}, ReadCase{"Exponent", "1e3", 1000.0},
-                    ReadCase{"NegativeExponent", "25E-1", 2.5},
-                    ReadCase{"ExponentWithoutDigits", "1e", 1.0},
-                    ReadCase{"ExponentSignWithoutDigits", "7e+x", 7.0},
-                    ReadCase{"CommaIsNotADecimalPoint", "3,5", 3.0},
-                    ReadCase{"HexIsNotRead", "0x10", 0.0},
-                    ReadCase{"InfinityIsNotRead", "inf", 0.0},
-                    ReadCase{"NonAsciiStops", "4\xC2\xBD", 4.0},
-                    ReadCase{"EmbeddedNul", std::string("9\0" "9", 3), 9.0},
-                    ReadCase{"Tiny", "1e-400", 0.0}, ReadCase{"ZeroHugeExponent", "0e999999999", 0.0},
-                    ReadCase{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
-                    ReadCase{"PastLargestDouble", "1e309", kOverflows},
-                    ReadCase{"NegativePastLargest", "-1e309", kOverflows},
-                    ReadCase{"HugeExponent", "1e99999999999999999999", kOverflows},
-                    ReadCase{"FourHundredDigits", std::string(400, '9'), kOverflows}),
+    testing::Values(
+        ReadCase{"Empty", "", 0.0}, ReadCase{"Letters", "abc", 0.0}, ReadCase{"Zero", "0", 0.0},
+        ReadCase{"Negative", "-4", -4.0}, ReadCase{"PlusSign", "+7", 7.0},
+        ReadCase{"Decimal", "2.5", 2.5}, ReadCase{"TrailingLetters", "12abc", 12.0},
+        ReadCase{"LeadingBlanks", " \t\r\n 42", 42.0}, ReadCase{"EmbeddedBlankStops", "1 2", 1.0},
+        ReadCase{"LeadingPoint", ".5", 0.5}, ReadCase{"TrailingPoint", "5.", 5.0},
+        ReadCase{"PointAlone", ".", 0.0}, ReadCase{"SignAlone", "-", 0.0},
+        ReadCase{"SignThenBlank", "- 3", 0.0}, ReadCase{"Exponent", "1e3", 1000.0},
+        ReadCase{"NegativeExponent", "25E-1", 2.5}, ReadCase{"ExponentWithoutDigits", "1e", 1.0},
+        ReadCase{"ExponentSignWithoutDigits", "7e+x", 7.0},
+        ReadCase{"CommaIsNotADecimalPoint", "3,5", 3.0}, ReadCase{"HexIsNotRead", "0x10", 0.0},
+        ReadCase{"InfinityIsNotRead", "inf", 0.0}, ReadCase{"NonAsciiStops", "4\xC2\xBD", 4.0},
+        ReadCase{"EmbeddedNul",
+                 std::string("9\0"
+                             "9",
+                             3),
+                 9.0},
+        ReadCase{"Tiny", "1e-400", 0.0}, ReadCase{"ZeroHugeExponent", "0e999999999", 0.0},
+        ReadCase{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
+        ReadCase{"PastLargestDouble", "1e309", kOverflows},
+        ReadCase{"NegativePastLargest", "-1e309", kOverflows},
+        ReadCase{"HugeExponent", "1e99999999999999999999", kOverflows},
+        ReadCase{"FourHundredDigits", std::string(400, '9'), kOverflows}),
     testing_support::CaseName());
 
 struct RoundCase {
@@ -86,17 +85,18 @@ TEST_P(RoundToInt16Test, RoundsHalvesToEven) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, RoundToInt16Test,
-    testing::Values(
-        RoundCase{"HalfToZero", 0.5, 0}, RoundCase{"OneAndHalfToTwo", 1.5, 2},
-        RoundCase{"TwoAndHalfToTwo", 2.5, 2}, RoundCase{"ThreeAndHalfToFour", 3.5, 4},
-        RoundCase{"MinusHalfToZero", -0.5, 0}, RoundCase{"MinusTwoAndHalf", -2.5, -2},
-        RoundCase{"MinusThreeAndHalf", -3.5, -4}, RoundCase{"JustBelowHalf", 2.4999999, 2},
-        RoundCase{"JustAboveHalf", 2.5000001, 3}, RoundCase{"Max", 32767.0, 32767},
-        RoundCase{"MaxPlusFraction", 32767.49, 32767}, RoundCase{"MaxPlusHalf", 32767.5, {}},
-        RoundCase{"Max+1", 32768.0, {}}, RoundCase{"Min", -32768.0, -32768},
-        RoundCase{"MinMinusHalf", -32768.5, -32768}, RoundCase{"MinMinusHalfAndABit", -32768.51, {}},
-        RoundCase{"Min-1", -32769.0, {}}, RoundCase{"Huge", 1e300, {}},
-        RoundCase{"NaN", kOverflows, {}}),
+    testing::Values(RoundCase{"HalfToZero", 0.5, 0}, RoundCase{"OneAndHalfToTwo", 1.5, 2},
+                    RoundCase{"TwoAndHalfToTwo", 2.5, 2}, RoundCase{"ThreeAndHalfToFour", 3.5, 4},
+                    RoundCase{"MinusHalfToZero", -0.5, 0}, RoundCase{"MinusTwoAndHalf", -2.5, -2},
+                    RoundCase{"MinusThreeAndHalf", -3.5, -4},
+                    RoundCase{"JustBelowHalf", 2.4999999, 2},
+                    RoundCase{"JustAboveHalf", 2.5000001, 3}, RoundCase{"Max", 32767.0, 32767},
+                    RoundCase{"MaxPlusFraction", 32767.49, 32767},
+                    RoundCase{"MaxPlusHalf", 32767.5, {}}, RoundCase{"Max+1", 32768.0, {}},
+                    RoundCase{"Min", -32768.0, -32768}, RoundCase{"MinMinusHalf", -32768.5, -32768},
+                    RoundCase{"MinMinusHalfAndABit", -32768.51, {}},
+                    RoundCase{"Min-1", -32769.0, {}}, RoundCase{"Huge", 1e300, {}},
+                    RoundCase{"NaN", kOverflows, {}}),
     testing_support::CaseName());
 
 TEST(FloorToInt16Test, TakesTheIntegerBelowWithinTheLimits) {

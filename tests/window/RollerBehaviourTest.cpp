@@ -50,21 +50,26 @@ void RollerBehaviourTest::displayShowsTheOutcome_data() {
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("status");
 
-    QTest::newRow("examplePool") << "5" << "4" << kExamplePool << "3"
+    QTest::newRow("examplePool") << "5"
+                                 << "4" << kExamplePool << "3"
                                  << "High roll: 9, Total roll: 22"
                                  << QStringList{"9", "5", "4", "3", "1"} << "3 successes.";
-    QTest::newRow("botch") << "3" << "4" << std::vector<float>{Face(1)} << "0 (botch)"
+    QTest::newRow("botch") << "3"
+                           << "4" << std::vector<float>{Face(1)} << "0 (botch)"
                            << "High roll: 1, Total roll: 3" << QStringList{"1", "1", "1"}
                            << "0 successes.";
-    QTest::newRow("botchThatSucceeds") << "3" << "1" << std::vector<float>{Face(1)} << "3 (botch)"
-                                       << "High roll: 1, Total roll: 3"
-                                       << QStringList{"1", "1", "1"} << "3 successes.";
-    QTest::newRow("oneSuccess") << "2" << "-7.5" << std::vector<float>{Face(5), Face(1)} << "2"
+    QTest::newRow("botchThatSucceeds")
+        << "3"
+        << "1" << std::vector<float>{Face(1)} << "3 (botch)"
+        << "High roll: 1, Total roll: 3" << QStringList{"1", "1", "1"} << "3 successes.";
+    QTest::newRow("oneSuccess") << "2"
+                                << "-7.5" << std::vector<float>{Face(5), Face(1)} << "2"
                                 << "High roll: 5, Total roll: 6" << QStringList{"5", "1"}
                                 << "2 successes.";
-    QTest::newRow("singularStaysPlural") << "2" << "5" << std::vector<float>{Face(5), Face(1)}
-                                         << "1" << "High roll: 5, Total roll: 6"
-                                         << QStringList{"5", "1"} << "1 successes.";
+    QTest::newRow("singularStaysPlural")
+        << "2"
+        << "5" << std::vector<float>{Face(5), Face(1)} << "1"
+        << "High roll: 5, Total roll: 6" << QStringList{"5", "1"} << "1 successes.";
 }
 
 void RollerBehaviourTest::displayShowsTheOutcome() {
@@ -207,9 +212,11 @@ const QString kLongPool = QStringLiteral("10000");
 void PostClick(QWidget* button) {
     const QPointF inside(5, 5);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-        QCoreApplication::postEvent(button, new QMouseEvent(type, inside, button->mapToGlobal(inside),
-                                                            Qt::LeftButton, held, Qt::NoModifier));
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(
+            button, new QMouseEvent(type, inside, button->mapToGlobal(inside), Qt::LeftButton, held,
+                                    Qt::NoModifier));
     }
 }
 

@@ -35,13 +35,15 @@ void RollerLayoutTest::controlTable_data() {
     QTest::newRow("txtInput(1)") << "txtInput(1)" << QRect(96, 36, 81, 21) << "4" << left;
     QTest::newRow("btnRoll") << "btnRoll" << QRect(96, 68, 81, 33) << "&Roll" << 0;
     QTest::newRow("Command1") << "Command1" << QRect(96, 172, 81, 33) << "Reroll &Failures" << 0;
-    QTest::newRow("Command2") << "Command2" << QRect(96, 212, 81, 33)
-                              << "Reroll from\n&Marker Down" << 0;
+    QTest::newRow("Command2") << "Command2" << QRect(96, 212, 81, 33) << "Reroll from\n&Marker Down"
+                              << 0;
     QTest::newRow("lstResults") << "lstResults" << QRect(188, 8, 117, 238) << "" << 0;
-    QTest::newRow("lblPrompt(0)") << "lblPrompt(0)" << QRect(8, 12, 81, 17) << "Dice to Roll" << right;
+    QTest::newRow("lblPrompt(0)") << "lblPrompt(0)" << QRect(8, 12, 81, 17) << "Dice to Roll"
+                                  << right;
     QTest::newRow("lblPrompt(1)") << "lblPrompt(1)" << QRect(8, 40, 81, 17) << "Target Number"
                                   << right;
-    QTest::newRow("lblPrompt(2)") << "lblPrompt(2)" << QRect(8, 116, 81, 17) << "Successes" << right;
+    QTest::newRow("lblPrompt(2)") << "lblPrompt(2)" << QRect(8, 116, 81, 17) << "Successes"
+                                  << right;
     QTest::newRow("lblStatus") << "lblStatus" << QRect(0, 256, 313, 17) << "" << left;
     QTest::newRow("lblResult(0)") << "lblResult(0)" << QRect(96, 116, 81, 17) << "" << centre;
     QTest::newRow("lblResult(1)") << "lblResult(1)" << QRect(8, 140, 169, 17) << "" << right;
@@ -69,16 +71,19 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     WindowRig rig;
     for (auto* button : rig.window.findChildren<QPushButton*>()) {
         const QFontMetrics metrics(button->font());
-        for (const QString& line : button->text().remove(QLatin1Char('&')).split(QLatin1Char('\n'))) {
+        for (const QString& line :
+             button->text().remove(QLatin1Char('&')).split(QLatin1Char('\n'))) {
             QVERIFY2(metrics.horizontalAdvance(line) <= button->width() - 6, qPrintable(line));
         }
         QVERIFY(metrics.lineSpacing() * button->text().count(QLatin1Char('\n')) +
-                    metrics.height() <= button->height());
+                    metrics.height() <=
+                button->height());
     }
     for (auto* label : rig.window.findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
         const QFontMetrics metrics(label->font());
-        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+                 qPrintable(label->text()));
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
     }
     // The longest outcome line a real pool can give still fits.
@@ -92,7 +97,8 @@ void RollerLayoutTest::boldLabelsUseABoldSansAtNineAndThreeQuarterPoints() {
     for (QLabel* label : {rig.ui.lblPrompt[2], rig.ui.lblResult[0]}) {
         QCOMPARE(label->font().pointSizeF(), 9.75);
         QCOMPARE(label->font().weight(), QFont::Bold);
-        QVERIFY(!label->font().italic() && !label->font().underline() && !label->font().strikeOut());
+        QVERIFY(!label->font().italic() && !label->font().underline() &&
+                !label->font().strikeOut());
         QVERIFY(QFontInfo(label->font()).bold());
     }
     QVERIFY(!QFontInfo(rig.ui.lblPrompt[0]->font()).bold());
@@ -102,8 +108,8 @@ void RollerLayoutTest::tabOrder() {
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     QCOMPARE(QApplication::focusWidget(), rig.ui.txtInput[0]);
-    const QList<QWidget*> expected = {rig.ui.txtInput[1], rig.ui.btnRoll, rig.ui.Command1,
-                                      rig.ui.Command2, rig.ui.lstResults, rig.ui.txtInput[0]};
+    const QList<QWidget*> expected = {rig.ui.txtInput[1], rig.ui.btnRoll,    rig.ui.Command1,
+                                      rig.ui.Command2,    rig.ui.lstResults, rig.ui.txtInput[0]};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -172,8 +178,9 @@ void RollerLayoutTest::resizeLaysOutTheListAndStatusLine() {
     QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
     const QSize frame = rig.window.frameGeometry().size() - rig.window.size();
     rig.window.resize(requested);
-    const QSize expectedOuter(outer.width() ? outer.width() : requested.width() + frame.width(),
-                              outer.height() ? outer.height() : requested.height() + frame.height());
+    const QSize expectedOuter(
+        outer.width() ? outer.width() : requested.width() + frame.width(),
+        outer.height() ? outer.height() : requested.height() + frame.height());
     QTRY_COMPARE(rig.window.frameGeometry().size(), expectedOuter);
 
     // The list keeps 60 twips (4 pixels) from the right edge and from the
