@@ -5,6 +5,7 @@
 
 #include "CaseName.h"
 #include "EngineFakes.h"
+#include "RaisedError.h"
 #include "engine/RollDice.h"
 #include "runtime/Pcg32Random.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 using testing_support::Face;
 using testing_support::FixedClock;
+using testing_support::RaisedError;
 using testing_support::ScriptedRandom;
 
 struct ChainCase {
@@ -51,20 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ChainCase{"NoDice", 0, {0.5F}, {}}),
     testing_support::CaseName());
 
-void ExpectOverflow(const std::function<void()>& action) {
-    try {
-        action();
-        FAIL() << "expected Overflow";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
-    }
-}
-
 TEST(RollDiceTest, ADiePast32767Overflows) {
     ScriptedRandom random({0.999F});  // sixes for ever
     FixedClock clock;
     ResultArray results;
-    ExpectOverflow([&] { RollDice(Int16(1), results, random, clock); });
+    EXPECT_EQ(RaisedError([&] { RollDice(Int16(1), results, random, clock); }),
+              ErrorNumber::Overflow);
     EXPECT_EQ(random.draws, 5462) << "5461 sixes make 32766; the next six passes the limit";
 }
 
@@ -72,7 +66,8 @@ TEST(RollDiceTest, APoolOf32767DiceOverflowsAfterTheLastDie) {
     ScriptedRandom random({0.0F});
     FixedClock clock;
     ResultArray results;
-    ExpectOverflow([&] { RollDice(Int16(32767), results, random, clock); });
+    EXPECT_EQ(RaisedError([&] { RollDice(Int16(32767), results, random, clock); }),
+              ErrorNumber::Overflow);
     EXPECT_EQ(random.draws, 32767);
 }
 

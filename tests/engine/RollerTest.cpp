@@ -2,6 +2,7 @@
 
 #include "CaseName.h"
 #include "EngineFakes.h"
+#include "RaisedError.h"
 #include "runtime/Pcg32Random.h"
 
 namespace corvane {
@@ -9,6 +10,7 @@ namespace {
 
 using testing_support::Face;
 using testing_support::Pool;
+using testing_support::RaisedError;
 using testing_support::RollerRig;
 
 struct FieldCase {
@@ -186,12 +188,7 @@ TEST_P(FailedRolls, RaiseAndLeaveEverythingAsTheLastCompletedRollLeftIt) {
     RollerRig rig;
     rig.NewRoll("5", "4", ExamplePoolDraws());
     const RollerState before = rig.roller.State();
-    try {
-        rig.NewRoll(c.dice, c.target, c.draws);
-        FAIL() << "expected a run-time error";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), c.error);
-    }
+    EXPECT_EQ(RaisedError([&] { rig.NewRoll(c.dice, c.target, c.draws); }), c.error);
     EXPECT_EQ(rig.roller.State(), before);
     EXPECT_EQ(rig.view.outcomesShown, 1);
     EXPECT_FALSE(rig.roller.IsRolling());
@@ -223,12 +220,9 @@ TEST(RollerTest, AListOutOfStepWithThePoolIsNeverReadPast) {
     const RollerState before = rig.roller.State();
     for (std::size_t rows : {7U, 2U}) {
         rig.view.rows.assign(rows, 1);
-        try {
-            rig.roller.Roll(RollType::RerollFailures);
-            FAIL() << "expected Subscript out of range for " << rows << " rows";
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.Number(), ErrorNumber::SubscriptOutOfRange);
-        }
+        EXPECT_EQ(RaisedError([&] { rig.roller.Roll(RollType::RerollFailures); }),
+                  ErrorNumber::SubscriptOutOfRange)
+            << rows << " rows";
         EXPECT_EQ(rig.roller.State(), before);
     }
 }

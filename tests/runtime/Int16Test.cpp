@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "CaseName.h"
+#include "RaisedError.h"
 #include "runtime/Int16.h"
 
 namespace corvane {
@@ -20,12 +21,7 @@ class Int16Arithmetic : public testing::TestWithParam<ArithmeticCase> {};
 TEST_P(Int16Arithmetic, GivesTheSumOrRaisesOverflow) {
     const ArithmeticCase& c = GetParam();
     if (c.overflows) {
-        try {
-            c.compute();
-            FAIL() << "expected Overflow";
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
-        }
+        EXPECT_EQ(testing_support::RaisedError([&] { c.compute(); }), ErrorNumber::Overflow);
     } else {
         EXPECT_EQ(c.compute().Value(), c.expected);
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CaseName.h"
+#include "RaisedError.h"
 #include "runtime/NumberText.h"
 
 namespace corvane {
@@ -14,12 +15,7 @@ namespace {
 constexpr double kOverflows = std::numeric_limits<double>::quiet_NaN();
 
 bool RaisesOverflow(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.Number() == ErrorNumber::Overflow;
-    }
-    return false;
+    return testing_support::RaisedError(action) == ErrorNumber::Overflow;
 }
 
 struct ReadCase {

@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "RaisedError.h"
 #include "runtime/ResultArray.h"
 
 namespace corvane {
 namespace {
 
 void ExpectSubscriptOutOfRange(const std::function<void()>& action) {
-    try {
-        action();
-        FAIL() << "expected Subscript out of range";
-    } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), ErrorNumber::SubscriptOutOfRange);
-    }
+    EXPECT_EQ(testing_support::RaisedError(action), ErrorNumber::SubscriptOutOfRange);
 }
 
 TEST(ResultArrayTest, RedimZeroesEveryPositionAndSetsTheBounds) {
