@@ -22,9 +22,9 @@ public:
     void Reseed(float seed) override;
     float Next() override;
 
+private:
     std::uint32_t NextBits();
 
-private:
     std::uint64_t state_ = 0;
 };
 

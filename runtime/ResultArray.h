@@ -18,7 +18,6 @@ public:
 
     // Discards the contents and makes the bounds 0..upper, every element 0.
     void Redim(Int16 upper);
-    bool HasBounds() const noexcept { return !elements_.empty(); }
     Int16 UpperBound() const {
         if (elements_.empty()) RaiseSubscriptOutOfRange();
         return Int16(static_cast<std::int16_t>(elements_.size() - 1));
