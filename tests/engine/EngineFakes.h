@@ -8,7 +8,8 @@
 
 namespace corvane::testing_support {
 
-// Returns the scripted values in order, then keeps returning the last one.
+// Returns the scripted values in order, then keeps returning the last one,
+// or starts over when `cycle` is set.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<float> script = {0.0F}) : script_(std::move(script)) {}
@@ -20,11 +21,16 @@ public:
     float Next() override {
         ++draws;
         const float value = script_[next_];
-        if (next_ + 1 < script_.size()) ++next_;
+        if (next_ + 1 < script_.size()) {
+            ++next_;
+        } else if (cycle) {
+            next_ = 0;
+        }
         return value;
     }
     std::vector<float> reseeds;
     int draws = 0;
+    bool cycle = false;
 
 private:
     std::vector<float> script_;
