@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Dice"));
     QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersionText));
+    // Lets docks and task bars match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Dice"));
 
     corvane::Pcg32Random random = corvane::Pcg32Random::FromRandomDevice();
     corvane::SystemClock clock;
