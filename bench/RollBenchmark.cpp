@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Odds.h"
 #include "engine/Roller.h"
 #include "runtime/Pcg32Random.h"
 
@@ -95,8 +96,32 @@ void BM_Baseline(benchmark::State& benchState) {
     }
 }
 
+// Everything the window's odds tooltips need after one roll: each die's
+// chance, the chance of the successes rolled and of a botch, and both rerolls
+// with the marker halfway down the list.
+void BM_Odds(benchmark::State& benchState) {
+    const auto dice = benchState.range(0);
+    SilentView view(std::to_string(dice));
+    Pcg32Random random(2026);
+    SystemClock clock;
+    ImmediateYield yield;
+    Roller roller(view, random, clock, yield);
+    roller.Roll(RollType::NewRoll);
+    const RollerState& state = roller.State();
+    const Int16 middleRow = Int16::From(dice / 2);
+    for (auto _ : benchState) {
+        const int pool = state.DiceCount.Value();
+        const double dieChance = DieChance(state.TargetNumber);
+        benchmark::DoNotOptimize(AtLeastChance(pool, state.Successes.Value(), dieChance));
+        benchmark::DoNotOptimize(BotchChance(pool));
+        benchmark::DoNotOptimize(RerollFailuresOdds(state));
+        benchmark::DoNotOptimize(RerollFromMarkerOdds(state, middleRow));
+    }
+}
+
 BENCHMARK(BM_Roll)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Baseline)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Odds)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include "runtime/NumberText.h"
 #include "runtime/Version.h"
 #include "window/DicePicture.h"
+#include "window/OddsText.h"
 #include "window/Twips.h"
 
 namespace corvane {
@@ -75,6 +76,8 @@ void frmRoller::ConnectSignals() {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &frmRoller::Image1_DblClick);
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
+    connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
+    connect(ui_.lstResults, &QListWidget::itemSelectionChanged, this, &frmRoller::UpdateOdds);
 }
 
 void frmRoller::Form_Load() {
@@ -124,6 +127,8 @@ void frmRoller::DisplayResults() {
     ui_.lblStatus->setText(Text(state.Successes) + QStringLiteral(" successes."));
 }
 
+void frmRoller::UpdateOdds() { ShowOdds(ui_, roller_.State(), TargetText(), MarkedRow()); }
+
 std::string frmRoller::DiceText() { return ui_.txtInput[0]->text().toStdString(); }
 std::string frmRoller::TargetText() { return ui_.txtInput[1]->text().toStdString(); }
 Int16 frmRoller::RowCount() { return Int16::From(ui_.lstResults->count()); }
@@ -139,7 +144,10 @@ void frmRoller::SetStatusMessage(std::string_view text) {
 }
 
 void frmRoller::Beep() { alerts_.Beep(); }
-void frmRoller::ShowOutcome() { DisplayResults(); }
+void frmRoller::ShowOutcome() {
+    DisplayResults();
+    UpdateOdds();
+}
 
 YieldOutcome frmRoller::YieldToEvents() {
     // Before the window is first shown there are no events of its own to run.

@@ -56,6 +56,7 @@ private:
     void Image1_DblClick();
     void SetTxtFocus(QLineEdit* field);
     void DisplayResults();
+    void UpdateOdds();
     void RunRoll(RollType rollType);
 
     Alerts& alerts_;
