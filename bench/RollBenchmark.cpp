@@ -30,16 +30,21 @@ private:
     std::string diceText_;
 };
 
-void BM_Roll(benchmark::State& benchState) {
-    const auto dice = benchState.range(0);
-    SilentView view(std::to_string(dice));
-    Pcg32Random random(2026);
+// A roller for new rolls of the given pool, with no window behind it.
+struct QuietRoller {
+    explicit QuietRoller(std::int64_t dice) : view(std::to_string(dice)) {}
+    SilentView view;
+    Pcg32Random random{2026};
     SystemClock clock;
     ImmediateYield yield;
-    Roller roller(view, random, clock, yield);
+    Roller roller{view, random, clock, yield};
+};
+
+void BM_Roll(benchmark::State& benchState) {
+    QuietRoller quiet(benchState.range(0));
     for (auto _ : benchState) {
-        roller.Roll(RollType::NewRoll);
-        benchmark::DoNotOptimize(roller.State().TotalRoll);
+        quiet.roller.Roll(RollType::NewRoll);
+        benchmark::DoNotOptimize(quiet.roller.State().TotalRoll);
     }
 }
 
@@ -100,15 +105,10 @@ void BM_Baseline(benchmark::State& benchState) {
 // chance, the chance of the successes rolled and of a botch, and both rerolls
 // with the marker halfway down the list.
 void BM_Odds(benchmark::State& benchState) {
-    const auto dice = benchState.range(0);
-    SilentView view(std::to_string(dice));
-    Pcg32Random random(2026);
-    SystemClock clock;
-    ImmediateYield yield;
-    Roller roller(view, random, clock, yield);
-    roller.Roll(RollType::NewRoll);
-    const RollerState& state = roller.State();
-    const Int16 middleRow = Int16::From(dice / 2);
+    QuietRoller quiet(benchState.range(0));
+    quiet.roller.Roll(RollType::NewRoll);
+    const RollerState& state = quiet.roller.State();
+    const Int16 middleRow = Int16::From(benchState.range(0) / 2);
     for (auto _ : benchState) {
         const int pool = state.DiceCount.Value();
         const double dieChance = DieChance(state.TargetNumber);
