@@ -118,6 +118,12 @@ struct RollerRig {
 // The draw that gives a face: 1..5 exactly, 6 for a six that explodes.
 inline float Face(int face) { return (static_cast<float>(face) - 0.5F) / 6.0F; }
 
+// Dice 3, 9 (6+3), 1, 5, 4 in draw order: sorted 9, 5, 4, 3, 1. At target 4
+// that is 3 successes, failure point 4, total 22, high roll 9.
+inline std::vector<float> ExamplePoolDraws() {
+    return {Face(3), Face(6), Face(3), Face(1), Face(5), Face(4)};
+}
+
 inline std::vector<std::int16_t> Pool(const RollerState& state) {
     std::vector<std::int16_t> pool;
     for (Int16 die : state.DiceResults.Dice()) pool.push_back(die.Value());

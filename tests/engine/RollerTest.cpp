@@ -8,6 +8,7 @@
 namespace corvane {
 namespace {
 
+using testing_support::ExamplePoolDraws;
 using testing_support::Face;
 using testing_support::Pool;
 using testing_support::RaisedError;
@@ -37,11 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, DiceFieldReadings,
                                          FieldCase{"ThreeAndHalf", "3.5", 4},
                                          FieldCase{"TrailingLetters", "12abc", 12}),
                          testing_support::CaseName());
-
-// Dice 3, 9 (6+3), 1, 5, 4 in draw order: sorted 9, 5, 4, 3, 1.
-std::vector<float> ExamplePoolDraws() {
-    return {Face(3), Face(6), Face(3), Face(1), Face(5), Face(4)};
-}
 
 TEST(RollerTest, TalliesTheExamplePool) {
     RollerRig rig;

@@ -9,8 +9,7 @@ namespace corvane {
 using testing_support::Face;
 using testing_support::WindowRig;
 
-// Dice 3, 9 (6+3), 1, 5, 4 in draw order: shown as 9, 5, 4, 3, 1.
-const std::vector<float> kExamplePool = {Face(3), Face(6), Face(3), Face(1), Face(5), Face(4)};
+const std::vector<float> kExamplePool = testing_support::ExamplePoolDraws();
 
 class RollerBehaviourTest : public QObject {
     Q_OBJECT

@@ -33,10 +33,9 @@ void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("odds");  // target, successes, failures, marker
 
-    // Dice 3, 9 (6+3), 1, 5, 4 in draw order: shown as 9, 5, 4, 3, 1.
     QTest::newRow("examplePool")
         << "5"
-        << "4" << std::vector<float>{Face(3), Face(6), Face(3), Face(1), Face(5), Face(4)} << 2
+        << "4" << testing_support::ExamplePoolDraws() << 2
         << QStringList{
                "Each die succeeds 50.0% of the time at target 4.",
                "Chance of at least 3 successes with 5 dice at target 4: 50.0%.\nChance of a "
@@ -98,8 +97,7 @@ void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll() {
 
 void RollerOddsTest::aRerollRefreshesTheOddsAndDropsTheMarker() {
     WindowRig rig;
-    rig.Roll(QStringLiteral("5"), QStringLiteral("4"),
-             {Face(3), Face(6), Face(3), Face(1), Face(5), Face(4)});
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
     rig.ui.lstResults->setCurrentRow(2);
     rig.random.Script({Face(5), Face(5), Face(2)});
     rig.ui.Command2->click();
