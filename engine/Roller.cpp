@@ -21,14 +21,18 @@ private:
     bool& busy_;
 };
 
-// Rolls the dice from `start` to the end of the pool afresh.
-void RerollFrom(Int16 start, RollerState& next, RandomSource& random, Clock& clock) {
+// Rolls the dice from `start` to the end of the pool afresh, and notes the
+// ones they replace.
+void RerollFrom(Int16 start, RollerState& next, RollRecord& record, RandomSource& random,
+                Clock& clock) {
     const Int16 count = next.DiceCount - start + kOne;
     // Only a list out of step with the pool could get here; refuse to read past it.
     if (count < kOne) RaiseSubscriptOutOfRange();
     ResultArray scratch;
     RollDice(count, scratch, random, clock);
+    record.FirstRerolled = start;
     for (Int16 i = start; i <= next.DiceCount; ++i) {
+        record.Replaced.push_back(next.DiceResults[i]);
         next.DiceResults[i] = scratch[i - start + kOne];
     }
 }
@@ -62,16 +66,17 @@ RollOutcome Roller::Roll(RollType rollType) {
     BusyScope busy(rolling_);
 
     RollerState next = state_;
-    const auto bits = static_cast<std::int16_t>(rollType);
-    if (bits & 1) {
+    RollRecord record;
+    record.Operation = OperationOf(rollType);
+    if (record.Operation == RollType::RerollFailures) {
         next.DiceCount = view_.RowCount();
         if (next.FailurePoint == Int16()) return Refuse(kNoFailuresMessage, next.DiceCount);
-        RerollFrom(next.FailurePoint, next, random_, clock_);
-    } else if (bits & 2) {
+        RerollFrom(next.FailurePoint, next, record, random_, clock_);
+    } else if (record.Operation == RollType::RerollFromMarker) {
         next.DiceCount = view_.RowCount();
         const Int16 start = view_.MarkedRow() + kOne;
         if (start < kOne || start > next.DiceCount) return Refuse(kNoMarkerMessage, next.DiceCount);
-        RerollFrom(start, next, random_, clock_);
+        RerollFrom(start, next, record, random_, clock_);
     } else {
         next.DiceCount = FieldNumber(view_.DiceText());
         if (next.DiceCount < kOne) next.DiceCount = kOne;
@@ -83,7 +88,10 @@ RollOutcome Roller::Roll(RollType rollType) {
         return RollOutcome::Abandoned;
     }
     Tally(next);
+    record.SecondsSinceMidnight = clock_.SecondsSinceMidnight();
+    record.After = next;
     state_ = std::move(next);
+    lastRecord_ = std::move(record);
     view_.ShowOutcome();
     return RollOutcome::Completed;
 }

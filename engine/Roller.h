@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/RollRecord.h"
 #include "engine/RollerState.h"
 #include "runtime/Clock.h"
 #include "runtime/EventYield.h"
@@ -11,10 +12,6 @@
 #include "runtime/RandomSource.h"
 
 namespace corvane {
-
-// Chosen by bits, as the buttons send it: bit 0 rerolls the failures, else
-// bit 1 rerolls from the marker, else it is a new roll.
-enum class RollType : std::int16_t { NewRoll = 0, RerollFailures = 1, RerollFromMarker = 2 };
 
 // What the roller needs of the window.
 class RollerView {
@@ -65,6 +62,9 @@ public:
     RollOutcome Roll(RollType rollType);
 
     const RollerState& State() const { return state_; }
+    // What the last completed roll did; nothing before the first. Kept together
+    // with the state, so a roll that does not complete leaves no record.
+    const std::optional<RollRecord>& LastRecord() const { return lastRecord_; }
     void SetLoadValues() { state_ = RollerState::LoadValues(); }
     bool IsRolling() const { return rolling_; }
 
@@ -76,6 +76,7 @@ private:
     Clock& clock_;
     EventYield& yield_;
     RollerState state_;
+    std::optional<RollRecord> lastRecord_;
     bool rolling_ = false;
 };
 
