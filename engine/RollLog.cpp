@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-void RollLog::Add(RollRecord record) {
+void RollLog::Add(std::shared_ptr<const RollRecord> record) {
+    if (!record) return;
     if (Full()) DropOldest();
     records_.push_front(std::move(record));
 }
@@ -15,7 +16,7 @@ void RollLog::DropOldest() {
 
 const RollRecord& RollLog::At(std::size_t newestFirst) const {
     if (newestFirst >= records_.size()) RaiseSubscriptOutOfRange();
-    return records_[newestFirst];
+    return *records_[newestFirst];
 }
 
 }  // namespace corvane

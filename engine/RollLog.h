@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 
 #include "engine/RollRecord.h"
 
@@ -13,8 +14,9 @@ class RollLog {
 public:
     static constexpr std::size_t kCapacity = 1000;
 
-    // Puts the record first; when the log is full the oldest drops off.
-    void Add(RollRecord record);
+    // Puts the record first; when the log is full the oldest drops off. A null
+    // record is no roll, and is not kept.
+    void Add(std::shared_ptr<const RollRecord> record);
     void DropOldest();
 
     std::size_t Size() const { return records_.size(); }
@@ -24,7 +26,7 @@ public:
     const RollRecord& At(std::size_t newestFirst) const;
 
 private:
-    std::deque<RollRecord> records_;
+    std::deque<std::shared_ptr<const RollRecord>> records_;
 };
 
 }  // namespace corvane

@@ -91,7 +91,7 @@ RollOutcome Roller::Roll(RollType rollType) {
     record.SecondsSinceMidnight = clock_.SecondsSinceMidnight();
     record.After = next;
     state_ = std::move(next);
-    lastRecord_ = std::move(record);
+    lastRecord_ = std::make_shared<const RollRecord>(std::move(record));
     view_.ShowOutcome();
     return RollOutcome::Completed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -62,9 +62,10 @@ public:
     RollOutcome Roll(RollType rollType);
 
     const RollerState& State() const { return state_; }
-    // What the last completed roll did; nothing before the first. Kept together
-    // with the state, so a roll that does not complete leaves no record.
-    const std::optional<RollRecord>& LastRecord() const { return lastRecord_; }
+    // What the last completed roll did; null before the first. Made as the
+    // state is kept, so a roll that does not complete leaves no record. Shared,
+    // so that a log can keep it without copying the pool again.
+    const std::shared_ptr<const RollRecord>& LastRecord() const { return lastRecord_; }
     void SetLoadValues() { state_ = RollerState::LoadValues(); }
     bool IsRolling() const { return rolling_; }
 
@@ -76,7 +77,7 @@ private:
     Clock& clock_;
     EventYield& yield_;
     RollerState state_;
-    std::optional<RollRecord> lastRecord_;
+    std::shared_ptr<const RollRecord> lastRecord_;
     bool rolling_ = false;
 };
 

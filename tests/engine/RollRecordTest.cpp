@@ -38,7 +38,7 @@ TEST_P(Records, SayWhatTheRollDidAndWhatItReplaced) {
     rig.random.Script({Face(2)});
     ASSERT_EQ(rig.roller.Roll(static_cast<RollType>(c.bits)), RollOutcome::Completed);
     const auto& record = rig.roller.LastRecord();
-    ASSERT_TRUE(record.has_value());
+    ASSERT_TRUE(record);
     EXPECT_EQ(record->Operation, c.operation);
     EXPECT_EQ(record->FirstRerolled.Value(), c.firstRerolled);
     EXPECT_EQ(Values(record->Replaced), c.replaced);
@@ -94,8 +94,9 @@ TEST(RollLogTest, KeepsTheNewestThousandNewestFirst) {
     for (int i = 1; i <= 1001; ++i) {
         RollRecord record;
         record.SecondsSinceMidnight = static_cast<float>(i);
-        log.Add(record);
+        log.Add(std::make_shared<const RollRecord>(record));
     }
+    log.Add(nullptr);
     ASSERT_EQ(log.Size(), RollLog::kCapacity);
     EXPECT_TRUE(log.Full());
     EXPECT_EQ(log.At(0).SecondsSinceMidnight, 1001.0F);
