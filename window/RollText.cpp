@@ -44,39 +44,60 @@ QString RerolledPositions(const RollRecord& record) {
     return QStringLiteral("dice %1 to %2").arg(first).arg(last);
 }
 
-QString Outcome(const RollRecord& record, std::size_t shown) {
-    const RollerState& state = record.After;
+// "Dice 7 to 10 were: 3 2 1 1.", for checking a reroll against the roll before.
+QString ReplacedDice(const RollRecord& record) {
+    const int first = record.FirstRerolled.Value();
+    const int last = record.After.DiceCount.Value();
+    const QString dice = Dice(record.Replaced, kDiceShownInLog);
+    if (first == last) return QStringLiteral("Die %1 was: %2.").arg(QString::number(last), dice);
+    return QStringLiteral("Dice %1 to %2 were: %3.")
+        .arg(QString::number(first), QString::number(last), dice);
+}
+
+// "10 dice at target 5"
+QString PoolAndTarget(const RollerState& state) {
     const int dice = state.DiceCount.Value();
+    return (dice == 1 ? QStringLiteral("1 die") : QStringLiteral("%1 dice").arg(dice)) +
+           QStringLiteral(" at target %1").arg(state.TargetNumber.Value());
+}
+
+// "5 successes (high roll 14, total roll 51)", with " (botch)" after the
+// successes when it is one.
+QString Tally(const RollerState& state) {
     const int successes = state.Successes.Value();
-    QString line = (dice == 1 ? QStringLiteral("1 die") : QStringLiteral("%1 dice").arg(dice)) +
-                   QStringLiteral(" at target %1: ").arg(state.TargetNumber.Value()) +
-                   Dice(state.DiceResults.Dice(), shown) +
-                   (successes == 1 ? QStringLiteral(" = 1 success")
-                                   : QStringLiteral(" = %1 successes").arg(successes));
-    if (state.IsBotch()) line += QStringLiteral(" (botch)");
-    return line + QStringLiteral(" (high roll %1, total roll %2)")
-                      .arg(state.HighRoll.Value())
-                      .arg(state.TotalRoll.Value());
+    QString tally = successes == 1 ? QStringLiteral("1 success")
+                                   : QStringLiteral("%1 successes").arg(successes);
+    if (state.IsBotch()) tally += QStringLiteral(" (botch)");
+    return tally + QStringLiteral(" (high roll %1, total roll %2)")
+                       .arg(state.HighRoll.Value())
+                       .arg(state.TotalRoll.Value());
 }
 
 }  // namespace
 
 QString CopiedLine(const RollRecord& record) {
-    if (record.Operation == RollType::NewRoll) return Outcome(record, kAllDice);
+    const RollerState& state = record.After;
+    const QString line = PoolAndTarget(state) + QStringLiteral(": ") +
+                         Dice(state.DiceResults.Dice(), kAllDice) + QStringLiteral(" = ") +
+                         Tally(state);
+    if (record.Operation == RollType::NewRoll) return line;
     return QStringLiteral("%1 (%2), ")
                .arg(OperationName(record.Operation), RerolledPositions(record)) +
-           Outcome(record, kAllDice);
+           line;
 }
 
 QString LogLine(const RollRecord& record) {
+    // What was done and how it came out first, where a narrow window still
+    // shows them; the dice after.
+    const RollerState& state = record.After;
     const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
     QString line = QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
-                   QStringLiteral("  ") + OperationName(record.Operation);
-    if (record.Operation != RollType::NewRoll) {
-        line += QStringLiteral(" (%1 were %2)")
-                    .arg(RerolledPositions(record), Dice(record.Replaced, kDiceShownInLog));
-    }
-    return line + QStringLiteral(", ") + Outcome(record, kDiceShownInLog);
+                   QStringLiteral("  ") + OperationName(record.Operation) + QStringLiteral(", ") +
+                   PoolAndTarget(state) + QStringLiteral(": ") + Tally(state) +
+                   QStringLiteral(". Dice: ") + Dice(state.DiceResults.Dice(), kDiceShownInLog) +
+                   QLatin1Char('.');
+    if (record.Operation != RollType::NewRoll) line += QLatin1Char(' ') + ReplacedDice(record);
+    return line;
 }
 
 }  // namespace corvane
