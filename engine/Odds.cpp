@@ -23,6 +23,7 @@ double Uncertain(double chance) { return std::clamp(chance, kTiniest, kAlmostCer
 RerollOdds RerollFrom(const RollerState& state, int start) {
     RerollOdds odds;
     odds.SuccessesNow = state.Successes.Value();
+    odds.KeptSuccesses = odds.SuccessesNow;
     odds.ExpectedAfter = odds.SuccessesNow;
     const std::span<const Int16> pool = state.DiceResults.Dice();
     const int size = static_cast<int>(pool.size());
@@ -33,8 +34,8 @@ RerollOdds RerollFrom(const RollerState& state, int start) {
         pool.begin() + (start - 1), pool.end(), [&](Int16 die) { return die >= target; }));
     const double dieChance = DieChance(target);
     odds.Rerolled = size - start + 1;
-    odds.ExpectedAfter =
-        odds.SuccessesNow - rerolledSuccesses + ExpectedSuccesses(odds.Rerolled, dieChance);
+    odds.KeptSuccesses = odds.SuccessesNow - rerolledSuccesses;
+    odds.ExpectedAfter = odds.KeptSuccesses + ExpectedSuccesses(odds.Rerolled, dieChance);
     // A gain needs more fresh successes than the rerolled dice had.
     odds.GainChance = AtLeastChance(odds.Rerolled, rerolledSuccesses + 1, dieChance);
     return odds;
