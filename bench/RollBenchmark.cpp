@@ -142,5 +142,3 @@ BENCHMARK(BM_Chances)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::k
 
 }  // namespace
 }  // namespace corvane
-
-BENCHMARK_MAIN();

@@ -21,8 +21,6 @@ private:
     bool& busy_;
 };
 
-Int16 ReadNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
-
 // Rolls the dice from `start` to the end of the pool afresh.
 void RerollFrom(Int16 start, RollerState& next, RandomSource& random, Clock& clock) {
     const Int16 count = next.DiceCount - start + kOne;
@@ -54,12 +52,7 @@ void Tally(RollerState& next) {
 
 }  // namespace
 
-RollerState RollerState::LoadValues() {
-    RollerState state;
-    state.DiceCount = Int16(6);
-    state.TargetNumber = Int16(4);
-    return state;
-}
+Int16 FieldNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
 
 Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
     : view_(view), random_(random), clock_(clock), yield_(yield) {}
@@ -80,9 +73,9 @@ RollOutcome Roller::Roll(RollType rollType) {
         if (start < kOne || start > next.DiceCount) return Refuse(kNoMarkerMessage, next.DiceCount);
         RerollFrom(start, next, random_, clock_);
     } else {
-        next.DiceCount = ReadNumber(view_.DiceText());
+        next.DiceCount = FieldNumber(view_.DiceText());
         if (next.DiceCount < kOne) next.DiceCount = kOne;
-        next.TargetNumber = ReadNumber(view_.TargetText());
+        next.TargetNumber = FieldNumber(view_.TargetText());
         RollDice(next.DiceCount, next.DiceResults, random_, clock_);
     }
 
@@ -96,8 +89,7 @@ RollOutcome Roller::Roll(RollType rollType) {
 }
 
 RollOutcome Roller::Refuse(std::string_view message, Int16 rowCount) {
-    // The pool is untouched; only the count is brought in line with the list,
-    // which it already equals after any completed roll.
+    // The pool is untouched; only the count is brought in line with the list.
     state_.DiceCount = rowCount;
     view_.Beep();
     view_.SetStatusMessage(message);
