@@ -59,7 +59,8 @@ public:
     // ExpectedAfter of RerollFailuresOdds / RerollFromMarkerOdds.
     double Mean() const { return mean_; }
 
-    // The count with the greatest chance; the lowest one on a tie.
+    // The count with the greatest chance as Exactly() gives it; the lowest one
+    // on a tie.
     int MostLikely() const { return mostLikely_; }
 
     // The range of counts a chart of a big pool shows, FirstShown()..LastShown()
@@ -67,7 +68,8 @@ public:
     // from each end. Precisely, FirstShown() is the greatest count k whose
     // chance of fewer than k successes is at most kTailLeftOff, and LastShown()
     // the least count k whose chance of more than k successes is at most
-    // kTailLeftOff. So removing one more bar from either end would leave off
+    // kTailLeftOff, the tails summed from the chances Exactly() gives, outside
+    // in. So removing one more bar from either end would leave off
     // more than 0.05% from that end. When neither end holds that little, the
     // range runs from the least possible count to the greatest. A chart of a
     // small pool may rather show 0..Dice().
