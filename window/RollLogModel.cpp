@@ -6,23 +6,15 @@
 
 namespace corvane {
 
-RollLogModel::RollLogModel(QObject* parent) : QAbstractListModel(parent) {
-    refresh_.setSingleShot(true);
-    connect(&refresh_, &QTimer::timeout, this, &RollLogModel::ShowPending);
-}
+RollLogModel::RollLogModel(QObject* parent)
+    : QAbstractListModel(parent), refresh_(kRefreshIntervalMs, [this] { ShowPending(); }) {}
 
 void RollLogModel::Add(std::shared_ptr<const RollRecord> record) {
     if (!record) return;
     // Rolls the log has no room for need not wait to be shown.
     if (pending_.size() == RollLog::kCapacity) pending_.erase(pending_.begin());
     pending_.push_back(std::move(record));
-    if (refresh_.isActive()) return;
-    const qint64 waited = sinceRefresh_.isValid() ? sinceRefresh_.elapsed() : kRefreshIntervalMs;
-    if (waited >= kRefreshIntervalMs) {
-        ShowPending();
-    } else {
-        refresh_.start(static_cast<int>(kRefreshIntervalMs - waited));
-    }
+    refresh_.Request();
 }
 
 const RollRecord* RollLogModel::Newest() const {
@@ -31,7 +23,6 @@ const RollRecord* RollLogModel::Newest() const {
 }
 
 void RollLogModel::ShowPending() {
-    sinceRefresh_.start();
     if (pending_.empty()) return;
     // More rolls than the log holds keep only the newest.
     const std::size_t incoming = std::min(pending_.size(), RollLog::kCapacity);

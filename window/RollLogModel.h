@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QAbstractListModel>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <memory>
 #include <vector>
 
 #include "engine/RollLog.h"
+#include "window/RefreshThrottle.h"
 
 namespace corvane {
 
@@ -39,8 +38,7 @@ private:
 
     RollLog log_;
     std::vector<std::shared_ptr<const RollRecord>> pending_;  // oldest first
-    QTimer refresh_;
-    QElapsedTimer sinceRefresh_;
+    RefreshThrottle refresh_;
 };
 
 }  // namespace corvane

@@ -1,0 +1,27 @@
+#include "window/RefreshThrottle.h"
+
+namespace corvane {
+
+RefreshThrottle::RefreshThrottle(int intervalMs, std::function<void()> refresh, QObject* parent)
+    : QObject(parent), intervalMs_(intervalMs), refresh_(std::move(refresh)) {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &RefreshThrottle::RefreshNow);
+}
+
+void RefreshThrottle::Request() {
+    if (timer_.isActive()) return;
+    const qint64 waited = sinceRefresh_.isValid() ? sinceRefresh_.elapsed() : intervalMs_;
+    if (waited >= intervalMs_) {
+        RefreshNow();
+    } else {
+        timer_.start(static_cast<int>(intervalMs_ - waited));
+    }
+}
+
+void RefreshThrottle::RefreshNow() {
+    timer_.stop();
+    sinceRefresh_.start();
+    refresh_();
+}
+
+}  // namespace corvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace corvane {
+
+// Runs a refresh at most once per interval: at once when asked for after a
+// quiet spell, otherwise when the interval is up, once for every request made
+// in between. A player rolling fast then waits for the dice, not for a
+// companion window redrawing each roll.
+class RefreshThrottle final : public QObject {
+    Q_OBJECT
+public:
+    RefreshThrottle(int intervalMs, std::function<void()> refresh, QObject* parent = nullptr);
+
+    void Request();
+    // Refreshes now, whatever is waiting, and starts a new interval.
+    void RefreshNow();
+
+private:
+    int intervalMs_;
+    std::function<void()> refresh_;
+    QTimer timer_;
+    QElapsedTimer sinceRefresh_;
+};
+
+}  // namespace corvane
