@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QShortcut>
 
+#include "window/ChancesWindow.h"
 #include "window/RollLogModel.h"
 #include "window/RollLogWindow.h"
 #include "window/RollText.h"
@@ -18,11 +19,21 @@ namespace corvane {
 namespace {
 
 const QKeySequence kShowLogKeys(Qt::CTRL | Qt::Key_L);
+// G for graph: the text fields claim most other letters for editing.
+const QKeySequence kShowChancesKeys(Qt::CTRL | Qt::Key_G);
+
+// Brings a companion window up beside the dice window, ready for the keyboard.
+void Present(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 }  // namespace
 
-Companions::Companions(QWidget& window, const RollerControls& ui)
-    : window_(window), ui_(ui), log_(new RollLogModel(this)) {
+Companions::Companions(QWidget& window, const RollerControls& ui, const RollerState& state,
+                       RollerView& view)
+    : window_(window), ui_(ui), state_(state), view_(view), log_(new RollLogModel(this)) {
     ConnectSignals();
 }
 
@@ -31,6 +42,8 @@ void Companions::ConnectSignals() {
     connect(copy, &QShortcut::activated, this, &Companions::CopyRoll);
     auto* showLog = new QShortcut(kShowLogKeys, &window_);
     connect(showLog, &QShortcut::activated, this, &Companions::ShowLog);
+    auto* showChances = new QShortcut(kShowChancesKeys, &window_);
+    connect(showChances, &QShortcut::activated, this, &Companions::ShowChances);
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -41,8 +54,13 @@ void Companions::RollCompleted(std::shared_ptr<const RollRecord> record) {
     log_->Add(std::move(record));
 }
 
+void Companions::OddsChanged() {
+    if (chancesWindow_) chancesWindow_->Follow();
+}
+
 void Companions::CloseAll() {
     if (logWindow_) logWindow_->close();
+    if (chancesWindow_) chancesWindow_->close();
 }
 
 void Companions::CopyRoll() {
@@ -54,15 +72,19 @@ void Companions::CopyRoll() {
 
 void Companions::ShowLog() {
     if (!logWindow_) logWindow_ = new RollLogWindow(*log_, &window_);
-    logWindow_->show();
-    logWindow_->raise();
-    logWindow_->activateWindow();
+    Present(logWindow_);
+}
+
+void Companions::ShowChances() {
+    if (!chancesWindow_) chancesWindow_ = new ChancesWindow(state_, view_, &window_);
+    Present(chancesWindow_);
 }
 
 void Companions::ShowListMenu(const QPoint& at) {
     QMenu menu(&window_);
     menu.addAction(QStringLiteral("Copy Roll"), QKeySequence::Copy, this, &Companions::CopyRoll);
     menu.addAction(QStringLiteral("Roll Log"), kShowLogKeys, this, &Companions::ShowLog);
+    menu.addAction(tr("Chances"), kShowChancesKeys, this, &Companions::ShowChances);
     menu.exec(ui_.lstResults->viewport()->mapToGlobal(at));
 }
 

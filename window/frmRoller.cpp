@@ -32,7 +32,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
-      companions_(*this, ui_) {
+      companions_(*this, ui_, roller_.State(), *this) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
     Form_Load();
@@ -84,7 +84,10 @@ void frmRoller::Image1_DblClick() {
     alerts_.ShowMessage("About Corvane Dice", AboutText().toStdString());
 }
 
-void frmRoller::UpdateOdds() { display_.UpdateOdds(TargetText(), MarkedRow()); }
+void frmRoller::UpdateOdds() {
+    display_.UpdateOdds(TargetText(), MarkedRow());
+    companions_.OddsChanged();
+}
 
 std::string frmRoller::DiceText() { return ui_.txtInput[0]->text().toStdString(); }
 std::string frmRoller::TargetText() { return ui_.txtInput[1]->text().toStdString(); }

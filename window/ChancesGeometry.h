@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QRect>
+#include <QSize>
+#include <optional>
+
+namespace corvane {
+
+class ChancesData;
+
+// Where each part of the chances chart goes in a widget of a given size: the
+// legend on top, the bars in the plot, and under the axis the count labels,
+// a row per series marking its expected successes, and the axis title. The
+// painter draws from it, and the widget finds the bar under the mouse.
+class ChancesGeometry {
+public:
+    ChancesGeometry(const QSize& size, const QFontMetrics& metrics, const ChancesData& data);
+
+    int LineHeight() const { return line_; }
+    int TickLength() const { return line_ / 4; }
+    QRect Plot() const { return plot_; }
+    QRect LegendRow(int series) const;
+    QRect ExpectedRow(int series) const;
+    QRect CountLabels() const;
+    QRect CountTitle() const;
+    // Left of the chance labels, where the rotated axis title goes.
+    QRect ChanceTitle() const;
+
+    // The chance the top of the plot stands for, and the step between its grid lines.
+    double TopChance() const { return topChance_; }
+    double ChanceStep() const { return chanceStep_; }
+    int ChanceDecimals() const;
+    // Every how many counts the axis has a label.
+    int CountStep() const { return countStep_; }
+
+    // Whether each count gets bars side by side, wide enough to hatch; if not,
+    // each series is drawn as the outline of its bars.
+    bool DrawsBars() const;
+    double CentreOf(double successes) const;
+    double YOf(double chance) const;
+    // The column of one count, all its series' bars together.
+    QRectF Column(int successes) const;
+    QRectF Bar(int series, int successes, double chance) const;
+    // The count whose column holds the point; none outside the plot's width.
+    std::optional<int> CountAt(const QPoint& point) const;
+
+private:
+    int line_;
+    int firstCount_;
+    int counts_;
+    int seriesCount_;
+    QRect plot_;
+    double slot_;
+    double topChance_;
+    double chanceStep_;
+    int countStep_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,59 @@
+#include "window/ChancesWindow.h"
+
+#include <QLabel>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "engine/Roller.h"
+#include "window/ChancesChart.h"
+#include "window/ChancesText.h"
+#include "window/RefreshThrottle.h"
+
+namespace corvane {
+
+ChancesWindow::ChancesWindow(const RollerState& state, RollerView& view, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      view_(view),
+      summary_(new QLabel(this)),
+      chart_(new ChancesChart(this)),
+      refresh_(new RefreshThrottle(
+          kRefreshIntervalMs, [this] { Refresh(); }, this)) {
+    setWindowTitle(ChancesText::WindowTitle());
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(chart_, 1);
+    setFocusProxy(chart_);
+    resize(640, 520);
+    ConnectSignals();
+}
+
+void ChancesWindow::ConnectSignals() {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* close = new QShortcut(keys, this);
+        connect(close, &QShortcut::activated, this, &QWidget::close);
+    }
+}
+
+void ChancesWindow::Follow() {
+    // A closed window catches up when it is shown again.
+    if (isVisible()) refresh_->Request();
+}
+
+void ChancesWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh_->RefreshNow();
+}
+
+void ChancesWindow::Refresh() {
+    ChancesData chances(state_, view_.TargetText(), view_.MarkedRow());
+    const QString summary = ChancesText::Summary(chances);
+    summary_->setText(summary);
+    setAccessibleDescription(summary);
+    chart_->Show(std::move(chances));
+}
+
+}  // namespace corvane
