@@ -10,6 +10,9 @@
 #include "runtime/Alerts.h"
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
+#include "window/ChancesChart.h"
+#include "window/ChancesData.h"
+#include "window/ChancesWindow.h"
 #include "window/Companions.h"
 #include "window/RollerControls.h"
 #include "window/frmRoller.h"
@@ -24,7 +27,8 @@ public:
 };
 
 // The second argument opens the roll log beside the window, which then lists
-// every roll as it completes.
+// every roll as it completes; the third opens the chances chart, which then
+// follows every roll.
 void BM_WindowRoll(benchmark::State& benchState) {
     Pcg32Random random(2026);
     SystemClock clock;
@@ -32,6 +36,7 @@ void BM_WindowRoll(benchmark::State& benchState) {
     frmRoller window(random, clock, alerts);
     window.show();
     if (benchState.range(1) != 0) window.Beside().ShowLog();
+    if (benchState.range(2) != 0) window.Beside().ShowChances();
     QCoreApplication::processEvents();
     window.Controls().txtInput[0]->setText(QString::number(benchState.range(0)));
     for (auto _ : benchState) {
@@ -42,9 +47,32 @@ void BM_WindowRoll(benchmark::State& benchState) {
 }
 
 BENCHMARK(BM_WindowRoll)
-    ->ArgsProduct({{6, 1000, 7000}, {0, 1}})
-    ->ArgNames({"dice", "log"})
+    ->ArgsProduct({{6, 1000, 7000}, {0, 1}, {0, 1}})
+    ->ArgNames({"dice", "log", "chances"})
     ->Unit(benchmark::kMicrosecond);
+
+// One redraw of the chances chart, as it follows a roll when it is not held
+// back: the distributions, the summary and the painting, with a row selected
+// halfway down so that all three series are drawn.
+void BM_ChancesRedraw(benchmark::State& benchState) {
+    Pcg32Random random(2026);
+    SystemClock clock;
+    SilentAlerts alerts;
+    frmRoller window(random, clock, alerts);
+    window.Controls().txtInput[0]->setText(QString::number(benchState.range(0)));
+    window.Controls().btnRoll->click();
+    window.show();
+    window.Beside().ShowChances();
+    QCoreApplication::processEvents();
+    const Int16 middleRow = Int16::From(benchState.range(0) / 2);
+    ChancesChart& chart = *window.Beside().Chances()->Chart();
+    for (auto _ : benchState) {
+        chart.Show(ChancesData(window.State(), window.TargetText(), middleRow));
+        chart.repaint();
+    }
+}
+
+BENCHMARK(BM_ChancesRedraw)->Arg(6)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvane
