@@ -49,7 +49,7 @@ void Companions::CopyRoll() {
     const RollRecord* last = log_->Newest();
     if (!last) return;
     QGuiApplication::clipboard()->setText(CopiedLine(*last));
-    ui_.lblStatus->setText(QStringLiteral("Roll copied."));
+    ui_.lblStatus->setText(tr("Roll copied."));
 }
 
 void Companions::ShowLog() {
@@ -61,8 +61,8 @@ void Companions::ShowLog() {
 
 void Companions::ShowListMenu(const QPoint& at) {
     QMenu menu(&window_);
-    menu.addAction(QStringLiteral("Copy Roll"), QKeySequence::Copy, this, &Companions::CopyRoll);
-    menu.addAction(QStringLiteral("Roll Log"), kShowLogKeys, this, &Companions::ShowLog);
+    menu.addAction(tr("Copy Roll"), QKeySequence::Copy, this, &Companions::CopyRoll);
+    menu.addAction(tr("Roll Log"), kShowLogKeys, this, &Companions::ShowLog);
     menu.exec(ui_.lstResults->viewport()->mapToGlobal(at));
 }
 
