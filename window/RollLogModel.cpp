@@ -70,9 +70,9 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
     const RollRecord& record = log_.At(static_cast<std::size_t>(index.row()));
     switch (role) {
         case Qt::DisplayRole:
+        case Qt::ToolTipRole:  // the whole line, where the window cuts it short
             return LogLine(record);
         case Qt::AccessibleTextRole:
-        case Qt::ToolTipRole:
             return CopiedLine(record);
         default:
             return {};

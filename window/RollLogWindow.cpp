@@ -17,9 +17,12 @@ RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     entries_->setUniformItemSizes(true);
+    // A line too long for the window ends in "..." and shows whole as a tooltip;
+    // scrolling sideways would hide the times.
+    entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
-    resize(560, 320);
+    resize(720, 320);
     ConnectSignals();
 }
 
