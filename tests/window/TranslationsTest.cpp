@@ -241,17 +241,17 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                                "Den gewählten Würfel und 2 darunter neu würfeln:\n3,5 Erfolge "
                                "erwartet (jetzt 3);\n50,0\u00A0% Chance, mindestens einen "
                                "dazuzugewinnen."};
-    QTest::newRow("fr") << "fr_FR"
-                        << QStringList{
-                               "Au seuil 4, chaque dé réussit dans 50,0\u00A0% des cas.",
-                               "Chance d'obtenir au moins 3 succès avec 5 dés au seuil 4\u00A0: "
-                               "50,0\u00A0%.\nChance de fumble (échec critique)\u00A0: "
-                               "< 0,1\u00A0%.",
-                               "Relancer 2 échecs\u00A0:\n4,0 succès attendus (3 actuellement)"
-                               "\u00A0;\n75,0\u00A0% de chances d'en gagner au moins un.",
-                               "Relancer le dé choisi et 2 en dessous\u00A0:\n3,5 succès attendus "
-                               "(3 actuellement)\u00A0;\n50,0\u00A0% de chances d'en gagner au "
-                               "moins un."};
+    QTest::newRow("fr")
+        << "fr_FR"
+        << QStringList{"Au seuil 4, chaque dé réussit dans 50,0\u00A0% des cas.",
+                       "Chance d'obtenir au moins 3 succès avec 5 dés au seuil 4\u00A0: "
+                       "50,0\u00A0%.\nChance de fumble (échec critique)\u00A0: "
+                       "< 0,1\u00A0%.",
+                       "Relancer 2 échecs\u00A0:\n4,0 succès en moyenne (3 actuellement)"
+                       "\u00A0;\n75,0\u00A0% de chances d'en gagner au moins un.",
+                       "Relancer le dé choisi et 2 en dessous\u00A0:\n3,5 succès en moyenne "
+                       "(3 actuellement)\u00A0;\n50,0\u00A0% de chances d'en gagner au "
+                       "moins un."};
 }
 
 void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {

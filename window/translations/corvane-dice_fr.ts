@@ -42,7 +42,7 @@
         <source>%1 successes expected (now %2);
 %3 chance to gain at least one.</source>
         <extracomment>%1 is a decimal, %2 a whole number, %3 a percentage.</extracomment>
-        <translation>%1 succès attendus (%2 actuellement)&#xa0;;
+        <translation>%1 succès en moyenne (%2 actuellement)&#xa0;;
 %3 de chances d&apos;en gagner au moins un.</translation>
     </message>
     <message>
