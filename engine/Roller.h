@@ -40,8 +40,18 @@ enum class RollOutcome {
     Abandoned,
 };
 
-inline constexpr std::string_view kNoFailuresMessage = "No failures to reroll.";
-inline constexpr std::string_view kNoMarkerMessage = "No marker specified.";
+// Marks a text the user reads, without making the engine depend on Qt: it is
+// the text itself here, and lupdate reads it as QT_TRANSLATE_NOOP.
+#define CORVANE_TRANSLATE_NOOP(context, text) text
+
+// The refusals reach the view in English; the window shows them in the user's
+// language, looked up in kMessageContext. lupdate reads only literals, so each
+// mark spells the context out again.
+inline constexpr char kMessageContext[] = "corvane::Roller";
+inline constexpr std::string_view kNoFailuresMessage =
+    CORVANE_TRANSLATE_NOOP("corvane::Roller", "No failures to reroll.");
+inline constexpr std::string_view kNoMarkerMessage =
+    CORVANE_TRANSLATE_NOOP("corvane::Roller", "No marker specified.");
 
 // The number a field's text stands for: its leading number, rounded to the
 // nearest 16-bit integer (halves to even). Raises Overflow past the limits.

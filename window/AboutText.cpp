@@ -1,13 +1,18 @@
 #include "window/AboutText.h"
 
+#include <QCoreApplication>
+
 #include "runtime/Version.h"
 
 namespace corvane {
 
 QString AboutText() {
-    return QStringLiteral("Corvane Dice ") + QLatin1String(kVersionText) +
-           QStringLiteral("\n\nCopyright \u00A9 2026 the Corvane Dice developers.\n") +
-           QStringLiteral("Questions and ideas: dice@corvane.example");
+    return QStringLiteral("Corvane Dice ") + QLatin1String(kVersionText) + QStringLiteral("\n\n") +
+           QCoreApplication::translate("corvane::AboutText",
+                                       "Copyright \u00A9 2026 the Corvane Dice developers.") +
+           QLatin1Char('\n') +
+           QCoreApplication::translate("corvane::AboutText", "Questions and ideas: %1")
+               .arg(QStringLiteral("dice@corvane.example"));
 }
 
 }  // namespace corvane

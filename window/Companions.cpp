@@ -67,7 +67,7 @@ void Companions::CopyRoll() {
     const RollRecord* last = log_->Newest();
     if (!last) return;
     QGuiApplication::clipboard()->setText(CopiedLine(*last));
-    ui_.lblStatus->setText(QStringLiteral("Roll copied."));
+    ui_.lblStatus->setText(tr("Roll copied."));
 }
 
 void Companions::ShowLog() {
@@ -82,8 +82,8 @@ void Companions::ShowChances() {
 
 void Companions::ShowListMenu(const QPoint& at) {
     QMenu menu(&window_);
-    menu.addAction(QStringLiteral("Copy Roll"), QKeySequence::Copy, this, &Companions::CopyRoll);
-    menu.addAction(QStringLiteral("Roll Log"), kShowLogKeys, this, &Companions::ShowLog);
+    menu.addAction(tr("Copy Roll"), QKeySequence::Copy, this, &Companions::CopyRoll);
+    menu.addAction(tr("Roll Log"), kShowLogKeys, this, &Companions::ShowLog);
     menu.addAction(tr("Chances"), kShowChancesKeys, this, &Companions::ShowChances);
     menu.exec(ui_.lstResults->viewport()->mapToGlobal(at));
 }

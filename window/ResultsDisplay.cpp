@@ -27,13 +27,15 @@ void ResultsDisplay::DisplayResults() {
     ui_.txtInput[0]->setText(Text(state_.DiceCount));
     ui_.txtInput[1]->setText(Text(state_.TargetNumber));
     QString successes = Text(state_.Successes);
-    if (state_.IsBotch()) successes += QStringLiteral(" (botch)");
+    if (state_.IsBotch()) successes = tr("%1 (botch)").arg(successes);
     ui_.lblResult[0]->setText(successes);
-    ui_.lblResult[0]->setAccessibleName(QStringLiteral("Successes: ") + successes);
-    ui_.lblResult[1]->setText(QStringLiteral("High roll: ") + Text(state_.HighRoll) +
-                              QStringLiteral(", Total roll: ") + Text(state_.TotalRoll));
+    ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
+    ui_.lblResult[1]->setText(
+        tr("High roll: %1, Total roll: %2").arg(Text(state_.HighRoll), Text(state_.TotalRoll)));
     rows_->Refresh();
-    ui_.lblStatus->setText(Text(state_.Successes) + QStringLiteral(" successes."));
+    // English says "1 successes." too, as the window always has; a translation
+    // gives its own language's plural.
+    ui_.lblStatus->setText(tr("%n successes.", nullptr, state_.Successes.Value()));
 }
 
 void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
@@ -41,10 +43,9 @@ void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
 }
 
 void ResultsDisplay::ShowError(const RuntimeError& error) {
-    ui_.lblStatus->setText(
-        error.Number() == ErrorNumber::Overflow
-            ? QStringLiteral("Overflow: a number passed 32767; nothing changed.")
-            : QStringLiteral("The list and the pool disagreed; nothing changed."));
+    ui_.lblStatus->setText(error.Number() == ErrorNumber::Overflow
+                               ? tr("Overflow: a number passed 32767; nothing changed.")
+                               : tr("The list and the pool disagreed; nothing changed."));
 }
 
 }  // namespace corvane

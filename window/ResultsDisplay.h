@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <string_view>
 
 #include "runtime/Int16.h"
@@ -14,6 +15,8 @@ struct RollerState;
 // Shows the roller's state in the window: the outcome of each completed roll,
 // the odds that go with it, and why a roll was stopped.
 class ResultsDisplay {
+    Q_DECLARE_TR_FUNCTIONS(corvane::ResultsDisplay)
+
 public:
     // Puts the pool's rows in the results list.
     ResultsDisplay(const RollerControls& ui, const RollerState& state);

@@ -12,9 +12,9 @@ namespace corvane {
 
 RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), entries_(new QListView(this)) {
-    setWindowTitle(QStringLiteral("Roll Log"));
+    setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
-    entries_->setAccessibleName(QStringLiteral("Rolls, newest first"));
+    entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     entries_->setUniformItemSizes(true);
     // A line too long for the window ends in "..." and shows whole as a tooltip;

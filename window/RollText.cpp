@@ -1,5 +1,6 @@
 #include "window/RollText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTime>
 #include <span>
@@ -19,7 +20,8 @@ QString Dice(std::span<const Int16> dice, std::size_t shown) {
         words << QString::number(dice[i].Value());
     }
     if (dice.size() > shown) {
-        words << QStringLiteral("... and %1 more").arg(QString::number(dice.size() - shown));
+        const auto more = static_cast<int>(dice.size() - shown);
+        words << QCoreApplication::translate("corvane::RollText", "... and %n more", nullptr, more);
     }
     return words.join(QLatin1Char(' '));
 }
@@ -27,63 +29,76 @@ QString Dice(std::span<const Int16> dice, std::size_t shown) {
 QString OperationName(RollType operation) {
     switch (operation) {
         case RollType::RerollFailures:
-            return QStringLiteral("Reroll Failures");
+            return QCoreApplication::translate("corvane::RollText", "Reroll Failures");
         case RollType::RerollFromMarker:
-            return QStringLiteral("Reroll from Marker Down");
+            return QCoreApplication::translate("corvane::RollText", "Reroll from Marker Down");
         case RollType::NewRoll:
             break;
     }
-    return QStringLiteral("Roll");
+    //: What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".
+    return QCoreApplication::translate("corvane::RollText", "Roll");
 }
 
 // "dice 7 to 10", or "die 10" when only the last was rolled again.
 QString RerolledPositions(const RollRecord& record) {
-    const int first = record.FirstRerolled.Value();
-    const int last = record.After.DiceCount.Value();
-    if (first == last) return QStringLiteral("die %1").arg(last);
-    return QStringLiteral("dice %1 to %2").arg(first).arg(last);
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
+    if (first == last) return QCoreApplication::translate("corvane::RollText", "die %1").arg(last);
+    return QCoreApplication::translate("corvane::RollText", "dice %1 to %2").arg(first, last);
 }
 
 // "Dice 7 to 10 were: 3 2 1 1.", for checking a reroll against the roll before.
 QString ReplacedDice(const RollRecord& record) {
-    const int first = record.FirstRerolled.Value();
-    const int last = record.After.DiceCount.Value();
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
     const QString dice = Dice(record.Replaced, kDiceShownInLog);
-    if (first == last) return QStringLiteral("Die %1 was: %2.").arg(QString::number(last), dice);
-    return QStringLiteral("Dice %1 to %2 were: %3.")
-        .arg(QString::number(first), QString::number(last), dice);
+    if (first == last) {
+        return QCoreApplication::translate("corvane::RollText", "Die %1 was: %2.").arg(last, dice);
+    }
+    return QCoreApplication::translate("corvane::RollText", "Dice %1 to %2 were: %3.")
+        .arg(first, last, dice);
 }
 
 // "10 dice at target 5"
 QString PoolAndTarget(const RollerState& state) {
     const int dice = state.DiceCount.Value();
-    return (dice == 1 ? QStringLiteral("1 die") : QStringLiteral("%1 dice").arg(dice)) +
-           QStringLiteral(" at target %1").arg(state.TargetNumber.Value());
+    // English has no translation file, so its singulars are texts of their own;
+    // a translation gives all its plural forms on the plural text.
+    const QString pool =
+        dice == 1 ? QCoreApplication::translate("corvane::RollText", "1 die")
+                  : QCoreApplication::translate("corvane::RollText", "%n dice", nullptr, dice);
+    //: %1 is "10 dice", %2 the target number.
+    return QCoreApplication::translate("corvane::RollText", "%1 at target %2")
+        .arg(pool, QString::number(state.TargetNumber.Value()));
 }
 
 // "5 successes (high roll 14, total roll 51)", with " (botch)" after the
 // successes when it is one.
 QString Tally(const RollerState& state) {
     const int successes = state.Successes.Value();
-    QString tally = successes == 1 ? QStringLiteral("1 success")
-                                   : QStringLiteral("%1 successes").arg(successes);
-    if (state.IsBotch()) tally += QStringLiteral(" (botch)");
-    return tally + QStringLiteral(" (high roll %1, total roll %2)")
-                       .arg(state.HighRoll.Value())
-                       .arg(state.TotalRoll.Value());
+    QString tally = successes == 1 ? QCoreApplication::translate("corvane::RollText", "1 success")
+                                   : QCoreApplication::translate(
+                                         "corvane::RollText", "%n successes", nullptr, successes);
+    if (state.IsBotch()) {
+        tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
+    }
+    return QCoreApplication::translate("corvane::RollText", "%1 (high roll %2, total roll %3)")
+        .arg(tally, QString::number(state.HighRoll.Value()),
+             QString::number(state.TotalRoll.Value()));
 }
 
 }  // namespace
 
 QString CopiedLine(const RollRecord& record) {
     const RollerState& state = record.After;
-    const QString line = PoolAndTarget(state) + QStringLiteral(": ") +
-                         Dice(state.DiceResults.Dice(), kAllDice) + QStringLiteral(" = ") +
-                         Tally(state);
+    //: %1 is "10 dice at target 5", %2 the dice, %3 "5 successes (high roll 14, total roll 51)".
+    const QString line =
+        QCoreApplication::translate("corvane::RollText", "%1: %2 = %3")
+            .arg(PoolAndTarget(state), Dice(state.DiceResults.Dice(), kAllDice), Tally(state));
     if (record.Operation == RollType::NewRoll) return line;
-    return QStringLiteral("%1 (%2), ")
-               .arg(OperationName(record.Operation), RerolledPositions(record)) +
-           line;
+    //: %1 is what was done, %2 "dice 7 to 10", %3 the roll after it.
+    return QCoreApplication::translate("corvane::RollText", "%1 (%2), %3")
+        .arg(OperationName(record.Operation), RerolledPositions(record), line);
 }
 
 QString LogLine(const RollRecord& record) {
@@ -91,11 +106,13 @@ QString LogLine(const RollRecord& record) {
     // shows them; the dice after.
     const RollerState& state = record.After;
     const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
+    //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
+    //: roll 51)", %4 the dice.
     QString line = QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
-                   QStringLiteral("  ") + OperationName(record.Operation) + QStringLiteral(", ") +
-                   PoolAndTarget(state) + QStringLiteral(": ") + Tally(state) +
-                   QStringLiteral(". Dice: ") + Dice(state.DiceResults.Dice(), kDiceShownInLog) +
-                   QLatin1Char('.');
+                   QStringLiteral("  ") +
+                   QCoreApplication::translate("corvane::RollText", "%1, %2: %3. Dice: %4.")
+                       .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
+                            Dice(state.DiceResults.Dice(), kDiceShownInLog));
     if (record.Operation != RollType::NewRoll) line += QLatin1Char(' ') + ReplacedDice(record);
     return line;
 }

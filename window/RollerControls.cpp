@@ -58,7 +58,7 @@ QPushButton* Button(QWidget* window, const char* name, const QString& caption, Q
 }  // namespace
 
 RollerControls::RollerControls(QWidget* window) {
-    window->setWindowTitle(QStringLiteral("Corvane Dice"));
+    window->setWindowTitle(tr("Corvane Dice"));
     window->setWindowIcon(DicePicture::WindowIcon());
     // The window is painted in the colour behind text fields.
     QPalette background = window->palette();
@@ -74,27 +74,32 @@ RollerControls::RollerControls(QWidget* window) {
     txtInput[1] = Place<QLineEdit>(window, "txtInput(1)", TwipsRect(1440, 540, 1215, 315));
     txtInput[1]->setText(QStringLiteral("4"));
 
-    btnRoll = Button(window, "btnRoll", QStringLiteral("&Roll"), TwipsRect(1440, 1020, 1215, 495));
+    btnRoll = Button(window, "btnRoll", tr("&Roll"), TwipsRect(1440, 1020, 1215, 495));
     btnRoll->setDefault(true);
-    Command1 = Button(window, "Command1", QStringLiteral("Reroll &Failures"),
-                      TwipsRect(1440, 2580, 1215, 495));
+    Command1 = Button(window, "Command1", tr("Reroll &Failures"), TwipsRect(1440, 2580, 1215, 495));
     // The caption is too long for one line of the button.
-    Command2 = Button(window, "Command2", QStringLiteral("Reroll from\n&Marker Down"),
+    //: Two lines, each as wide as the Roll button at most.
+    Command2 = Button(window, "Command2", tr("Reroll from\n&Marker Down"),
                       TwipsRect(1440, 3180, 1215, 495));
 
     lstResults = Place<QListView>(window, "lstResults", TwipsRect(2820, 120, 1755, 3570));
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setUniformItemSizes(true);  // keeps huge pools quick to show
-    lstResults->setAccessibleName(QStringLiteral("Results"));
+    lstResults->setAccessibleName(tr("Results"));
 
-    lblPrompt[0] = Label(window, "lblPrompt(0)", QStringLiteral("Dice to Roll"),
-                         TwipsRect(120, 180, 1215, 255), Qt::AlignRight);
-    lblPrompt[1] = Label(window, "lblPrompt(1)", QStringLiteral("Target Number"),
-                         TwipsRect(120, 600, 1215, 255), Qt::AlignRight);
-    lblPrompt[2] = Label(window, "lblPrompt(2)", QStringLiteral("Successes"),
-                         TwipsRect(120, 1740, 1215, 255), Qt::AlignRight);
+    const QString diceToRoll = tr("Dice to Roll");
+    const QString targetNumber = tr("Target Number");
+    lblPrompt[0] =
+        Label(window, "lblPrompt(0)", diceToRoll, TwipsRect(120, 180, 1215, 255), Qt::AlignRight);
+    lblPrompt[1] =
+        Label(window, "lblPrompt(1)", targetNumber, TwipsRect(120, 600, 1215, 255), Qt::AlignRight);
+    lblPrompt[2] = Label(window, "lblPrompt(2)", tr("Successes"), TwipsRect(120, 1740, 1215, 255),
+                         Qt::AlignRight);
     lblPrompt[2]->setFont(bold);
 
+    // The status line and the two results start with placeholders that the
+    // first roll replaces before the window shows, so no one reads or
+    // translates them.
     lblStatus = Label(window, "lblStatus", QStringLiteral("great scott"),
                       TwipsRect(0, 3840, 4695, 255), Qt::AlignLeft);
     lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -108,14 +113,14 @@ RollerControls::RollerControls(QWidget* window) {
                          TwipsRect(120, 2100, 2535, 255), Qt::AlignRight);
 
     Image1 = Place<DicePicture>(window, "Image1", TwipsRect(120, 3180, 480, 480));
-    Image1->setAccessibleName(QStringLiteral("About Corvane Dice"));
-    Image1->setToolTip(QStringLiteral("About Corvane Dice (F1)"));
+    Image1->setAccessibleName(tr("About Corvane Dice"));
+    Image1->setToolTip(tr("About Corvane Dice (F1)"));
 
     // Screen readers announce each field by its prompt.
     lblPrompt[0]->setBuddy(txtInput[0]);
     lblPrompt[1]->setBuddy(txtInput[1]);
-    txtInput[0]->setAccessibleName(QStringLiteral("Dice to Roll"));
-    txtInput[1]->setAccessibleName(QStringLiteral("Target Number"));
+    txtInput[0]->setAccessibleName(diceToRoll);
+    txtInput[1]->setAccessibleName(targetNumber);
 
     QWidget::setTabOrder(txtInput[0], txtInput[1]);
     QWidget::setTabOrder(txtInput[1], btnRoll);

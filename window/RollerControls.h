@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <array>
 
 class QLabel;
@@ -15,6 +16,9 @@ class DicePicture;
 // The dice window's look and its controls, created in their places. The window
 // owns them through Qt's parent chain; this only keeps the pointers by name.
 struct RollerControls {
+    Q_DECLARE_TR_FUNCTIONS(corvane::RollerControls)
+
+public:
     explicit RollerControls(QWidget* window);
 
     std::array<QLineEdit*, 2> txtInput{};  // dice count, target number

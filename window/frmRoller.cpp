@@ -13,6 +13,7 @@
 #include "runtime/Alerts.h"
 #include "window/AboutText.h"
 #include "window/DicePicture.h"
+#include "window/EngineText.h"
 #include "window/Twips.h"
 
 namespace corvane {
@@ -81,7 +82,7 @@ void frmRoller::SetTxtFocus(QLineEdit* field) {
 }
 
 void frmRoller::Image1_DblClick() {
-    alerts_.ShowMessage("About Corvane Dice", AboutText().toStdString());
+    alerts_.ShowMessage(tr("About Corvane Dice").toStdString(), AboutText().toStdString());
 }
 
 void frmRoller::UpdateOdds() {
@@ -100,7 +101,7 @@ Int16 frmRoller::MarkedRow() {
 }
 
 void frmRoller::SetStatusMessage(std::string_view text) {
-    ui_.lblStatus->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    ui_.lblStatus->setText(EngineText(text));
 }
 
 void frmRoller::Beep() { alerts_.Beep(); }

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QLocale>
 
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
 #include "runtime/Version.h"
 #include "window/QtAlerts.h"
+#include "window/Translations.h"
 #include "window/frmRoller.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersionText));
     // Lets docks and task bars match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Dice"));
+    // The language of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    const corvane::Translations translations(QLocale::system());
 
     corvane::Pcg32Random random = corvane::Pcg32Random::FromRandomDevice();
     corvane::SystemClock clock;

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "WindowRig.h"
+#include "window/Translations.h"
 
 namespace corvane {
 
@@ -14,6 +15,7 @@ class RollerLayoutTest : public QObject {
 private slots:
     void controlTable_data();
     void controlTable();
+    void captionsFitTheirBoxes_data();
     void captionsFitTheirBoxes();
     void boldLabelsUseABoldSansAtNineAndThreeQuarterPoints();
     void tabOrder();
@@ -67,7 +69,18 @@ void RollerLayoutTest::controlTable() {
     }
 }
 
+void RollerLayoutTest::captionsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("de") << "de_DE";
+    QTest::newRow("fr") << "fr_FR";
+}
+
+// In every language: a translation that does not fit takes shorter words, not
+// a smaller font.
 void RollerLayoutTest::captionsFitTheirBoxes() {
+    QFETCH(QString, locale);
+    const Translations language{QLocale(locale)};
     WindowRig rig;
     for (auto* button : rig.window.findChildren<QPushButton*>()) {
         const QFontMetrics metrics(button->font());
@@ -87,9 +100,12 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
     }
     // The longest outcome line a real pool can give still fits.
+    const QString longest =
+        QCoreApplication::translate("corvane::ResultsDisplay", "High roll: %1, Total roll: %2")
+            .arg(QStringLiteral("32765"), QStringLiteral("32767"));
     const QFontMetrics metrics(rig.ui.lblResult[1]->font());
-    QVERIFY(metrics.horizontalAdvance(QStringLiteral("High roll: 32765, Total roll: 32767")) <=
-            rig.ui.lblResult[1]->width());
+    QVERIFY2(metrics.horizontalAdvance(longest) <= rig.ui.lblResult[1]->width(),
+             qPrintable(longest));
 }
 
 void RollerLayoutTest::boldLabelsUseABoldSansAtNineAndThreeQuarterPoints() {

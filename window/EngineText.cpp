@@ -1,0 +1,16 @@
+#include "window/EngineText.h"
+
+#include <QCoreApplication>
+#include <string>
+
+#include "engine/Roller.h"
+
+namespace corvane {
+
+QString EngineText(std::string_view text) {
+    // The lookup reads the text up to a terminating zero, which a view need not have.
+    const std::string source(text);
+    return QCoreApplication::translate(kMessageContext, source.c_str());
+}
+
+}  // namespace corvane

@@ -1,0 +1,320 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers.</source>
+        <translation>Copyright © 2026 les développeurs de Corvane Dice.</translation>
+    </message>
+    <message>
+        <source>Questions and ideas: %1</source>
+        <translation>Questions et idées&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Companions</name>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Jet copié.</translation>
+    </message>
+    <message>
+        <source>Copy Roll</source>
+        <translation>Copier le jet</translation>
+    </message>
+    <message>
+        <source>Roll Log</source>
+        <translation>Historique des jets</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::OddsText</name>
+    <message>
+        <source>C</source>
+        <extracomment>The locale whose numbers the odds are written in, such as de_DE.</extracomment>
+        <translation>fr_FR</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 successes expected (now %2);
+%3 chance to gain at least one.</source>
+        <extracomment>%1 is a decimal, %2 a whole number, %3 a percentage.</extracomment>
+        <translation>%1 succès en moyenne (%2 actuellement)&#xa0;;
+%3 de chances d&apos;en gagner au moins un.</translation>
+    </message>
+    <message>
+        <source>Type a target from -32768 to 32767 to see each die&apos;s chance.</source>
+        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances de chaque dé.</translation>
+    </message>
+    <message>
+        <source>Each die succeeds %1 of the time at target %2.</source>
+        <translation>Au seuil %2, chaque dé réussit dans %1 des cas.</translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 succès</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n successes</source>
+        <translation>
+            <numerusform>%n succès</numerusform>
+            <numerusform>%n succès</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice</source>
+        <translation>
+            <numerusform>%n dé</numerusform>
+            <numerusform>%n dés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Chance of at least %1 with %2 at target %3: %4.
+Chance of a botch: %5.</source>
+        <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
+        <translation>Chance d&apos;obtenir au moins %1 avec %2 au seuil %3&#xa0;: %4.
+Chance de fumble (échec critique)&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>1 failure</source>
+        <translation>1 échec</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failures</source>
+        <translation>
+            <numerusform>%n échec</numerusform>
+            <numerusform>%n échecs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rerolling %1:
+%2</source>
+        <extracomment>%1 is &quot;2 failures&quot;; %2 the expected successes after the reroll.</extracomment>
+        <translation>Relancer %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Select a die in the list to reroll it and every die below it.</source>
+        <translation>Choisissez un dé dans la liste pour le relancer avec tous les dés en dessous.</translation>
+    </message>
+    <message>
+        <source>Rerolling the selected die:
+%1</source>
+        <extracomment>%1 is the expected successes after the reroll.</extracomment>
+        <translation>Relancer le dé choisi&#xa0;:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Rerolling the selected die and %n below it:
+%1</source>
+        <translation>
+            <numerusform>Relancer le dé choisi et %n en dessous&#xa0;:
+%1</numerusform>
+            <numerusform>Relancer le dé choisi et %n en dessous&#xa0;:
+%1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ResultsDisplay</name>
+    <message>
+        <source>%1 (botch)</source>
+        <translation>%1 (fumble)</translation>
+    </message>
+    <message>
+        <source>Successes: %1</source>
+        <translation>Succès&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>High roll: %1, Total roll: %2</source>
+        <translation>Meilleur dé&#xa0;: %1, total&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n successes.</source>
+        <translation>
+            <numerusform>%n succès.</numerusform>
+            <numerusform>%n succès.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Overflow: a number passed 32767; nothing changed.</source>
+        <translation>Dépassement au-delà de 32767&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>The list and the pool disagreed; nothing changed.</source>
+        <translation>La liste et les dés divergeaient&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::RollLogWindow</name>
+    <message>
+        <source>Roll Log</source>
+        <translation>Historique des jets</translation>
+    </message>
+    <message>
+        <source>Rolls, newest first</source>
+        <translation>Jets, du plus récent au plus ancien</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::RollText</name>
+    <message>
+        <source>Reroll Failures</source>
+        <translation>Relance des échecs</translation>
+    </message>
+    <message>
+        <source>Reroll from Marker Down</source>
+        <translation>Relance dès le marqueur</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <extracomment>What was done: a new roll, beside &quot;Reroll Failures&quot; and &quot;Reroll from Marker Down&quot;.</extracomment>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>die %1</source>
+        <translation>dé %1</translation>
+    </message>
+    <message>
+        <source>dice %1 to %2</source>
+        <translation>dés %1 à %2</translation>
+    </message>
+    <message>
+        <source>Die %1 was: %2.</source>
+        <translation>Le dé %1 était&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Dice %1 to %2 were: %3.</source>
+        <translation>Les dés %1 à %2 étaient&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice</source>
+        <translation>
+            <numerusform>%n dé</numerusform>
+            <numerusform>%n dés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>%1 is &quot;10 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 au seuil %2</translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 succès</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n successes</source>
+        <translation>
+            <numerusform>%n succès</numerusform>
+            <numerusform>%n succès</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (botch)</source>
+        <translation>%1 (fumble)</translation>
+    </message>
+    <message>
+        <source>%1 (high roll %2, total roll %3)</source>
+        <translation>%1 (meilleur dé %2, total %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 = %3</source>
+        <extracomment>%1 is &quot;10 dice at target 5&quot;, %2 the dice, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
+        <translation>%1&#xa0;: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2), %3</source>
+        <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
+        <translation>%1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3. Dice: %4.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 the dice.</extracomment>
+        <translation>%1, %2&#xa0;: %3. Dés&#xa0;: %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... et %n autre</numerusform>
+            <numerusform>... et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Roller</name>
+    <message>
+        <source>No failures to reroll.</source>
+        <translation>Aucun échec à relancer.</translation>
+    </message>
+    <message>
+        <source>No marker specified.</source>
+        <translation>Aucun dé marqué.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::RollerControls</name>
+    <message>
+        <source>Corvane Dice</source>
+        <translation>Corvane Dice</translation>
+    </message>
+    <message>
+        <source>&amp;Roll</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>Reroll &amp;Failures</source>
+        <translation>&amp;Relancer
+les échecs</translation>
+    </message>
+    <message>
+        <source>Reroll from
+&amp;Marker Down</source>
+        <extracomment>Two lines, each as wide as the Roll button at most.</extracomment>
+        <translation>Relancer dès
+le &amp;marqueur</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Dice to Roll</source>
+        <translation>Nombre de dés</translation>
+    </message>
+    <message>
+        <source>Target Number</source>
+        <translation>Seuil de réussite</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>About Corvane Dice</source>
+        <translation>À propos de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>About Corvane Dice (F1)</source>
+        <translation>À propos de Corvane Dice (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::frmRoller</name>
+    <message>
+        <source>About Corvane Dice</source>
+        <translation>À propos de Corvane Dice</translation>
+    </message>
+</context>
+</TS>
