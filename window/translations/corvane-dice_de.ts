@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ChancesText</name>
+    <message>
+        <source>Chances</source>
+        <translation>Chancen</translation>
+    </message>
+    <message>
+        <source>Chance of each number of successes</source>
+        <translation>Chance für jede Anzahl an Erfolgen</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Rolled</source>
+        <translation>Gewürfelt</translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 Erfolg</translation>
+    </message>
+    <message>
+        <source>%1 successes</source>
+        <translation>%1 Erfolge</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message>
+        <source>%1 dice</source>
+        <translation>%1 Würfel</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
+        <translation>Erfolge %1 bis %2 (der Rest: unter 0,1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>New roll at target %1</source>
+        <translation>Neuer Wurf bei Mindestwurf %1</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (none to reroll)</source>
+        <translation>Nach Neuwurf der Fehlschläge (keine zum Neuwürfeln)</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (%1)</source>
+        <translation>Nach Neuwurf der Fehlschläge (%1)</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down (%1)</source>
+        <translation>Nach Neuwurf ab Markierung (%1)</translation>
+    </message>
+    <message>
+        <source>%1 expected</source>
+        <translation>%1 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 (rolled)</source>
+        <translation>%1 (gewürfelt)</translation>
+    </message>
+    <message>
+        <source>after Reroll Failures %1</source>
+        <translation>nach Neuwurf der Fehlschläge %1</translation>
+    </message>
+    <message>
+        <source>after Reroll from Marker Down %1</source>
+        <translation>nach Neuwurf ab Markierung %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>most likely %1 (%2), %3</source>
+        <translation>am wahrscheinlichsten %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Rolled %1 with %2 at target %3.</source>
+        <translation>Gewürfelt: %1 (%2 bei Mindestwurf %3).</translation>
+    </message>
+    <message>
+        <source>A new roll at target %1: %2; at least %3: %4.</source>
+        <translation>Ein neuer Wurf bei Mindestwurf %1: %2; mindestens %3: %4.</translation>
+    </message>
+    <message>
+        <source>Type a target from -32768 to 32767 to see the chances of a new roll.</source>
+        <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: no failures to reroll.</source>
+        <translation>Nach Neuwurf der Fehlschläge: keine Fehlschläge zum Neuwürfeln.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1.</source>
+        <translation>Nach Neuwurf der Fehlschläge: %1.</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down: %1.</source>
+        <translation>Nach Neuwurf ab Markierung: %1.</translation>
+    </message>
+    <message>
+        <source>Select a die in the list to see Reroll from Marker Down.</source>
+        <translation>Einen Würfel in der Liste auswählen, um den Neuwurf ab Markierung zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::AboutText</name>
     <message>
         <source>Copyright © 2026 the Corvane Dice developers.</source>
@@ -25,6 +136,10 @@
     <message>
         <source>Roll Log</source>
         <translation>Wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chancen</translation>
     </message>
 </context>
 <context>

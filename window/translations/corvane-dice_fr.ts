@@ -2,6 +2,117 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ChancesText</name>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Chance of each number of successes</source>
+        <translation>Chance de chaque nombre de succès</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Rolled</source>
+        <translation>Obtenu</translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 succès</translation>
+    </message>
+    <message>
+        <source>%1 successes</source>
+        <translation>%1 succès</translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message>
+        <source>%1 dice</source>
+        <translation>%1 dés</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
+        <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>New roll at target %1</source>
+        <translation>Nouveau jet au seuil %1</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (none to reroll)</source>
+        <translation>Après relance des échecs (aucun à relancer)</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (%1)</source>
+        <translation>Après relance des échecs (%1)</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down (%1)</source>
+        <translation>Après relance dès le marqueur (%1)</translation>
+    </message>
+    <message>
+        <source>%1 expected</source>
+        <translation>%1 en moyenne</translation>
+    </message>
+    <message>
+        <source>%1 (rolled)</source>
+        <translation>%1 (votre jet)</translation>
+    </message>
+    <message>
+        <source>after Reroll Failures %1</source>
+        <translation>après relance des échecs %1</translation>
+    </message>
+    <message>
+        <source>after Reroll from Marker Down %1</source>
+        <translation>après relance dès le marqueur %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>most likely %1 (%2), %3</source>
+        <translation>le plus probable&#xa0;: %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Rolled %1 with %2 at target %3.</source>
+        <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
+    </message>
+    <message>
+        <source>A new roll at target %1: %2; at least %3: %4.</source>
+        <translation>Un nouveau jet au seuil %1&#xa0;: %2&#xa0;; au moins %3&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>Type a target from -32768 to 32767 to see the chances of a new roll.</source>
+        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances d&apos;un nouveau jet.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: no failures to reroll.</source>
+        <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1.</source>
+        <translation>Après relance des échecs&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down: %1.</source>
+        <translation>Après relance dès le marqueur&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Select a die in the list to see Reroll from Marker Down.</source>
+        <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::AboutText</name>
     <message>
         <source>Copyright © 2026 the Corvane Dice developers.</source>
@@ -25,6 +136,10 @@
     <message>
         <source>Roll Log</source>
         <translation>Historique des jets</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
     </message>
 </context>
 <context>
