@@ -9,7 +9,11 @@
 namespace corvane {
 namespace {
 
-QImage DiceDrawing() { return QImage(QStringLiteral(":/resources/dice.xpm")); }
+// Compiled in rather than read from a resource: reading an image file makes Qt
+// load every image-format plugin, which start-up would pay for.
+#include "window/resources/dice.xpm"
+
+QImage DiceDrawing() { return QImage(dice_xpm); }
 
 QPixmap DrawingOnWhite() {
     const QImage drawing = DiceDrawing();
