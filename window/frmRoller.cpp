@@ -47,6 +47,8 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
     : QWidget(parent), alerts_(alerts), ui_(this), roller_(*this, random, clock, *this) {
     setWindowTitle(QStringLiteral("Corvane Dice"));
     setWindowIcon(DicePicture::WindowIcon());
+    // Maximised, only the list would grow beside the fixed column of controls.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The window is painted in the colour behind text fields.
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Base));
@@ -75,6 +77,8 @@ void frmRoller::ConnectSignals() {
     connect(ui_.Image1, &DicePicture::doubleClicked, this, &frmRoller::Image1_DblClick);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &frmRoller::Image1_DblClick);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults, &QListWidget::itemSelectionChanged, this, &frmRoller::UpdateOdds);

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 #include <QtTest>
 
 #include "WindowRig.h"
@@ -11,6 +12,7 @@ namespace {
 // The hand-set pixels, as the reference for what the vector drawing shows.
 #include "window/resources/dice.xpm"
 
+using testing_support::Face;
 using testing_support::WindowRig;
 
 const QImage kPixels = QImage(dice_xpm).convertToFormat(QImage::Format_ARGB32);
@@ -55,6 +57,9 @@ private slots:
     void windowShowsTheDrawingAtItsScreensRatio();
     void darkThemeKeepsTheDiceColours_data();
     void darkThemeKeepsTheDiceColours();
+    void windowHasNoMaximiseButton();
+    void ctrlQCloses_data();
+    void ctrlQCloses();
 };
 
 void DicePictureTest::drawingFitsTheScreensPixels_data() {
@@ -132,6 +137,40 @@ void DicePictureTest::darkThemeKeepsTheDiceColours() {
     QCOMPARE(at(5.5, 11.5) | 0xFF000000U, qRgb(255, 0, 0));      // a face
     QCOMPARE(at(7.2, 13.2) | 0xFF000000U, qRgb(255, 255, 255));  // a pip
     QCOMPARE(at(0.2, 10.5) | 0xFF000000U, qRgb(0, 0, 0));        // an outline
+}
+
+void DicePictureTest::windowHasNoMaximiseButton() {
+    WindowRig rig;
+    const Qt::WindowFlags flags = rig.window.windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+void DicePictureTest::ctrlQCloses_data() {
+    QTest::addColumn<bool>("duringALongRoll");
+    QTest::newRow("idle") << false;
+    QTest::newRow("duringALongRoll") << true;
+}
+
+void DicePictureTest::ctrlQCloses() {
+    QFETCH(bool, duringALongRoll);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
+    const RollerState before = rig.window.State();
+    const QStringList rows = rig.Rows();
+    const auto pressCtrlQ = [&] { QTest::keyClick(&rig.window, Qt::Key_Q, Qt::ControlModifier); };
+    if (duringALongRoll) {
+        // Arrives while the sort of a big pool lets the window's events run.
+        QTimer::singleShot(0, &rig.window, pressCtrlQ);
+        rig.Roll(QStringLiteral("10000"), QStringLiteral("4"), {Face(3), Face(5)});
+    } else {
+        pressCtrlQ();
+    }
+    QVERIFY(!rig.window.isVisible());
+    // Closing stops a running roll before it changes anything.
+    QVERIFY(rig.window.State() == before);
+    QCOMPARE(rig.Rows(), rows);
 }
 
 }  // namespace corvane
