@@ -125,5 +125,3 @@ BENCHMARK(BM_Odds)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMic
 
 }  // namespace
 }  // namespace corvane
-
-BENCHMARK_MAIN();

@@ -70,7 +70,7 @@ private:
 };
 
 // Rerolling the dice from position `start` (counted from 1) to the end.
-RerollOdds RerollFrom(const RollerState& state, int start) {
+RerollOdds OddsOfRerollingFrom(const RollerState& state, int start) {
     RerollOdds odds;
     odds.SuccessesNow = state.Successes.Value();
     odds.ExpectedAfter = odds.SuccessesNow;
@@ -123,11 +123,11 @@ double ExpectedSuccesses(int dice, double dieChance) { return std::max(dice, 0) 
 
 RerollOdds RerollFailuresOdds(const RollerState& state) {
     // No failure point means there is nothing to reroll.
-    return RerollFrom(state, state.FailurePoint.Value());
+    return OddsOfRerollingFrom(state, state.FailurePoint.Value());
 }
 
 RerollOdds RerollFromMarkerOdds(const RollerState& state, Int16 markedRow) {
-    return RerollFrom(state, markedRow.Value() + 1);
+    return OddsOfRerollingFrom(state, markedRow.Value() + 1);
 }
 
 }  // namespace corvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Roller.h"
+#include "engine/RollerState.h"
 #include "runtime/Int16.h"
 
 namespace corvane {

@@ -21,16 +21,18 @@ private:
     bool& busy_;
 };
 
-Int16 ReadNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
-
-// Rolls the dice from `start` to the end of the pool afresh.
-void RerollFrom(Int16 start, RollerState& next, RandomSource& random, Clock& clock) {
+// Rolls the dice from `start` to the end of the pool afresh, and notes the
+// ones they replace.
+void RerollFrom(Int16 start, RollerState& next, RollRecord& record, RandomSource& random,
+                Clock& clock) {
     const Int16 count = next.DiceCount - start + kOne;
     // Only a list out of step with the pool could get here; refuse to read past it.
     if (count < kOne) RaiseSubscriptOutOfRange();
     ResultArray scratch;
     RollDice(count, scratch, random, clock);
+    record.FirstRerolled = start;
     for (Int16 i = start; i <= next.DiceCount; ++i) {
+        record.Replaced.push_back(next.DiceResults[i]);
         next.DiceResults[i] = scratch[i - start + kOne];
     }
 }
@@ -54,12 +56,7 @@ void Tally(RollerState& next) {
 
 }  // namespace
 
-RollerState RollerState::LoadValues() {
-    RollerState state;
-    state.DiceCount = Int16(6);
-    state.TargetNumber = Int16(4);
-    return state;
-}
+Int16 FieldNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
 
 Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
     : view_(view), random_(random), clock_(clock), yield_(yield) {}
@@ -69,20 +66,21 @@ RollOutcome Roller::Roll(RollType rollType) {
     BusyScope busy(rolling_);
 
     RollerState next = state_;
-    const auto bits = static_cast<std::int16_t>(rollType);
-    if (bits & 1) {
+    RollRecord record;
+    record.Operation = OperationOf(rollType);
+    if (record.Operation == RollType::RerollFailures) {
         next.DiceCount = view_.RowCount();
         if (next.FailurePoint == Int16()) return Refuse(kNoFailuresMessage, next.DiceCount);
-        RerollFrom(next.FailurePoint, next, random_, clock_);
-    } else if (bits & 2) {
+        RerollFrom(next.FailurePoint, next, record, random_, clock_);
+    } else if (record.Operation == RollType::RerollFromMarker) {
         next.DiceCount = view_.RowCount();
         const Int16 start = view_.MarkedRow() + kOne;
         if (start < kOne || start > next.DiceCount) return Refuse(kNoMarkerMessage, next.DiceCount);
-        RerollFrom(start, next, random_, clock_);
+        RerollFrom(start, next, record, random_, clock_);
     } else {
-        next.DiceCount = ReadNumber(view_.DiceText());
+        next.DiceCount = FieldNumber(view_.DiceText());
         if (next.DiceCount < kOne) next.DiceCount = kOne;
-        next.TargetNumber = ReadNumber(view_.TargetText());
+        next.TargetNumber = FieldNumber(view_.TargetText());
         RollDice(next.DiceCount, next.DiceResults, random_, clock_);
     }
 
@@ -90,14 +88,16 @@ RollOutcome Roller::Roll(RollType rollType) {
         return RollOutcome::Abandoned;
     }
     Tally(next);
+    record.SecondsSinceMidnight = clock_.SecondsSinceMidnight();
+    record.After = next;
     state_ = std::move(next);
+    lastRecord_ = std::make_shared<const RollRecord>(std::move(record));
     view_.ShowOutcome();
     return RollOutcome::Completed;
 }
 
 RollOutcome Roller::Refuse(std::string_view message, Int16 rowCount) {
-    // The pool is untouched; only the count is brought in line with the list,
-    // which it already equals after any completed roll.
+    // The pool is untouched; only the count is brought in line with the list.
     state_.DiceCount = rowCount;
     view_.Beep();
     view_.SetStatusMessage(message);

@@ -1,40 +1,17 @@
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "engine/RollRecord.h"
+#include "engine/RollerState.h"
 #include "runtime/Clock.h"
 #include "runtime/EventYield.h"
 #include "runtime/Int16.h"
 #include "runtime/RandomSource.h"
-#include "runtime/ResultArray.h"
 
 namespace corvane {
-
-// The pool and its tally after the last completed roll.
-struct RollerState {
-    Int16 DiceCount;
-    Int16 TargetNumber;
-    Int16 Successes;
-    Int16 HighRoll;
-    Int16 TotalRoll;
-    // Largest first; positions 1..DiceCount.
-    ResultArray DiceResults;
-    // Position of the first die below the target; 0 when no die failed.
-    Int16 FailurePoint;
-
-    // Six dice at target 4, no pool yet: what the window starts from.
-    static RollerState LoadValues();
-    // Every die showed a single 1.
-    bool IsBotch() const { return TotalRoll == DiceCount; }
-
-    friend bool operator==(const RollerState&, const RollerState&) = default;
-};
-
-// Chosen by bits, as the buttons send it: bit 0 rerolls the failures, else
-// bit 1 rerolls from the marker, else it is a new roll.
-enum class RollType : std::int16_t { NewRoll = 0, RerollFailures = 1, RerollFromMarker = 2 };
 
 // What the roller needs of the window.
 class RollerView {
@@ -66,12 +43,18 @@ enum class RollOutcome {
 inline constexpr std::string_view kNoFailuresMessage = "No failures to reroll.";
 inline constexpr std::string_view kNoMarkerMessage = "No marker specified.";
 
+// The number a field's text stands for: its leading number, rounded to the
+// nearest 16-bit integer (halves to even). Raises Overflow past the limits.
+Int16 FieldNumber(std::string_view text);
+
 // Performs the three roll operations on its state and shows each outcome.
 //
-// A roll is all-or-nothing: it works on a copy of the state and keeps it only
-// when it completes, so a run-time error (an Overflow past 32767, say) leaves
-// the pool, the counts and the view as they were, and reaches the caller as a
-// RuntimeError.
+// A roll that goes ahead is all-or-nothing: it works on a copy of the state and
+// keeps it only when it completes, so a run-time error (an Overflow past 32767,
+// say) leaves the pool, the counts and the view as they were, and reaches the
+// caller as a RuntimeError. A refused reroll is the one exception: it still
+// brings DiceCount in line with the list's row count, which it equals after
+// any completed roll.
 class Roller {
 public:
     Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield);
@@ -79,6 +62,10 @@ public:
     RollOutcome Roll(RollType rollType);
 
     const RollerState& State() const { return state_; }
+    // What the last completed roll did; null before the first. Made as the
+    // state is kept, so a roll that does not complete leaves no record. Shared,
+    // so that a log can keep it without copying the pool again.
+    const std::shared_ptr<const RollRecord>& LastRecord() const { return lastRecord_; }
     void SetLoadValues() { state_ = RollerState::LoadValues(); }
     bool IsRolling() const { return rolling_; }
 
@@ -90,6 +77,7 @@ private:
     Clock& clock_;
     EventYield& yield_;
     RollerState state_;
+    std::shared_ptr<const RollRecord> lastRecord_;
     bool rolling_ = false;
 };
 

@@ -33,15 +33,8 @@ public:
         if (__builtin_sub_overflow(a.value_, b.value_, &difference)) RaiseOverflow();
         return Int16(difference);
     }
-    friend constexpr Int16 operator*(Int16 a, Int16 b) {
-        std::int16_t product;
-        if (__builtin_mul_overflow(a.value_, b.value_, &product)) RaiseOverflow();
-        return Int16(product);
-    }
-    constexpr Int16 operator-() const { return Int16() - *this; }
 
     constexpr Int16& operator+=(Int16 other) { return *this = *this + other; }
-    constexpr Int16& operator-=(Int16 other) { return *this = *this - other; }
     constexpr Int16& operator++() { return *this += Int16(1); }
 
     friend constexpr bool operator==(Int16, Int16) noexcept = default;

@@ -8,11 +8,8 @@ namespace corvane {
 // The classic run-time error numbers, so a message can name the error the way
 // players who know the old dice tools expect ("Overflow", error 6).
 enum class ErrorNumber : int {
-    InvalidCall = 5,
     Overflow = 6,
-    OutOfMemory = 7,
     SubscriptOutOfRange = 9,
-    DivisionByZero = 11,
 };
 
 // Raised by the checked arithmetic and the checked arrays. An operation that

@@ -17,7 +17,8 @@ namespace corvane::testing_support {
 inline std::optional<double> ReferenceLeadingNumber(std::string_view text) {
     auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
     std::size_t i = 0;
-    while (i < text.size() && std::string_view(" \t\r\n").find(text[i]) != std::string_view::npos) ++i;
+    while (i < text.size() && std::string_view(" \t\r\n").find(text[i]) != std::string_view::npos)
+        ++i;
     std::string number;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
     bool anyDigit = false;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "engine/Odds.h"
-#include "runtime/NumberText.h"
+#include "engine/Roller.h"
 #include "window/RollerControls.h"
 
 namespace corvane {
@@ -43,7 +43,7 @@ QString PercentText(double chance) {
 QString TargetOddsText(std::string_view targetText) {
     Int16 target;
     try {
-        target = RoundToInt16(LeadingNumber(targetText));
+        target = FieldNumber(targetText);
     } catch (const RuntimeError&) {
         return QStringLiteral("Type a target from -32768 to 32767 to see each die's chance.");
     }
@@ -64,7 +64,7 @@ QString SuccessOddsText(const RollerState& state) {
 
 QString FailuresOddsText(const RollerState& state) {
     const RerollOdds odds = RerollFailuresOdds(state);
-    if (odds.Rerolled == 0) return QStringLiteral("No failures to reroll.");
+    if (odds.Rerolled == 0) return QString::fromUtf8(kNoFailuresMessage);
     return QStringLiteral("Rerolling %1:\n").arg(Count(odds.Rerolled, "failure", "failures")) +
            Expected(odds);
 }

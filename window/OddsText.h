@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "engine/Roller.h"
+#include "engine/RollerState.h"
 #include "runtime/Int16.h"
 
 namespace corvane {

@@ -1,9 +1,10 @@
 #include "window/RollerControls.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 #include "window/DicePicture.h"
@@ -57,6 +58,16 @@ QPushButton* Button(QWidget* window, const char* name, const QString& caption, Q
 }  // namespace
 
 RollerControls::RollerControls(QWidget* window) {
+    window->setWindowTitle(QStringLiteral("Corvane Dice"));
+    window->setWindowIcon(DicePicture::WindowIcon());
+    // Maximised, only the list would grow beside the fixed column of controls.
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    // The window is painted in the colour behind text fields.
+    QPalette background = window->palette();
+    background.setColor(QPalette::Window, background.color(QPalette::Base));
+    window->setPalette(background);
+    window->setAutoFillBackground(true);
+    window->resize(kInitialClientWidth, kInitialClientHeight);
     window->setFont(SansFont(8.25, QFont::Normal));
     const QFont bold = SansFont(9.75, QFont::Bold);
 
@@ -73,7 +84,7 @@ RollerControls::RollerControls(QWidget* window) {
     Command2 = Button(window, "Command2", QStringLiteral("Reroll from\n&Marker Down"),
                       TwipsRect(1440, 3180, 1215, 495));
 
-    lstResults = Place<QListWidget>(window, "lstResults", TwipsRect(2820, 120, 1755, 3570));
+    lstResults = Place<QListView>(window, "lstResults", TwipsRect(2820, 120, 1755, 3570));
     lstResults->setSelectionMode(QAbstractItemView::SingleSelection);
     lstResults->setUniformItemSizes(true);  // keeps huge pools quick to show
     lstResults->setAccessibleName(QStringLiteral("Results"));

@@ -4,7 +4,7 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QWidget;
 
@@ -12,8 +12,8 @@ namespace corvane {
 
 class DicePicture;
 
-// The controls of the dice window, created in their places. The window owns
-// them through Qt's parent chain; this only keeps the pointers by name.
+// The dice window's look and its controls, created in their places. The window
+// owns them through Qt's parent chain; this only keeps the pointers by name.
 struct RollerControls {
     explicit RollerControls(QWidget* window);
 
@@ -21,7 +21,7 @@ struct RollerControls {
     QPushButton* btnRoll = nullptr;
     QPushButton* Command1 = nullptr;  // reroll the failures
     QPushButton* Command2 = nullptr;  // reroll from the marker down
-    QListWidget* lstResults = nullptr;
+    QListView* lstResults = nullptr;
     std::array<QLabel*, 3> lblPrompt{};
     QLabel* lblStatus = nullptr;
     std::array<QLabel*, 2> lblResult{};  // success count; high roll and total

@@ -1,19 +1,18 @@
 #include "window/frmRoller.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QShortcut>
 
 #include "runtime/Alerts.h"
-#include "runtime/NumberText.h"
-#include "runtime/Version.h"
+#include "window/AboutText.h"
 #include "window/DicePicture.h"
-#include "window/OddsText.h"
 #include "window/Twips.h"
 
 namespace corvane {
@@ -25,49 +24,17 @@ constexpr int kListLeft = Pixels(2820);
 constexpr int kListTop = Pixels(120);
 constexpr int kEdgeGap = Pixels(60);
 
-QString Text(Int16 value) { return QString::fromStdString(ToText(value)); }
-
-// What the status line says when a run-time error stopped a roll.
-QString ErrorMessage(const RuntimeError& error) {
-    switch (error.Number()) {
-        case ErrorNumber::Overflow:
-            return QStringLiteral("Overflow: a number passed 32767; nothing changed.");
-        case ErrorNumber::SubscriptOutOfRange:
-            return QStringLiteral("The list and the pool disagreed; nothing changed.");
-        default:
-            return QStringLiteral("%1 (error %2); nothing changed.")
-                .arg(QLatin1String(error.Text()))
-                .arg(static_cast<int>(error.Number()));
-    }
-}
-
 }  // namespace
 
 frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget* parent)
-    : QWidget(parent), alerts_(alerts), ui_(this), roller_(*this, random, clock, *this) {
-    setWindowTitle(QStringLiteral("Corvane Dice"));
-    setWindowIcon(DicePicture::WindowIcon());
-    // Maximised, only the list would grow beside the fixed column of controls.
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // The window is painted in the colour behind text fields.
-    QPalette background = palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Base));
-    setPalette(background);
-    setAutoFillBackground(true);
-    resize(kInitialClientWidth, kInitialClientHeight);
-
+    : QWidget(parent),
+      alerts_(alerts),
+      ui_(this),
+      roller_(*this, random, clock, *this),
+      display_(ui_, roller_.State()) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
     Form_Load();
-}
-
-QString frmRoller::AboutText() {
-    return QStringLiteral("Corvane Dice %1.%2.%3\n\n")
-               .arg(kVersionMajor)
-               .arg(kVersionMinor)
-               .arg(kVersionRevision) +
-           QStringLiteral("Copyright \u00A9 2026 the Corvane Dice developers.\n") +
-           QStringLiteral("Questions and ideas: dice@corvane.example");
 }
 
 void frmRoller::ConnectSignals() {
@@ -79,9 +46,14 @@ void frmRoller::ConnectSignals() {
     connect(help, &QShortcut::activated, this, &frmRoller::Image1_DblClick);
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
-    for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (std::size_t i = 0; i < ui_.txtInput.size(); ++i) {
+            if (now == ui_.txtInput[i]) txtInput_GotFocus(i);
+        }
+    });
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
-    connect(ui_.lstResults, &QListWidget::itemSelectionChanged, this, &frmRoller::UpdateOdds);
+    connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmRoller::UpdateOdds);
 }
 
 void frmRoller::Form_Load() {
@@ -99,7 +71,7 @@ void frmRoller::RunRoll(RollType rollType) {
     } catch (const RuntimeError& error) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        ui_.lblStatus->setText(ErrorMessage(error));
+        display_.ShowError(error);
     }
 }
 
@@ -113,34 +85,16 @@ void frmRoller::Image1_DblClick() {
     alerts_.ShowMessage("About Corvane Dice", AboutText().toStdString());
 }
 
-void frmRoller::DisplayResults() {
-    const RollerState& state = roller_.State();
-    ui_.txtInput[0]->setText(Text(state.DiceCount));
-    ui_.txtInput[1]->setText(Text(state.TargetNumber));
-    QString successes = Text(state.Successes);
-    if (state.TotalRoll == state.DiceCount) successes += QStringLiteral(" (botch)");
-    ui_.lblResult[0]->setText(successes);
-    ui_.lblResult[0]->setAccessibleName(QStringLiteral("Successes: ") + successes);
-    ui_.lblResult[1]->setText(QStringLiteral("High roll: ") + Text(state.HighRoll) +
-                              QStringLiteral(", Total roll: ") + Text(state.TotalRoll));
-    QStringList rows;
-    rows.reserve(static_cast<qsizetype>(state.DiceResults.Dice().size()));
-    for (Int16 die : state.DiceResults.Dice()) rows.append(Text(die));
-    ui_.lstResults->clear();
-    ui_.lstResults->addItems(rows);
-    ui_.lblStatus->setText(Text(state.Successes) + QStringLiteral(" successes."));
-}
-
-void frmRoller::UpdateOdds() { ShowOdds(ui_, roller_.State(), TargetText(), MarkedRow()); }
+void frmRoller::UpdateOdds() { display_.UpdateOdds(TargetText(), MarkedRow()); }
 
 std::string frmRoller::DiceText() { return ui_.txtInput[0]->text().toStdString(); }
 std::string frmRoller::TargetText() { return ui_.txtInput[1]->text().toStdString(); }
-Int16 frmRoller::RowCount() { return Int16::From(ui_.lstResults->count()); }
+Int16 frmRoller::RowCount() { return Int16::From(ui_.lstResults->model()->rowCount()); }
 
 Int16 frmRoller::MarkedRow() {
-    const QList<QListWidgetItem*> selected = ui_.lstResults->selectedItems();
+    const QModelIndexList selected = ui_.lstResults->selectionModel()->selectedRows();
     if (selected.isEmpty()) return Int16(-1);
-    return Int16::From(ui_.lstResults->row(selected.first()));
+    return Int16::From(selected.first().row());
 }
 
 void frmRoller::SetStatusMessage(std::string_view text) {
@@ -148,8 +102,9 @@ void frmRoller::SetStatusMessage(std::string_view text) {
 }
 
 void frmRoller::Beep() { alerts_.Beep(); }
+
 void frmRoller::ShowOutcome() {
-    DisplayResults();
+    display_.DisplayResults();
     UpdateOdds();
 }
 
@@ -157,15 +112,6 @@ YieldOutcome frmRoller::YieldToEvents() {
     // Before the window is first shown there are no events of its own to run.
     if (shown_) QCoreApplication::processEvents();
     return closing_ ? YieldOutcome::WindowClosing : YieldOutcome::Continue;
-}
-
-bool frmRoller::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        for (std::size_t i = 0; i < ui_.txtInput.size(); ++i) {
-            if (watched == ui_.txtInput[i]) txtInput_GotFocus(i);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmRoller::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 
 #include "engine/Roller.h"
 #include "runtime/EventYield.h"
+#include "window/ResultsDisplay.h"
 #include "window/RollerControls.h"
 
 class QLineEdit;
@@ -12,8 +13,8 @@ namespace corvane {
 
 class Alerts;
 
-// The dice window: holds the roller, shows each outcome and turns the user's
-// clicks and keys into rolls.
+// The dice window: turns the user's clicks and keys into rolls, and answers
+// what the roller asks of it.
 class frmRoller final : public QWidget, public RollerView, public EventYield {
     Q_OBJECT
 public:
@@ -21,8 +22,6 @@ public:
 
     const RollerState& State() const { return roller_.State(); }
     const RollerControls& Controls() const { return ui_; }
-
-    static QString AboutText();
 
     // What the roller asks of the window.
     std::string DiceText() override;
@@ -37,7 +36,6 @@ public:
     YieldOutcome YieldToEvents() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -55,13 +53,13 @@ private:
     void txtInput_GotFocus(std::size_t index);
     void Image1_DblClick();
     void SetTxtFocus(QLineEdit* field);
-    void DisplayResults();
     void UpdateOdds();
     void RunRoll(RollType rollType);
 
     Alerts& alerts_;
     RollerControls ui_;
     Roller roller_;
+    ResultsDisplay display_;
     bool shown_ = false;
     bool closing_ = false;
 };

@@ -64,10 +64,7 @@ public:
         return diceText;
     }
     std::string TargetText() override { return targetText; }
-    Int16 RowCount() override {
-        ++rowCountReads;
-        return Int16::From(static_cast<long long>(rows.size()));
-    }
+    Int16 RowCount() override { return Int16::From(static_cast<long long>(rows.size())); }
     Int16 MarkedRow() override {
         ++markerReads;
         return markedRow;
@@ -92,7 +89,6 @@ public:
     int beeps = 0;
     int outcomesShown = 0;
     int textReads = 0;
-    int rowCountReads = 0;
     int markerReads = 0;
 };
 

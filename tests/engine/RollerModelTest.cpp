@@ -157,6 +157,8 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
         // What the model says should happen.
         std::optional<std::string_view> refusal;
         bool overflows = false;
+        int firstRerolled = 0;  // and the dice it replaced, for a reroll
+        std::vector<int> replaced;
         const Model before = model;
         try {
             const int n = static_cast<int>(model.pool.size());
@@ -173,6 +175,8 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
                     refusal = kNoMarkerMessage;
                 } else {
                     std::vector<int> next(model.pool.begin(), model.pool.begin() + (start - 1));
+                    firstRerolled = start;
+                    replaced.assign(model.pool.begin() + (start - 1), model.pool.end());
                     for (int die : model.Dice(n - start + 1, stream)) next.push_back(die);
                     model.Settle(next, n, model.target);
                 }
@@ -186,6 +190,7 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
 
         // What the roller does.
         const RollerState stateBefore = roller.State();
+        const auto recordBefore = roller.LastRecord();
         std::optional<RollOutcome> outcome;
         const auto raised = RaisedError([&] { outcome = roller.Roll(op.type); });
         ASSERT_EQ(random.cursor, model.cursor) << "both drew the same dice";
@@ -194,12 +199,14 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
             ++overflowed;
             ASSERT_EQ(raised, ErrorNumber::Overflow);
             ASSERT_EQ(roller.State(), stateBefore);
+            ASSERT_EQ(roller.LastRecord(), recordBefore);
         } else if (refusal) {
             ++refused;
             ASSERT_EQ(outcome, RollOutcome::Refused);
             ASSERT_EQ(view.status, *refusal);
             ASSERT_EQ(view.beeps, beeps + 1);
             ASSERT_EQ(Pool(roller.State()), Pool(stateBefore));
+            ASSERT_EQ(roller.LastRecord(), recordBefore);
         } else {
             ++completed;
             ASSERT_EQ(outcome, RollOutcome::Completed);
@@ -215,6 +222,13 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
             ASSERT_EQ(state.HighRoll.Value(), model.pool.front());
             ASSERT_EQ(state.IsBotch(), std::all_of(model.pool.begin(), model.pool.end(),
                                                    [](int d) { return d == 1; }));
+            const RollRecord& record = *roller.LastRecord();
+            ASSERT_EQ(record.Operation, OperationOf(op.type));
+            ASSERT_EQ(record.FirstRerolled.Value(), firstRerolled);
+            std::vector<int> recordedReplaced;
+            for (Int16 die : record.Replaced) recordedReplaced.push_back(die.Value());
+            ASSERT_EQ(recordedReplaced, replaced);
+            ASSERT_EQ(record.After, state);
         }
     }
     // Every kind of outcome was exercised many times.

@@ -49,9 +49,11 @@ void CheckCompleted(const RollerState& state, const FakeView& view) {
     Check(std::is_sorted(pool.rbegin(), pool.rend()));
     Check(view.rows == pool && view.markedRow == Int16(-1));
     const int target = state.TargetNumber.Value();
-    const auto successes = std::count_if(pool.begin(), pool.end(), [&](int die) { return die >= target; });
+    const auto successes =
+        std::count_if(pool.begin(), pool.end(), [&](int die) { return die >= target; });
     Check(state.Successes.Value() == successes);
-    const int failurePoint = successes == static_cast<long>(pool.size()) ? 0 : static_cast<int>(successes) + 1;
+    const int failurePoint =
+        successes == static_cast<long>(pool.size()) ? 0 : static_cast<int>(successes) + 1;
     Check(state.FailurePoint.Value() == failurePoint);
     Check(state.TotalRoll.Value() == std::accumulate(pool.begin(), pool.end(), 0));
     Check(state.HighRoll.Value() == pool.front());

@@ -91,14 +91,14 @@ void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll() {
     QCOMPARE(Odds(rig.ui.lblResult[0]), odds[1]);
     QCOMPARE(Odds(rig.ui.Command1), odds[2]);
     QCOMPARE(Odds(rig.ui.Command2), kMarkerHint);
-    rig.ui.lstResults->setCurrentRow(row);
+    rig.SelectRow(row);
     QCOMPARE(Odds(rig.ui.Command2), odds[3]);
 }
 
 void RollerOddsTest::aRerollRefreshesTheOddsAndDropsTheMarker() {
     WindowRig rig;
     rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
-    rig.ui.lstResults->setCurrentRow(2);
+    rig.SelectRow(2);
     rig.random.Script({Face(5), Face(5), Face(2)});
     rig.ui.Command2->click();
     QCOMPARE(rig.Rows(), (QStringList{"9", "5", "5", "5", "2"}));

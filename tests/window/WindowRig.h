@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <string>
@@ -50,11 +51,21 @@ struct WindowRig {
         ui.btnRoll->click();
     }
 
+    // The results list as a screen reader or the eye reads it.
+    int RowCount() const { return ui.lstResults->model()->rowCount(); }
+    QModelIndex RowIndex(int row) const { return ui.lstResults->model()->index(row, 0); }
+    QString Row(int row) const { return RowIndex(row).data().toString(); }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < ui.lstResults->count(); ++i) rows << ui.lstResults->item(i)->text();
+        for (int i = 0; i < RowCount(); ++i) rows << Row(i);
         return rows;
     }
+    int CurrentRow() const { return ui.lstResults->currentIndex().row(); }
+    qsizetype SelectedRowCount() const {
+        return ui.lstResults->selectionModel()->selectedRows().size();
+    }
+    // As a click on the row selects it.
+    void SelectRow(int row) { ui.lstResults->setCurrentIndex(RowIndex(row)); }
 };
 
 }  // namespace corvane::testing_support
