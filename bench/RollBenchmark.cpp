@@ -10,6 +10,7 @@
 
 #include "engine/Odds.h"
 #include "engine/Roller.h"
+#include "engine/SuccessDistribution.h"
 #include "runtime/Pcg32Random.h"
 
 namespace corvane {
@@ -119,9 +120,25 @@ void BM_Odds(benchmark::State& benchState) {
     }
 }
 
+// Everything one redraw of the chances chart needs: the pool's distribution of
+// successes and both rerolls', with the marker halfway down the list.
+void BM_Chances(benchmark::State& benchState) {
+    QuietRoller quiet(benchState.range(0));
+    quiet.roller.Roll(RollType::NewRoll);
+    const RollerState& state = quiet.roller.State();
+    const Int16 middleRow = Int16::From(benchState.range(0) / 2);
+    for (auto _ : benchState) {
+        benchmark::DoNotOptimize(
+            SuccessDistribution::OfNewRoll(state.DiceCount.Value(), DieChance(state.TargetNumber)));
+        benchmark::DoNotOptimize(SuccessDistribution::AfterRerollFailures(state));
+        benchmark::DoNotOptimize(SuccessDistribution::AfterRerollFromMarker(state, middleRow));
+    }
+}
+
 BENCHMARK(BM_Roll)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Baseline)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Odds)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Chances)->Arg(6)->Arg(100)->Arg(1000)->Arg(7000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace corvane

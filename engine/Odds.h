@@ -32,6 +32,9 @@ double ExpectedSuccesses(int dice, double dieChance);
 struct RerollOdds {
     int Rerolled = 0;
     int SuccessesNow = 0;
+    // The successes among the dice that stay: after the reroll the successes
+    // are these plus those of the fresh dice.
+    int KeptSuccesses = 0;
     double ExpectedAfter = 0.0;
     // The chance of ending with more successes than now.
     double GainChance = 0.0;

@@ -31,7 +31,8 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
       alerts_(alerts),
       ui_(this),
       roller_(*this, random, clock, *this),
-      display_(ui_, roller_.State()) {
+      display_(ui_, roller_.State()),
+      companions_(*this, ui_) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
     Form_Load();
@@ -106,6 +107,7 @@ void frmRoller::Beep() { alerts_.Beep(); }
 void frmRoller::ShowOutcome() {
     display_.DisplayResults();
     UpdateOdds();
+    companions_.RollCompleted(roller_.LastRecord());
 }
 
 YieldOutcome frmRoller::YieldToEvents() {
@@ -142,6 +144,7 @@ void frmRoller::showEvent(QShowEvent* event) {
 void frmRoller::closeEvent(QCloseEvent* event) {
     // A roll running its events right now sees this and stops untouched.
     closing_ = true;
+    companions_.CloseAll();
     QWidget::closeEvent(event);
 }
 

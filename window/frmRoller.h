@@ -4,6 +4,7 @@
 
 #include "engine/Roller.h"
 #include "runtime/EventYield.h"
+#include "window/Companions.h"
 #include "window/ResultsDisplay.h"
 #include "window/RollerControls.h"
 
@@ -22,6 +23,8 @@ public:
 
     const RollerState& State() const { return roller_.State(); }
     const RollerControls& Controls() const { return ui_; }
+    // The windows and commands beside this one: the roll log and copying.
+    Companions& Beside() { return companions_; }
 
     // What the roller asks of the window.
     std::string DiceText() override;
@@ -60,6 +63,7 @@ private:
     RollerControls ui_;
     Roller roller_;
     ResultsDisplay display_;
+    Companions companions_;
     bool shown_ = false;
     bool closing_ = false;
 };

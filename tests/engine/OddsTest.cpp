@@ -6,62 +6,17 @@
 
 #include "CaseName.h"
 #include "EngineFakes.h"
+#include "EveryFace.h"
 #include "engine/Odds.h"
 #include "runtime/Pcg32Random.h"
 
 namespace corvane {
 namespace {
 
+using testing_support::Enumerate;
 using testing_support::Face;
 using testing_support::RollerRig;
-
-// One die's results, found by following its faces for up to five throws.
-// Each leaf counts the five-throw sequences that lead to it, all equally
-// likely, so the counts stay exact. Chains of five sixes end in one leaf at
-// the least they can show (31), so every target up to 31 is told exactly.
-struct Leaf {
-    int value;
-    std::uint64_t ways;
-};
-
-void FollowFaces(int sixes, std::vector<Leaf>& leaves) {
-    const auto ways = static_cast<std::uint64_t>(std::pow(6, 4 - sixes));
-    for (int face = 1; face <= 5; ++face) leaves.push_back({6 * sixes + face, ways});
-    if (sixes == 4) {
-        leaves.push_back({6 * sixes + 7, ways});
-    } else {
-        FollowFaces(sixes + 1, leaves);
-    }
-}
-
-// Every combination of `dice` dice: the ways to each count of successes, and to a botch.
-struct Tally {
-    std::vector<std::uint64_t> successes;
-    std::uint64_t botch = 0;
-    double all = 1.0;
-};
-
-void Combine(const std::vector<Leaf>& leaves, int dice, int target, int successes, bool ones,
-             std::uint64_t ways, Tally& tally) {
-    if (dice == 0) {
-        tally.successes[static_cast<std::size_t>(successes)] += ways;
-        if (ones) tally.botch += ways;
-        return;
-    }
-    for (const Leaf& leaf : leaves) {
-        Combine(leaves, dice - 1, target, successes + (leaf.value >= target ? 1 : 0),
-                ones && leaf.value == 1, ways * leaf.ways, tally);
-    }
-}
-
-Tally Enumerate(int dice, int target) {
-    std::vector<Leaf> leaves;
-    FollowFaces(0, leaves);
-    Tally tally{std::vector<std::uint64_t>(static_cast<std::size_t>(dice) + 1), 0,
-                std::pow(6.0, 5 * dice)};
-    Combine(leaves, dice, target, 0, true, 1, tally);
-    return tally;
-}
+using testing_support::Tally;
 
 double ChanceAbove(const Tally& tally, int successes) {
     std::uint64_t ways = 0;

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "engine/RollLog.h"
+
+namespace corvane {
+
+// The roll log as a list: one row per completed roll, newest first. A row
+// shows its log line; its accessible text is the line it copies as.
+//
+// New rolls reach the rows at most every kRefreshInterval: a log window
+// repaints long lines of text, and a player rolling fast should not wait for
+// it. A roll after a quiet spell shows at once.
+class RollLogModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    static constexpr int kRefreshIntervalMs = 200;
+
+    explicit RollLogModel(QObject* parent = nullptr);
+
+    // A roll completed: it becomes the first row, and past the log's capacity
+    // the oldest row goes.
+    void Add(std::shared_ptr<const RollRecord> record);
+    // The newest roll, shown or not yet; null before the first.
+    const RollRecord* Newest() const;
+    // The copied lines of the given rows, oldest first, one to a line.
+    QString CopiedLines(const QModelIndexList& rows) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    void ShowPending();
+
+    RollLog log_;
+    std::vector<std::shared_ptr<const RollRecord>> pending_;  // oldest first
+    QTimer refresh_;
+    QElapsedTimer sinceRefresh_;
+};
+
+}  // namespace corvane
