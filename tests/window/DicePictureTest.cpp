@@ -4,7 +4,9 @@
 #include <QtTest>
 
 #include "WindowRig.h"
+#include "window/Companions.h"
 #include "window/DiceDrawing.h"
+#include "window/RollLogWindow.h"
 
 namespace corvane {
 namespace {
@@ -147,20 +149,27 @@ void DicePictureTest::windowHasNoMaximiseButton() {
 }
 
 void DicePictureTest::ctrlQCloses_data() {
-    QTest::addColumn<bool>("duringALongRoll");
-    QTest::newRow("idle") << false;
-    QTest::newRow("duringALongRoll") << true;
+    QTest::addColumn<QString>("when");
+    QTest::newRow("idle") << "idle";
+    QTest::newRow("duringALongRoll") << "duringALongRoll";
+    QTest::newRow("inTheRollLog") << "inTheRollLog";
 }
 
 void DicePictureTest::ctrlQCloses() {
-    QFETCH(bool, duringALongRoll);
+    QFETCH(QString, when);
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
     const RollerState before = rig.window.State();
     const QStringList rows = rig.Rows();
-    const auto pressCtrlQ = [&] { QTest::keyClick(&rig.window, Qt::Key_Q, Qt::ControlModifier); };
-    if (duringALongRoll) {
+    QWidget* target = &rig.window;
+    if (when == QStringLiteral("inTheRollLog")) {
+        QTest::keyClick(&rig.window, Qt::Key_L, Qt::ControlModifier);
+        target = rig.window.Beside().LogWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), target);
+    }
+    const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };
+    if (when == QStringLiteral("duringALongRoll")) {
         // Arrives while the sort of a big pool lets the window's events run.
         QTimer::singleShot(0, &rig.window, pressCtrlQ);
         rig.Roll(QStringLiteral("10000"), QStringLiteral("4"), {Face(3), Face(5)});
@@ -168,6 +177,7 @@ void DicePictureTest::ctrlQCloses() {
         pressCtrlQ();
     }
     QVERIFY(!rig.window.isVisible());
+    QVERIFY(!target->isVisible());
     // Closing stops a running roll before it changes anything.
     QVERIFY(rig.window.State() == before);
     QCOMPARE(rig.Rows(), rows);
