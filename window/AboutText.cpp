@@ -9,7 +9,8 @@ namespace corvane {
 QString AboutText() {
     return QStringLiteral("Corvane Dice ") + QLatin1String(kVersionText) + QStringLiteral("\n\n") +
            QCoreApplication::translate("corvane::AboutText",
-                                       "Copyright \u00A9 2026 the Corvane Dice developers.") +
+                                       "Copyright \u00A9 2026 the Corvane Dice developers. Free "
+                                       "software under the GNU GPL, version 3 or later.") +
            QLatin1Char('\n') +
            QCoreApplication::translate("corvane::AboutText", "Questions and ideas: %1")
                .arg(QStringLiteral("dice@corvane.example"));

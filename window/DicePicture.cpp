@@ -1,33 +1,43 @@
 #include "window/DicePicture.h"
 
+#include <QGuiApplication>
 #include <QIcon>
-#include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 
+#include "window/DiceDrawing.h"
+
 namespace corvane {
-namespace {
-
-QImage DiceDrawing() { return QImage(QStringLiteral(":/resources/dice.xpm")); }
-
-QPixmap DrawingOnWhite() {
-    const QImage drawing = DiceDrawing();
-    QImage picture(drawing.size(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawImage(0, 0, drawing);
-    return QPixmap::fromImage(picture);
-}
-
-}  // namespace
 
 DicePicture::DicePicture(QWidget* parent) : QLabel(parent) {
-    setPixmap(DrawingOnWhite());
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ShowDrawing();
 }
 
-QIcon DicePicture::WindowIcon() { return QIcon(QPixmap::fromImage(DiceDrawing())); }
+QIcon DicePicture::WindowIcon() { return DiceDrawing::Icon(qGuiApp->devicePixelRatio()); }
+
+void DicePicture::ShowDrawing() {
+    // The colour the window paints behind the picture, so that in a dark theme
+    // the dice stand on the dark window rather than on a white square.
+    const QRgb background = palette().color(QPalette::Window).rgb();
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == shownRatio_ && background == shownBackground_) return;
+    shownRatio_ = ratio;
+    shownBackground_ = background;
+    setPixmap(DiceDrawing::Picture(ratio, QColor::fromRgb(background)));
+}
+
+void DicePicture::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) ShowDrawing();
+    QLabel::changeEvent(event);
+}
+
+void DicePicture::paintEvent(QPaintEvent* event) {
+    // A window moved to a screen with another pixel ratio only repaints; the
+    // picture follows it here (setting it asks for one more repaint).
+    ShowDrawing();
+    QLabel::paintEvent(event);
+}
 
 void DicePicture::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();

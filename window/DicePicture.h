@@ -6,14 +6,15 @@ class QIcon;
 
 namespace corvane {
 
-// The dice drawing on white, at its natural size; a double click asks for the
-// about box.
+// The dice drawing on the window's background, at its natural size and sharp
+// at the screen's pixel ratio; a double click asks for the about box.
 class DicePicture final : public QLabel {
     Q_OBJECT
 public:
     explicit DicePicture(QWidget* parent = nullptr);
 
-    // The same drawing with everything outside the dice transparent.
+    // The same drawing with everything outside the dice transparent, for the
+    // sharpest screen attached.
     static QIcon WindowIcon();
 
 signals:
@@ -21,6 +22,14 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void ShowDrawing();
+
+    qreal shownRatio_ = 0;
+    QRgb shownBackground_ = 0;
 };
 
 }  // namespace corvane

@@ -60,6 +60,8 @@ QPushButton* Button(QWidget* window, const char* name, const QString& caption, Q
 RollerControls::RollerControls(QWidget* window) {
     window->setWindowTitle(tr("Corvane Dice"));
     window->setWindowIcon(DicePicture::WindowIcon());
+    // Maximised, only the list would grow beside the fixed column of controls.
+    window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     // The window is painted in the colour behind text fields.
     QPalette background = window->palette();
     background.setColor(QPalette::Window, background.color(QPalette::Base));

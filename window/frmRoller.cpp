@@ -46,6 +46,10 @@ void frmRoller::ConnectSignals() {
     connect(ui_.Image1, &DicePicture::doubleClicked, this, &frmRoller::Image1_DblClick);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &frmRoller::Image1_DblClick);
+    // From any of the program's windows, as in other desktop programs.
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, nullptr, nullptr,
+                               Qt::ApplicationShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (std::size_t i = 0; i < ui_.txtInput.size(); ++i) {
             if (now == ui_.txtInput[i]) txtInput_GotFocus(i);

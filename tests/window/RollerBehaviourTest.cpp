@@ -183,6 +183,8 @@ void RollerBehaviourTest::aboutBoxFromThePictureAndFromF1() {
         QCOMPARE(lines[0], QStringLiteral("Corvane Dice 1.0.1"));
         QVERIFY(lines[1].isEmpty());
         QVERIFY(!lines[2].isEmpty() && !lines[3].isEmpty());
+        // The owner's notice names the licence the program is under.
+        QVERIFY(lines[2].contains(QStringLiteral("GNU GPL, version 3 or later")));
     }
 }
 

@@ -1,0 +1,189 @@
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+#include <QtTest>
+
+#include "WindowRig.h"
+#include "window/Companions.h"
+#include "window/DiceDrawing.h"
+#include "window/RollLogWindow.h"
+
+namespace corvane {
+namespace {
+
+// The hand-set pixels, as the reference for what the vector drawing shows.
+#include "window/resources/dice.xpm"
+
+using testing_support::Face;
+using testing_support::WindowRig;
+
+const QImage kPixels = QImage(dice_xpm).convertToFormat(QImage::Format_ARGB32);
+
+// Pixels of the two images (of one size) whose colours differ clearly.
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            const int distance = std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                                 std::abs(p.blue() - q.blue()) + std::abs(p.alpha() - q.alpha());
+            if (distance > 96) ++differing;
+        }
+    }
+    return differing;
+}
+
+// Sets the application's palette for one test and puts the old one back.
+struct PaletteForTest {
+    explicit PaletteForTest(const QPalette& palette) { QApplication::setPalette(palette); }
+    ~PaletteForTest() { QApplication::setPalette(saved); }
+    QPalette saved = QApplication::palette();
+};
+
+QPalette DarkPalette() {
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x24));
+    dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x38));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    return dark;
+}
+
+}  // namespace
+
+class DicePictureTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drawingFitsTheScreensPixels_data();
+    void drawingFitsTheScreensPixels();
+    void windowShowsTheDrawingAtItsScreensRatio();
+    void darkThemeKeepsTheDiceColours_data();
+    void darkThemeKeepsTheDiceColours();
+    void windowHasNoMaximiseButton();
+    void ctrlQCloses_data();
+    void ctrlQCloses();
+};
+
+void DicePictureTest::drawingFitsTheScreensPixels_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("1") << 1.0 << 32;
+    QTest::newRow("1.25") << 1.25 << 40;
+    QTest::newRow("1.5") << 1.5 << 48;
+    QTest::newRow("2") << 2.0 << 64;
+    QTest::newRow("3") << 3.0 << 96;
+}
+
+void DicePictureTest::drawingFitsTheScreensPixels() {
+    QFETCH(qreal, ratio);
+    QFETCH(int, pixels);
+    const QImage drawing = DiceDrawing::ForRatio(ratio).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(drawing.size(), QSize(pixels, pixels));
+    QCOMPARE(drawing.devicePixelRatio(), ratio);
+    if (ratio == 1) {
+        QCOMPARE(drawing, kPixels);  // the hand-set pixels, exactly as they were
+        return;
+    }
+    // Not the 32 pixels blown up, neither blocky nor smeared...
+    const int total = pixels * pixels;
+    const QImage blocky = kPixels.scaled(pixels, pixels);
+    const QImage smeared =
+        kPixels.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(DifferingPixels(drawing, blocky) > total / 50);
+    QVERIFY(DifferingPixels(drawing, smeared) > total / 50);
+    // ...but the same design: shrunk back to 32 pixels it nearly matches them.
+    const QImage shrunk = drawing.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(DifferingPixels(shrunk, kPixels) < 32 * 32 / 10);
+}
+
+void DicePictureTest::windowShowsTheDrawingAtItsScreensRatio() {
+    // ctest runs this program at ratio 1 and again at ratio 2 (QT_SCALE_FACTOR).
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    const qreal ratio = rig.window.devicePixelRatioF();
+    const int pixels = qRound(32 * ratio);
+    const QPixmap picture = rig.ui.Image1->pixmap();
+    QCOMPARE(picture.size(), QSize(pixels, pixels));
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    // Painted one to one, not rescaled on the way to the screen.
+    QCOMPARE(rig.ui.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             picture.toImage().convertToFormat(QImage::Format_RGB32));
+    const QPixmap icon = rig.window.windowIcon().pixmap(QSize(32, 32), ratio);
+    QCOMPARE(icon.size(), QSize(pixels, pixels));
+}
+
+void DicePictureTest::darkThemeKeepsTheDiceColours_data() {
+    QTest::addColumn<bool>("darkAtStart");
+    QTest::newRow("startsDark") << true;
+    QTest::newRow("turnsDarkWhileOpen") << false;
+}
+
+void DicePictureTest::darkThemeKeepsTheDiceColours() {
+    QFETCH(bool, darkAtStart);
+    const PaletteForTest theme(darkAtStart ? DarkPalette() : QApplication::palette());
+    WindowRig rig;
+    if (!darkAtStart) rig.window.setPalette(DarkPalette());
+    // The window paints itself in the colour behind text fields.
+    const QRgb background = rig.window.palette().color(QPalette::Window).rgb();
+    if (darkAtStart) QCOMPARE(background, DarkPalette().color(QPalette::Base).rgb());
+
+    const QImage picture = rig.ui.Image1->pixmap().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    // The pixel of the picture that covers (x, y) of the 32-pixel drawing.
+    const auto at = [&](qreal x, qreal y) {
+        return picture.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+    };
+    const int last = picture.width() - 1;
+    QCOMPARE(picture.pixel(last, 0) | 0xFF000000U, background);  // outside both dice
+    QCOMPARE(picture.pixel(0, last) | 0xFF000000U, background);
+    QCOMPARE(at(5.5, 11.5) | 0xFF000000U, qRgb(255, 0, 0));      // a face
+    QCOMPARE(at(7.2, 13.2) | 0xFF000000U, qRgb(255, 255, 255));  // a pip
+    QCOMPARE(at(0.2, 10.5) | 0xFF000000U, qRgb(0, 0, 0));        // an outline
+}
+
+void DicePictureTest::windowHasNoMaximiseButton() {
+    WindowRig rig;
+    const Qt::WindowFlags flags = rig.window.windowFlags();
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+void DicePictureTest::ctrlQCloses_data() {
+    QTest::addColumn<QString>("when");
+    QTest::newRow("idle") << "idle";
+    QTest::newRow("duringALongRoll") << "duringALongRoll";
+    QTest::newRow("inTheRollLog") << "inTheRollLog";
+}
+
+void DicePictureTest::ctrlQCloses() {
+    QFETCH(QString, when);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
+    const RollerState before = rig.window.State();
+    const QStringList rows = rig.Rows();
+    QWidget* target = &rig.window;
+    if (when == QStringLiteral("inTheRollLog")) {
+        QTest::keyClick(&rig.window, Qt::Key_L, Qt::ControlModifier);
+        target = rig.window.Beside().LogWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), target);
+    }
+    const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };
+    if (when == QStringLiteral("duringALongRoll")) {
+        // Arrives while the sort of a big pool lets the window's events run.
+        QTimer::singleShot(0, &rig.window, pressCtrlQ);
+        rig.Roll(QStringLiteral("10000"), QStringLiteral("4"), {Face(3), Face(5)});
+    } else {
+        pressCtrlQ();
+    }
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!target->isVisible());
+    // Closing stops a running roll before it changes anything.
+    QVERIFY(rig.window.State() == before);
+    QCOMPARE(rig.Rows(), rows);
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::DicePictureTest)
+#include "DicePictureTest.moc"
