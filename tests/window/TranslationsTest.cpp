@@ -343,7 +343,8 @@ void TranslationsTest::aboutBoxSpeaksTheLanguage() {
     QCOMPARE(
         QString::fromStdString(rig.alerts.messages[0].text),
         QStringLiteral("Corvane Dice 1.0.1\n\nCopyright \u00A9 2026 die Entwickler von Corvane "
-                       "Dice.\nFragen und Ideen: dice@corvane.example"));
+                       "Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.\nFragen "
+                       "und Ideen: dice@corvane.example"));
     QCOMPARE(rig.ui.Image1->toolTip(), QStringLiteral("Über Corvane Dice (F1)"));
 }
 

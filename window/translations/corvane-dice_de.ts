@@ -115,12 +115,12 @@
 <context>
     <name>corvane::AboutText</name>
     <message>
-        <source>Copyright © 2026 the Corvane Dice developers.</source>
-        <translation>Copyright © 2026 die Entwickler von Corvane Dice.</translation>
-    </message>
-    <message>
         <source>Questions and ideas: %1</source>
         <translation>Fragen und Ideen: %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 die Entwickler von Corvane Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
     </message>
 </context>
 <context>

@@ -115,12 +115,12 @@
 <context>
     <name>corvane::AboutText</name>
     <message>
-        <source>Copyright © 2026 the Corvane Dice developers.</source>
-        <translation>Copyright © 2026 les développeurs de Corvane Dice.</translation>
-    </message>
-    <message>
         <source>Questions and ideas: %1</source>
         <translation>Questions et idées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
