@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "window/CountText.h"
 #include "window/OddsText.h"
 
 namespace corvane {
@@ -18,12 +19,6 @@ QString ChancesText::ChartName() { return tr("Chance of each number of successes
 QString ChancesText::ChanceAxis() { return tr("Chance"); }
 QString ChancesText::RolledMark() { return tr("Rolled"); }
 
-QString ChancesText::Successes(int count) {
-    return count == 1 ? tr("1 success") : tr("%1 successes").arg(count);
-}
-
-QString ChancesText::Dice(int count) { return count == 1 ? tr("1 die") : tr("%1 dice").arg(count); }
-
 QString ChancesText::CountAxis(const ChancesData& data) {
     if (!data.LeavesOff()) return tr("Successes");
     return tr("Successes %1 to %2 (the rest: under 0.1%)")
@@ -37,9 +32,9 @@ QString ChancesText::Legend(const ChancesData::Series& series, const ChancesData
             return tr("New roll at target %1").arg(data.TypedTarget()->Value());
         case Kind::RerollFailures:
             if (series.rolledAfresh == 0) return tr("After Reroll Failures (none to reroll)");
-            return tr("After Reroll Failures (%1)").arg(Dice(series.rolledAfresh));
+            return tr("After Reroll Failures (%1)").arg(DiceCount(series.rolledAfresh));
         case Kind::RerollFromMarker:
-            return tr("After Reroll from Marker Down (%1)").arg(Dice(series.rolledAfresh));
+            return tr("After Reroll from Marker Down (%1)").arg(DiceCount(series.rolledAfresh));
     }
     return {};
 }
@@ -49,7 +44,7 @@ QString ChancesText::Expected(const ChancesData::Series& series) {
 }
 
 QString ChancesText::Bar(const ChancesData& data, int successes) {
-    QString bar = Successes(successes);
+    QString bar = SuccessCount(successes);
     if (successes == data.Rolled()) bar = tr("%1 (rolled)").arg(bar);
     QStringList chances;
     for (const ChancesData::Series& series : data.AllSeries()) {
@@ -72,19 +67,19 @@ QString ChancesText::Bar(const ChancesData& data, int successes) {
 QString ChancesText::Likeliest(const ChancesData::Series& series) {
     const int likeliest = series.chances.MostLikely();
     return tr("most likely %1 (%2), %3")
-        .arg(Successes(likeliest), PercentText(series.chances.Exactly(likeliest)),
+        .arg(SuccessCount(likeliest), PercentText(series.chances.Exactly(likeliest)),
              Expected(series));
 }
 
 QString ChancesText::Summary(const ChancesData& data) {
     QStringList lines;
     lines << tr("Rolled %1 with %2 at target %3.")
-                 .arg(Successes(data.Rolled()), Dice(data.Dice()))
+                 .arg(SuccessCount(data.Rolled()), DiceCount(data.Dice()))
                  .arg(data.RolledTarget().Value());
     if (const auto* roll = data.Find(Kind::NewRoll)) {
         lines << tr("A new roll at target %1: %2; at least %3: %4.")
                      .arg(data.TypedTarget()->Value())
-                     .arg(Likeliest(*roll), Successes(data.Rolled()),
+                     .arg(Likeliest(*roll), SuccessCount(data.Rolled()),
                           PercentText(roll->chances.AtLeast(data.Rolled())));
     } else {
         lines << tr("Type a target from -32768 to 32767 to see the chances of a new roll.");

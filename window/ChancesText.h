@@ -28,8 +28,6 @@ public:
     static QString Summary(const ChancesData& data);
 
 private:
-    static QString Successes(int count);
-    static QString Dice(int count);
     static QString Likeliest(const ChancesData::Series& series);
 };
 

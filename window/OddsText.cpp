@@ -8,6 +8,7 @@
 
 #include "engine/Odds.h"
 #include "engine/Roller.h"
+#include "window/CountText.h"
 #include "window/EngineText.h"
 #include "window/RollerControls.h"
 
@@ -73,12 +74,9 @@ QString SuccessOddsText(const RollerState& state) {
     const int dice = state.DiceCount.Value();
     const int successes = state.Successes.Value();
     const double dieChance = DieChance(state.TargetNumber);
-    // English has no translation file, so its singulars are texts of their own;
-    // a translation gives all its plural forms on the plural text.
-    const QString atLeast =
-        successes == 1
-            ? QCoreApplication::translate("corvane::OddsText", "1 success")
-            : QCoreApplication::translate("corvane::OddsText", "%n successes", nullptr, successes);
+    // The dice follow "with", which some languages decline, so they keep words
+    // of their own here; English has no translation file, so its singular is
+    // a text of its own.
     const QString pool =
         dice == 1 ? QCoreApplication::translate("corvane::OddsText", "1 die")
                   : QCoreApplication::translate("corvane::OddsText", "%n dice", nullptr, dice);
@@ -86,7 +84,7 @@ QString SuccessOddsText(const RollerState& state) {
     return QCoreApplication::translate(
                "corvane::OddsText",
                "Chance of at least %1 with %2 at target %3: %4.\nChance of a botch: %5.")
-        .arg(atLeast, pool, Number(state.TargetNumber.Value()),
+        .arg(SuccessCount(successes), pool, Number(state.TargetNumber.Value()),
              PercentText(AtLeastChance(dice, successes, dieChance)),
              PercentText(BotchChance(dice)));
 }

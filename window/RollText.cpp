@@ -6,6 +6,7 @@
 #include <span>
 
 #include "engine/RollRecord.h"
+#include "window/CountText.h"
 
 namespace corvane {
 namespace {
@@ -61,24 +62,15 @@ QString ReplacedDice(const RollRecord& record) {
 
 // "10 dice at target 5"
 QString PoolAndTarget(const RollerState& state) {
-    const int dice = state.DiceCount.Value();
-    // English has no translation file, so its singulars are texts of their own;
-    // a translation gives all its plural forms on the plural text.
-    const QString pool =
-        dice == 1 ? QCoreApplication::translate("corvane::RollText", "1 die")
-                  : QCoreApplication::translate("corvane::RollText", "%n dice", nullptr, dice);
     //: %1 is "10 dice", %2 the target number.
     return QCoreApplication::translate("corvane::RollText", "%1 at target %2")
-        .arg(pool, QString::number(state.TargetNumber.Value()));
+        .arg(DiceCount(state.DiceCount.Value()), QString::number(state.TargetNumber.Value()));
 }
 
 // "5 successes (high roll 14, total roll 51)", with " (botch)" after the
 // successes when it is one.
 QString Tally(const RollerState& state) {
-    const int successes = state.Successes.Value();
-    QString tally = successes == 1 ? QCoreApplication::translate("corvane::RollText", "1 success")
-                                   : QCoreApplication::translate(
-                                         "corvane::RollText", "%n successes", nullptr, successes);
+    QString tally = SuccessCount(state.Successes.Value());
     if (state.IsBotch()) {
         tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
     }

@@ -20,22 +20,6 @@
         <translation>Gewürfelt</translation>
     </message>
     <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
-    <message>
-        <source>%1 successes</source>
-        <translation>%1 Erfolge</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
-    <message>
-        <source>%1 dice</source>
-        <translation>%1 Würfel</translation>
-    </message>
-    <message>
         <source>Successes</source>
         <translation>Erfolge</translation>
     </message>
@@ -143,6 +127,31 @@
     </message>
 </context>
 <context>
+    <name>corvane::CountText</name>
+    <message>
+        <source>1 success</source>
+        <translation>1 Erfolg</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n successes</source>
+        <translation>
+            <numerusform>%n Erfolg</numerusform>
+            <numerusform>%n Erfolge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice</source>
+        <translation>
+            <numerusform>%n Würfel</numerusform>
+            <numerusform>%n Würfel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvane::OddsText</name>
     <message>
         <source>C</source>
@@ -167,17 +176,6 @@
     <message>
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Jeder Würfel hat bei Mindestwurf %2 eine Erfolgschance von %1.</translation>
-    </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n Erfolg</numerusform>
-            <numerusform>%n Erfolge</numerusform>
-        </translation>
     </message>
     <message>
         <source>1 die</source>
@@ -310,31 +308,9 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Würfel %1 bis %2 waren: %3.</translation>
     </message>
     <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dice</source>
-        <translation>
-            <numerusform>%n Würfel</numerusform>
-            <numerusform>%n Würfel</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 at target %2</source>
         <extracomment>%1 is &quot;10 dice&quot;, %2 the target number.</extracomment>
         <translation>%1 bei Mindestwurf %2</translation>
-    </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n Erfolg</numerusform>
-            <numerusform>%n Erfolge</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 (botch)</source>

@@ -20,22 +20,6 @@
         <translation>Obtenu</translation>
     </message>
     <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
-    <message>
-        <source>%1 successes</source>
-        <translation>%1 succès</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
-    <message>
-        <source>%1 dice</source>
-        <translation>%1 dés</translation>
-    </message>
-    <message>
         <source>Successes</source>
         <translation>Succès</translation>
     </message>
@@ -143,6 +127,31 @@
     </message>
 </context>
 <context>
+    <name>corvane::CountText</name>
+    <message>
+        <source>1 success</source>
+        <translation>1 succès</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n successes</source>
+        <translation>
+            <numerusform>%n succès</numerusform>
+            <numerusform>%n succès</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dice</source>
+        <translation>
+            <numerusform>%n dé</numerusform>
+            <numerusform>%n dés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvane::OddsText</name>
     <message>
         <source>C</source>
@@ -167,17 +176,6 @@
     <message>
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Au seuil %2, chaque dé réussit dans %1 des cas.</translation>
-    </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n succès</numerusform>
-            <numerusform>%n succès</numerusform>
-        </translation>
     </message>
     <message>
         <source>1 die</source>
@@ -310,31 +308,9 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Les dés %1 à %2 étaient&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dice</source>
-        <translation>
-            <numerusform>%n dé</numerusform>
-            <numerusform>%n dés</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 at target %2</source>
         <extracomment>%1 is &quot;10 dice&quot;, %2 the target number.</extracomment>
         <translation>%1 au seuil %2</translation>
-    </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n succès</numerusform>
-            <numerusform>%n succès</numerusform>
-        </translation>
     </message>
     <message>
         <source>%1 (botch)</source>
