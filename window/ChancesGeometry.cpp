@@ -116,4 +116,25 @@ std::optional<int> ChancesGeometry::CountAt(const QPoint& point) const {
     return firstCount_ + static_cast<int>(column);
 }
 
+QPolygonF ChancesGeometry::Outline(const ChancesData& data,
+                                   const SuccessDistribution& chances) const {
+    const double bottom = plot_.bottom() + 1;
+    QPolygonF steps{QPointF(plot_.left(), bottom)};
+    double stepLeft = -1.0;
+    for (int k = data.FirstCount(); k <= data.LastCount(); ++k) {
+        const QRectF column = Column(k);
+        const double y = YOf(chances.Exactly(k));
+        if (column.right() - stepLeft < 1.0) {
+            const double top = std::min(steps.last().y(), y);
+            steps[steps.size() - 2].setY(top);
+            steps.last() = QPointF(column.right(), top);
+        } else {
+            stepLeft = column.left();
+            steps << QPointF(column.left(), y) << QPointF(column.right(), y);
+        }
+    }
+    steps << QPointF(plot_.right() + 1, bottom);
+    return steps;
+}
+
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFontMetrics>
+#include <QPolygonF>
 #include <QRect>
 #include <QSize>
 #include <optional>
@@ -8,6 +9,7 @@
 namespace corvane {
 
 class ChancesData;
+class SuccessDistribution;
 
 // Where each part of the chances chart goes in a widget of a given size: the
 // legend on top, the bars in the plot, and under the axis the count labels,
@@ -42,6 +44,10 @@ public:
     // The column of one count, all its series' bars together.
     QRectF Column(int successes) const;
     QRectF Bar(int series, int successes, double chance) const;
+    // The tops of a series' bars as one outline, closed along the axis. Counts
+    // that share a pixel make one step, as high as the likeliest of them, so a
+    // long axis costs no more to draw than the plot is wide.
+    QPolygonF Outline(const ChancesData& data, const SuccessDistribution& chances) const;
     // The count whose column holds the point; none outside the plot's width.
     std::optional<int> CountAt(const QPoint& point) const;
 

@@ -3,58 +3,15 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <array>
 
 #include "window/ChancesData.h"
 #include "window/ChancesGeometry.h"
+#include "window/ChancesStyle.h"
 #include "window/ChancesText.h"
 
 namespace corvane {
 
-// How one series looks: its colour, the hatching over it and the style of its lines.
-struct SeriesStyle {
-    QColor fill;
-    Qt::BrushStyle hatch;
-    Qt::PenStyle line;
-};
-
 namespace {
-
-// Blue, orange and bluish green from the Okabe-Ito palette: distinct for every
-// common kind of colour blindness, and mid-toned, so they stand on a light
-// window and on a dark one.
-SeriesStyle StyleOf(ChancesData::Kind kind) {
-    static const std::array<SeriesStyle, 3> kStyles{{
-        {QColor(0x00, 0x72, 0xB2), Qt::NoBrush, Qt::SolidLine},
-        {QColor(0xE6, 0x9F, 0x00), Qt::BDiagPattern, Qt::DashLine},
-        {QColor(0x00, 0x9E, 0x73), Qt::DiagCrossPattern, Qt::DotLine},
-    }};
-    return kStyles.at(static_cast<std::size_t>(kind));
-}
-
-// The tops of a series' bars as one outline, closed along the axis. Counts
-// that share a pixel make one step, as high as the likeliest of them, so a
-// long axis costs no more to draw than the plot is wide.
-QPolygonF Outline(const ChancesGeometry& geometry, const ChancesData& data,
-                  const SuccessDistribution& chances) {
-    const double bottom = geometry.Plot().bottom() + 1;
-    QPolygonF steps{QPointF(geometry.Plot().left(), bottom)};
-    double stepLeft = -1.0;
-    for (int k = data.FirstCount(); k <= data.LastCount(); ++k) {
-        const QRectF column = geometry.Column(k);
-        const double y = geometry.YOf(chances.Exactly(k));
-        if (column.right() - stepLeft < 1.0) {
-            const double top = std::min(steps.last().y(), y);
-            steps[steps.size() - 2].setY(top);
-            steps.last() = QPointF(column.right(), top);
-        } else {
-            stepLeft = column.left();
-            steps << QPointF(column.left(), y) << QPointF(column.right(), y);
-        }
-    }
-    steps << QPointF(geometry.Plot().right() + 1, bottom);
-    return steps;
-}
 
 QColor Translucent(QColor colour) {
     colour.setAlpha(120);
@@ -122,7 +79,7 @@ void ChancesPainter::PaintBars() {
             // Too many counts for bars side by side: each series becomes the
             // outline of its bars, see-through where they overlap.
             QPainterPath area;
-            area.addPolygon(Outline(geometry_, data_, chances));
+            area.addPolygon(geometry_.Outline(data_, chances));
             Fill(area, {Translucent(style.fill), style.hatch, style.line},
                  QPen(style.fill, 2, style.line));
         }
