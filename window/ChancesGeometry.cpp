@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "window/ChancesData.h"
+#include "window/OddsText.h"
 
 namespace corvane {
 namespace {
@@ -49,8 +50,7 @@ ChancesGeometry::ChancesGeometry(const QSize& size, const QFontMetrics& metrics,
     topChance_ = std::ceil(greatest / chanceStep_ - 1e-9) * chanceStep_;
 
     const int pad = line_ / 2;
-    const QString widestChance =
-        QString::number(topChance_ * 100.0, 'f', ChanceDecimals()) + QLatin1Char('%');
+    const QString widestChance = PercentLabel(topChance_ * 100.0, ChanceDecimals());
     const int countWidth = metrics.horizontalAdvance(QString::number(data.LastCount()));
     const int left = pad + line_ + pad + metrics.horizontalAdvance(widestChance) + pad;
     // Room for the legend, then for the mark over the rolled count's bars.

@@ -8,6 +8,7 @@
 #include "window/ChancesGeometry.h"
 #include "window/ChancesStyle.h"
 #include "window/ChancesText.h"
+#include "window/OddsText.h"
 
 namespace corvane {
 
@@ -53,8 +54,7 @@ void ChancesPainter::PaintChanceAxis() {
         painter_.setPen(palette_.color(QPalette::Mid));
         painter_.drawLine(plot.left(), y, plot.right(), y);
         painter_.setPen(palette_.color(QPalette::WindowText));
-        const QString label =
-            QString::number(chance * 100.0, 'f', geometry_.ChanceDecimals()) + QLatin1Char('%');
+        const QString label = PercentLabel(chance * 100.0, geometry_.ChanceDecimals());
         painter_.drawText(QRect(0, y - line / 2, plot.left() - line / 2, line),
                           Qt::AlignRight | Qt::AlignVCenter, label);
     }

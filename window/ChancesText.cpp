@@ -10,8 +10,6 @@ namespace {
 
 using Kind = ChancesData::Kind;
 
-QString OneDecimal(double value) { return QString::number(value, 'f', 1); }
-
 }  // namespace
 
 QString ChancesText::WindowTitle() { return tr("Chances"); }
@@ -40,7 +38,7 @@ QString ChancesText::Legend(const ChancesData::Series& series, const ChancesData
 }
 
 QString ChancesText::Expected(const ChancesData::Series& series) {
-    return tr("%1 expected").arg(OneDecimal(series.chances.Mean()));
+    return tr("%1 expected").arg(DecimalText(series.chances.Mean()));
 }
 
 QString ChancesText::Bar(const ChancesData& data, int successes) {

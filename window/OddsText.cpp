@@ -27,18 +27,15 @@ QLocale NumberLocale() {
     return locale;
 }
 
-QString Decimal(double value) { return NumberLocale().toString(value, 'f', 1); }
-
-QString Percent(double percent) {
-    return QCoreApplication::translate("corvane::OddsText", "%1%").arg(Decimal(percent));
-}
+QString Percent(double percent) { return PercentLabel(percent, 1); }
 
 QString Expected(const RerollOdds& odds) {
     //: %1 is a decimal, %2 a whole number, %3 a percentage.
     return QCoreApplication::translate(
                "corvane::OddsText",
                "%1 successes expected (now %2);\n%3 chance to gain at least one.")
-        .arg(Decimal(odds.ExpectedAfter), Number(odds.SuccessesNow), PercentText(odds.GainChance));
+        .arg(DecimalText(odds.ExpectedAfter), Number(odds.SuccessesNow),
+             PercentText(odds.GainChance));
 }
 
 void SetOdds(QWidget* control, const QString& text) {
@@ -47,6 +44,15 @@ void SetOdds(QWidget* control, const QString& text) {
 }
 
 }  // namespace
+
+QString DecimalText(double value, int places) {
+    return NumberLocale().toString(value, 'f', places);
+}
+
+QString PercentLabel(double percent, int places) {
+    return QCoreApplication::translate("corvane::OddsText", "%1%")
+        .arg(DecimalText(percent, places));
+}
 
 QString PercentText(double chance) {
     if (chance <= 0.0) return Percent(0.0);

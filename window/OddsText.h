@@ -16,6 +16,11 @@ struct RollerControls;
 // One decimal, "< 0.1%" and "> 99.9%" at the ends; "0.0%" and "100.0%" only
 // for the impossible and the certain.
 QString PercentText(double chance);
+// A number with `places` decimals, written the way the odds' language writes
+// it: "4.5" in English, "4,5" in German.
+QString DecimalText(double value, int places = 1);
+// Exactly this percentage, as a chart's axis labels it: "30%", "30 %".
+QString PercentLabel(double percent, int places);
 
 // Each die's chance at the target as typed, read the way a roll reads it.
 QString TargetOddsText(std::string_view targetText);

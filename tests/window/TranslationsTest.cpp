@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "WindowRig.h"
+#include "window/ChancesWindow.h"
 #include "window/RollLogModel.h"
 #include "window/Translations.h"
 
@@ -219,17 +220,19 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguageAndFit() {
 
 void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("odds");  // target, successes, failures, marker
+    QTest::addColumn<QStringList>("odds");      // target, successes, failures, marker
+    QTest::addColumn<QString>("chartExpects");  // the chances chart's new-roll mean
 
-    QTest::newRow("C") << "C"
-                       << QStringList{
-                              "Each die succeeds 50.0% of the time at target 4.",
-                              "Chance of at least 3 successes with 5 dice at target 4: "
-                              "50.0%.\nChance of a botch: < 0.1%.",
-                              "Rerolling 2 failures:\n4.0 successes expected (now 3);\n75.0% "
-                              "chance to gain at least one.",
-                              "Rerolling the selected die and 2 below it:\n3.5 successes expected "
-                              "(now 3);\n50.0% chance to gain at least one."};
+    QTest::newRow("C")
+        << "C"
+        << QStringList{"Each die succeeds 50.0% of the time at target 4.",
+                       "Chance of at least 3 successes with 5 dice at target 4: "
+                       "50.0%.\nChance of a botch: < 0.1%.",
+                       "Rerolling 2 failures:\n4.0 successes expected (now 3);\n75.0% "
+                       "chance to gain at least one.",
+                       "Rerolling the selected die and 2 below it:\n3.5 successes expected "
+                       "(now 3);\n50.0% chance to gain at least one."}
+        << "2.5 expected";
     QTest::newRow("de") << "de_DE"
                         << QStringList{
                                "Jeder Würfel hat bei Mindestwurf 4 eine Erfolgschance von "
@@ -240,7 +243,8 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                                "75,0\u00A0% Chance, mindestens einen dazuzugewinnen.",
                                "Den gewählten Würfel und 2 darunter neu würfeln:\n3,5 Erfolge "
                                "erwartet (jetzt 3);\n50,0\u00A0% Chance, mindestens einen "
-                               "dazuzugewinnen."};
+                               "dazuzugewinnen."}
+                        << "2,5 erwartet";
     QTest::newRow("fr")
         << "fr_FR"
         << QStringList{"Au seuil 4, chaque dé réussit dans 50,0\u00A0% des cas.",
@@ -251,12 +255,14 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                        "\u00A0;\n75,0\u00A0% de chances d'en gagner au moins un.",
                        "Relancer le dé choisi et 2 en dessous\u00A0:\n3,5 succès en moyenne "
                        "(3 actuellement)\u00A0;\n50,0\u00A0% de chances d'en gagner au "
-                       "moins un."};
+                       "moins un."}
+        << "2,5 en moyenne";
 }
 
 void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {
     QFETCH(QString, locale);
     QFETCH(QStringList, odds);
+    QFETCH(QString, chartExpects);
     const Translations translations{QLocale(locale)};
     WindowRig rig;
     rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
@@ -264,6 +270,9 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {
     const QStringList shown = {rig.ui.txtInput[1]->toolTip(), rig.ui.lblResult[0]->toolTip(),
                                rig.ui.Command1->toolTip(), rig.ui.Command2->toolTip()};
     QCOMPARE(shown, odds);
+    rig.window.Beside().ShowChances();
+    const QString summary = rig.window.Beside().Chances()->Summary()->text();
+    QVERIFY2(summary.contains(chartExpects), qPrintable(summary));
 }
 
 void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage_data() {
