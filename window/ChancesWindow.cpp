@@ -1,12 +1,12 @@
 #include "window/ChancesWindow.h"
 
 #include <QLabel>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "engine/Roller.h"
 #include "window/ChancesChart.h"
 #include "window/ChancesText.h"
+#include "window/CloseKeys.h"
 #include "window/RefreshThrottle.h"
 
 namespace corvane {
@@ -17,8 +17,7 @@ ChancesWindow::ChancesWindow(const RollerState& state, RollerView& view, QWidget
       view_(view),
       summary_(new QLabel(this)),
       chart_(new ChancesChart(this)),
-      refresh_(new RefreshThrottle(
-          kRefreshIntervalMs, [this] { Refresh(); }, this)) {
+      refresh_(new RefreshThrottle([this] { Refresh(); }, this)) {
     setWindowTitle(ChancesText::WindowTitle());
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -30,13 +29,7 @@ ChancesWindow::ChancesWindow(const RollerState& state, RollerView& view, QWidget
     ConnectSignals();
 }
 
-void ChancesWindow::ConnectSignals() {
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* close = new QShortcut(keys, this);
-        connect(close, &QShortcut::activated, this, &QWidget::close);
-    }
-}
+void ChancesWindow::ConnectSignals() { AddCloseKeys(*this); }
 
 void ChancesWindow::Follow() {
     // A closed window catches up when it is shown again.

@@ -17,13 +17,11 @@ struct RollerState;
 // over the chart is also the window's accessible description. Esc or Ctrl+W
 // closes it.
 //
-// Redraws come at most every kRefreshIntervalMs, so fast rolling is not held
-// up by painting; a change after a quiet spell shows at once.
+// Redraws come at most five times a second (RefreshThrottle), so fast rolling
+// is not held up by painting; a change after a quiet spell shows at once.
 class ChancesWindow final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kRefreshIntervalMs = 200;
-
     // Reads the last roll from `state`, the target as typed and the selected
     // row from `view`.
     ChancesWindow(const RollerState& state, RollerView& view, QWidget* parent);

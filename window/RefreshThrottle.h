@@ -14,14 +14,16 @@ namespace corvane {
 class RefreshThrottle final : public QObject {
     Q_OBJECT
 public:
-    RefreshThrottle(int intervalMs, std::function<void()> refresh, QObject* parent = nullptr);
+    // Five refreshes a second keep a companion window current to the eye.
+    static constexpr int kIntervalMs = 200;
+
+    explicit RefreshThrottle(std::function<void()> refresh, QObject* parent = nullptr);
 
     void Request();
     // Refreshes now, whatever is waiting, and starts a new interval.
     void RefreshNow();
 
 private:
-    int intervalMs_;
     std::function<void()> refresh_;
     QTimer timer_;
     QElapsedTimer sinceRefresh_;

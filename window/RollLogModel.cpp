@@ -7,7 +7,7 @@
 namespace corvane {
 
 RollLogModel::RollLogModel(QObject* parent)
-    : QAbstractListModel(parent), refresh_(kRefreshIntervalMs, [this] { ShowPending(); }) {}
+    : QAbstractListModel(parent), refresh_([this] { ShowPending(); }) {}
 
 void RollLogModel::Add(std::shared_ptr<const RollRecord> record) {
     if (!record) return;

@@ -12,14 +12,12 @@ namespace corvane {
 // The roll log as a list: one row per completed roll, newest first. A row
 // shows its log line; its accessible text is the line it copies as.
 //
-// New rolls reach the rows at most every kRefreshInterval: a log window
+// New rolls reach the rows at most five times a second: a log window
 // repaints long lines of text, and a player rolling fast should not wait for
 // it. A roll after a quiet spell shows at once.
 class RollLogModel final : public QAbstractListModel {
     Q_OBJECT
 public:
-    static constexpr int kRefreshIntervalMs = 200;
-
     explicit RollLogModel(QObject* parent = nullptr);
 
     // A roll completed: it becomes the first row, and past the log's capacity

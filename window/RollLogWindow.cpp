@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "window/CloseKeys.h"
 #include "window/RollLogModel.h"
 
 namespace corvane {
@@ -29,11 +30,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
 void RollLogWindow::ConnectSignals() {
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &RollLogWindow::CopySelected);
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* close = new QShortcut(keys, this);
-        connect(close, &QShortcut::activated, this, &QWidget::close);
-    }
+    AddCloseKeys(*this);
 }
 
 void RollLogWindow::CopySelected() {
