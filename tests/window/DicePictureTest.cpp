@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/Companions.h"
-#include "window/DiceDrawing.h"
-#include "window/RollLogWindow.h"
+#include "window/log/RollLogWindow.h"
+#include "window/roller/DiceDrawing.h"
+#include "window/roller/RollerCommands.h"
 
 namespace corvane {
 namespace {
@@ -165,7 +165,7 @@ void DicePictureTest::ctrlQCloses() {
     QWidget* target = &rig.window;
     if (when == QStringLiteral("inTheRollLog")) {
         QTest::keyClick(&rig.window, Qt::Key_L, Qt::ControlModifier);
-        target = rig.window.Beside().LogWindow();
+        target = rig.window.Side().LogWindow();
         QTRY_COMPARE(QApplication::activeWindow(), target);
     }
     const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };

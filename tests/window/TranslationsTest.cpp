@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/ChancesWindow.h"
-#include "window/RollLogModel.h"
 #include "window/Translations.h"
+#include "window/chances/ChancesWindow.h"
+#include "window/log/RollLogModel.h"
 
 namespace corvane {
 
@@ -209,7 +209,7 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguageAndFit() {
 
     shown << QCoreApplication::translate("corvane::ResultsDisplay",
                                          "The list and the pool disagreed; nothing changed.");
-    rig.window.Beside().CopyRoll();
+    rig.window.Commands().CopyRoll();
     shown << status->text();
     const QFontMetrics metrics(status->font());
     const int room = status->contentsRect().width() - status->indent();
@@ -270,8 +270,8 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {
     const QStringList shown = {rig.ui.txtInput[1]->toolTip(), rig.ui.lblResult[0]->toolTip(),
                                rig.ui.Command1->toolTip(), rig.ui.Command2->toolTip()};
     QCOMPARE(shown, odds);
-    rig.window.Beside().ShowChances();
-    const QString summary = rig.window.Beside().Chances()->Summary()->text();
+    rig.window.Side().ShowChances();
+    const QString summary = rig.window.Side().Chances()->Summary()->text();
     QVERIFY2(summary.contains(chartExpects), qPrintable(summary));
 }
 
@@ -334,9 +334,9 @@ void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage() {
         rig.random.Script({Face(2)});
         rig.window.findChild<QPushButton*>(reroll)->click();
     }
-    rig.window.Beside().CopyRoll();
+    rig.window.Commands().CopyRoll();
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
-    const RollLogModel& log = rig.window.Beside().Log();
+    const RollLogModel& log = rig.window.Side().Log();
     QTRY_COMPARE(log.rowCount(), reroll.isEmpty() ? 2 : 3);
     QCOMPARE(log.index(0).data().toString().mid(8), logged);
 }

@@ -11,8 +11,8 @@
 
 #include "engine/EngineFakes.h"
 #include "runtime/Alerts.h"
-#include "window/DicePicture.h"
-#include "window/frmRoller.h"
+#include "window/roller/DicePicture.h"
+#include "window/roller/frmRoller.h"
 
 namespace corvane::testing_support {
 
