@@ -20,8 +20,6 @@ class TranslationsTest : public QObject {
 private slots:
     void eachLanguageShowsItsCaptions_data();
     void eachLanguageShowsItsCaptions();
-    void accessKeysAreUniqueAndClickTheirButtons_data();
-    void accessKeysAreUniqueAndClickTheirButtons();
     void aRollShowsItsOutcomeInTheLanguage_data();
     void aRollShowsItsOutcomeInTheLanguage();
     void refusalsAndErrorsSpeakTheLanguageAndFit_data();
@@ -80,36 +78,6 @@ void TranslationsTest::eachLanguageShowsItsCaptions() {
     // Screen readers name each field by its prompt, in the same language.
     QCOMPARE(rig.ui.txtInput[0]->accessibleName(), captions[3]);
     QCOMPARE(rig.ui.txtInput[1]->accessibleName(), captions[4]);
-}
-
-void TranslationsTest::accessKeysAreUniqueAndClickTheirButtons_data() {
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("C") << "C";
-    QTest::newRow("de") << "de_DE";
-    QTest::newRow("fr") << "fr_FR";
-}
-
-void TranslationsTest::accessKeysAreUniqueAndClickTheirButtons() {
-    QFETCH(QString, locale);
-    const Translations translations{QLocale(locale)};
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    QStringList keys;
-    for (auto* label : rig.window.findChildren<QLabel*>()) {
-        const QKeySequence key = QKeySequence::mnemonic(label->text());
-        if (!key.isEmpty()) keys << key.toString();
-    }
-    for (auto* button : rig.window.findChildren<QPushButton*>()) {
-        const QKeySequence key = QKeySequence::mnemonic(button->text());
-        QVERIFY2(!key.isEmpty(), qPrintable(button->text()));
-        QVERIFY2(!keys.contains(key.toString()), qPrintable(key.toString()));
-        keys << key.toString();
-        // An access key presses its button visibly, so the click comes a moment later.
-        QSignalSpy clicked(button, &QPushButton::clicked);
-        QTest::keyClick(&rig.window, key[0].key(), Qt::AltModifier);
-        QTRY_COMPARE(clicked.count(), 1);
-    }
-    QCOMPARE(keys.size(), 3);
 }
 
 void TranslationsTest::aRollShowsItsOutcomeInTheLanguage_data() {

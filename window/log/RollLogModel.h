@@ -22,6 +22,8 @@ public:
     // A roll completed: it becomes the first row, and past the log's capacity
     // the oldest row goes.
     void Add(std::shared_ptr<const RollRecord> record);
+    // Shows the rolls still waiting, now.
+    void CatchUp() { refresh_.RefreshNow(); }
     // The copied lines of the given rows, oldest first, one to a line.
     QString CopiedLines(const QModelIndexList& rows) const;
 

@@ -36,7 +36,13 @@ void RollLogWindow::ConnectSignals() {
 }
 
 void RollLogWindow::CopySelected() {
-    const QString lines = log_.CopiedLines(entries_->selectionModel()->selectedRows());
+    QModelIndexList rows = entries_->selectionModel()->selectedRows();
+    // With nothing selected, the newest roll, as Ctrl+C copies it elsewhere.
+    if (rows.isEmpty()) {
+        log_.CatchUp();
+        rows << log_.index(0);
+    }
+    const QString lines = log_.CopiedLines(rows);
     if (!lines.isEmpty()) QGuiApplication::clipboard()->setText(lines);
 }
 

@@ -9,8 +9,8 @@ namespace corvane {
 class RollLogModel;
 
 // "Roll Log": the rolls of this run, newest first, in a window of its own
-// beside the dice window. Ctrl+C copies the selected rolls, oldest first;
-// Esc or Ctrl+W closes it.
+// beside the dice window. Ctrl+C copies the selected rolls, oldest first, or
+// the newest when none is selected; Esc or Ctrl+W closes it.
 class RollLogWindow final : public QWidget {
     Q_OBJECT
 public:
