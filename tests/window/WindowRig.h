@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineFakes.h"
+#include "EngineFakes.h"
 #include "runtime/Alerts.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/frmRoller.h"

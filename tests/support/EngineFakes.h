@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "PoolValues.h"
 #include "engine/Roller.h"
 
 namespace corvane::testing_support {
@@ -73,8 +74,7 @@ public:
     void Beep() override { ++beeps; }
     void ShowOutcome() override {
         ++outcomesShown;
-        rows.clear();
-        for (Int16 die : roller->State().DiceResults.Dice()) rows.push_back(die.Value());
+        rows = DiceValues(roller->State().DiceResults.Dice());
         diceText = std::to_string(roller->State().DiceCount.Value());
         targetText = std::to_string(roller->State().TargetNumber.Value());
         markedRow = Int16(-1);
@@ -121,9 +121,7 @@ inline std::vector<float> ExamplePoolDraws() {
 }
 
 inline std::vector<std::int16_t> Pool(const RollerState& state) {
-    std::vector<std::int16_t> pool;
-    for (Int16 die : state.DiceResults.Dice()) pool.push_back(die.Value());
-    return pool;
+    return DiceValues(state.DiceResults.Dice());
 }
 
 }  // namespace corvane::testing_support
