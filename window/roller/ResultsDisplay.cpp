@@ -31,8 +31,7 @@ void ResultsDisplay::DisplayResults() {
     if (state_.IsBotch()) successes = tr("%1 (botch)").arg(successes);
     ui_.lblResult[0]->setText(successes);
     ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
-    ui_.lblResult[1]->setText(
-        tr("High roll: %1, Total roll: %2").arg(Text(state_.HighRoll), Text(state_.TotalRoll)));
+    ui_.lblResult[1]->setText(HighAndTotalText(state_.HighRoll, state_.TotalRoll));
     rows_->Refresh();
     // English says "1 successes." too, as the window always has; a translation
     // gives its own language's plural.
@@ -52,9 +51,17 @@ void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
 }
 
 void ResultsDisplay::ShowError(const RuntimeError& error) {
-    ui_.lblStatus->setText(error.Number() == ErrorNumber::Overflow
-                               ? tr("Overflow: a number passed 32767; nothing changed.")
-                               : tr("The list and the pool disagreed; nothing changed."));
+    ui_.lblStatus->setText(ErrorText(error));
+}
+
+QString ResultsDisplay::HighAndTotalText(Int16 highRoll, Int16 totalRoll) {
+    return tr("High roll: %1, Total roll: %2").arg(Text(highRoll), Text(totalRoll));
+}
+
+QString ResultsDisplay::ErrorText(const RuntimeError& error) {
+    return error.Number() == ErrorNumber::Overflow
+               ? tr("Overflow: a number passed 32767; nothing changed.")
+               : tr("The list and the pool disagreed; nothing changed.");
 }
 
 }  // namespace corvane

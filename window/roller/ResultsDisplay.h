@@ -29,6 +29,10 @@ public:
     // A run-time error stopped a roll; nothing else changed.
     void ShowError(const RuntimeError& error);
 
+    // The texts as the window shows them, also for measuring what fits.
+    static QString HighAndTotalText(Int16 highRoll, Int16 totalRoll);
+    static QString ErrorText(const RuntimeError& error);
+
 private:
     const RollerControls& ui_;
     const RollerState& state_;
