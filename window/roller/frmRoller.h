@@ -5,6 +5,7 @@
 #include "engine/Roller.h"
 #include "runtime/EventYield.h"
 #include "window/chances/ChancesSource.h"
+#include "window/common/Announcer.h"
 #include "window/roller/ResultsDisplay.h"
 #include "window/roller/RollerCommands.h"
 #include "window/roller/RollerControls.h"
@@ -28,6 +29,8 @@ public:
     // The last completed roll; null before the first.
     const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
     RollerCommands& Commands() { return commands_; }
+    // What the program says to screen readers, from any of its windows.
+    Announcer& Announcements() { return announcer_; }
     // The roll log and the chances chart.
     SideWindows& Side() { return side_; }
 
@@ -69,6 +72,7 @@ private:
     RollerControls ui_;
     Roller roller_;
     ResultsDisplay display_;
+    Announcer announcer_;
     SideWindows side_;
     RollerCommands commands_;
     bool shown_ = false;
