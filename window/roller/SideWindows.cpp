@@ -3,6 +3,7 @@
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
+#include "window/pools/PoolsWindow.h"
 
 namespace corvane {
 namespace {
@@ -16,11 +17,15 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source)
+SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
+                         Dialogs& dialogs, Announcer& announcer, PoolKeeper& pools)
     : QObject(&diceWindow),
       diceWindow_(diceWindow),
       state_(state),
       source_(source),
+      dialogs_(dialogs),
+      announcer_(announcer),
+      pools_(pools),
       log_(new RollLogModel(this)) {}
 
 void SideWindows::RollCompleted(std::shared_ptr<const RollRecord> record) {
@@ -34,11 +39,12 @@ void SideWindows::OddsChanged() {
 void SideWindows::CloseAll() {
     if (logWindow_) logWindow_->close();
     if (chancesWindow_) chancesWindow_->close();
+    if (poolsWindow_) poolsWindow_->close();
 }
 
 void SideWindows::ShowLog() {
     if (!logWindow_) {
-        logWindow_ = new RollLogWindow(*log_, &diceWindow_);
+        logWindow_ = new RollLogWindow(*log_, dialogs_, announcer_, &diceWindow_);
         emit created(logWindow_);
     }
     Present(logWindow_);
@@ -50,6 +56,15 @@ void SideWindows::ShowChances() {
         emit created(chancesWindow_);
     }
     Present(chancesWindow_);
+}
+
+void SideWindows::ShowPools() {
+    if (!poolsWindow_) {
+        poolsWindow_ = new PoolsWindow(pools_, &diceWindow_);
+        connect(poolsWindow_, &PoolsWindow::rollRequested, this, &SideWindows::poolChosen);
+        emit created(poolsWindow_);
+    }
+    Present(poolsWindow_);
 }
 
 }  // namespace corvane

@@ -7,23 +7,29 @@ class QWidget;
 
 namespace corvane {
 
+class Announcer;
 class ChancesSource;
 class ChancesWindow;
+class Dialogs;
+class PoolKeeper;
+class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
 struct RollerState;
 struct RollRecord;
+struct SavedPool;
 
 // The windows beside the dice window and what they show: the roll log, which
 // gathers every completed roll from the start whether its window is open or
-// not, and the chances chart. Each is made when first shown and closes with
-// the dice window.
+// not, the chances chart and the saved pools. Each is made when first shown
+// and closes with the dice window.
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
     // The chart reads the last roll from `state`, the fields and the selected
     // row from `source`.
-    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source);
+    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
+                Dialogs& dialogs, Announcer& announcer, PoolKeeper& pools);
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -33,23 +39,31 @@ public:
 
     void ShowLog();
     void ShowChances();
+    void ShowPools();
 
     const RollLogModel& Log() const { return *log_; }
     // Null until first shown.
     RollLogWindow* LogWindow() const { return logWindow_; }
     ChancesWindow* Chances() const { return chancesWindow_; }
+    PoolsWindow* Pools() const { return poolsWindow_; }
 
 signals:
     // A side window was just made; the commands join it here.
     void created(QWidget* window);
+    // The player chose a pool to roll in the Pools window.
+    void poolChosen(const SavedPool& pool);
 
 private:
     QWidget& diceWindow_;
     const RollerState& state_;
     ChancesSource& source_;
+    Dialogs& dialogs_;
+    Announcer& announcer_;
+    PoolKeeper& pools_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;
+    PoolsWindow* poolsWindow_ = nullptr;
 };
 
 }  // namespace corvane
