@@ -86,7 +86,9 @@ void RollLogWindow::Save(bool selectedOnly) {
         dialogs_.Warn(this, tr("Save Roll Log"), text);
         return;
     }
-    Tell(tr("%n roll(s) saved.", nullptr, static_cast<int>(records.size())));
+    const auto count = static_cast<int>(records.size());
+    // English has no translation file: its singular is a text of its own.
+    Tell(count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count));
 }
 
 void RollLogWindow::Tell(const QString& text) {

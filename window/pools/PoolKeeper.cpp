@@ -158,8 +158,8 @@ void PoolKeeper::Import(QWidget* parent) {
         if (answer == Dialogs::Answer::Cancel) return;
         if (answer == Dialogs::Answer::Yes) fresh << clashing;
     }
-    const auto count = static_cast<int>(fresh.size());
-    Change(fresh, tr("%n pool(s) imported.", nullptr, count), parent);
+    //: %1 is "1 pool" or "4 pools".
+    Change(fresh, tr("%1 imported.").arg(PoolCount(static_cast<int>(fresh.size()))), parent);
 }
 
 std::optional<SavedPoolList> PoolKeeper::ReadImport(const QString& path, QWidget* parent) {

@@ -40,21 +40,21 @@ QString PoolMessages::Problem(const PoolFileContent& content) {
 }
 
 QString PoolMessages::Unreadable(const QString& path, const PoolFileContent& content) {
-    const auto read = static_cast<int>(content.pools.size());
+    const QString read = PoolCount(static_cast<int>(content.pools.size()));
+    //: %3 is "1 pool" or "4 pools".
     return tr("The saved pools in %1 cannot all be read: %2. The file is left as it is, and "
-              "the program goes on with the %n pool(s) it could read. Your next save asks "
-              "before it changes anything.",
-              nullptr, read)
-        .arg(Native(path), Problem(content));
+              "the program goes on with the %3 it could read. Your next save asks before it "
+              "changes anything.")
+        .arg(Native(path), Problem(content), read);
 }
 
 QString PoolMessages::SetAsideQuestion(const QString& path, const PoolFileContent& content) {
-    const auto read = static_cast<int>(content.pools.size());
+    const QString read = PoolCount(static_cast<int>(content.pools.size()));
+    //: %3 is "1 pool" or "4 pools".
     return tr("The saved pools in %1 cannot all be read: %2. To save, the program keeps that "
-              "file aside under a dated name and writes a new one with the %n pool(s) it could "
-              "read and your changes. Save?",
-              nullptr, read)
-        .arg(Native(path), Problem(content));
+              "file aside under a dated name and writes a new one with the %3 it could read and "
+              "your changes. Save?")
+        .arg(Native(path), Problem(content), read);
 }
 
 QString PoolMessages::SetAside(const QString& keptAs) {

@@ -21,6 +21,12 @@ qsizetype IndexOfPool(const SavedPoolList& pools, const QString& name) {
     return -1;
 }
 
+QString PoolCount(int count) {
+    // English has no translation file: its singular is a text of its own.
+    if (count == 1) return QCoreApplication::translate("corvane::SavedPool", "1 pool");
+    return QCoreApplication::translate("corvane::SavedPool", "%n pools", nullptr, count);
+}
+
 QString PoolText(const SavedPool& pool) {
     //: A saved pool: %1 is its name, %2 "7 dice", %3 the target number.
     return QCoreApplication::translate("corvane::SavedPool", "%1: %2 at target %3")

@@ -34,6 +34,8 @@ qsizetype NameLength(const QString& name);
 // Where the pool of that name stands; -1 when there is none.
 qsizetype IndexOfPool(const SavedPoolList& pools, const QString& name);
 
+// "1 pool", "4 pools".
+QString PoolCount(int count);
 // "Pistol: 7 dice at target 4", as the Pools window lists it and screen
 // readers read it.
 QString PoolText(const SavedPool& pool);
