@@ -63,16 +63,20 @@ void PoolsWindow::ConnectSignals() {
 void PoolsWindow::ShowPools() {
     const QString selected = Selected();
     entries_->clear();
-    for (const SavedPool& pool : keeper_.Pools().List()) entries_->addItem(PoolText(pool));
+    shown_.clear();
+    for (const SavedPool& pool : keeper_.Pools().List()) {
+        entries_->addItem(PoolText(pool));
+        shown_ << pool.Name;
+    }
     const qsizetype row = IndexOfPool(keeper_.Pools().List(), selected);
     entries_->setCurrentRow(static_cast<int>(row >= 0 ? row : 0));
 }
 
 QString PoolsWindow::Selected() const {
+    // By the rows as shown: the list may have changed under them.
     const int row = entries_->currentRow();
-    const SavedPoolList& pools = keeper_.Pools().List();
-    if (row < 0 || row >= pools.size() || !entries_->currentItem()->isSelected()) return {};
-    return pools[row].Name;
+    if (row < 0 || row >= shown_.size() || !entries_->currentItem()->isSelected()) return {};
+    return shown_[row];
 }
 
 void PoolsWindow::RollSelected() {

@@ -50,6 +50,7 @@ private:
     PoolKeeper& keeper_;
     QListWidget* entries_;
     QLabel* status_;
+    QStringList shown_;       // the names of the rows, as they show now
     QList<Deleted> deleted_;  // newest last; forgotten when the window closes
 };
 
