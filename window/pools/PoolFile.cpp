@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <cmath>
 #include <optional>
 
@@ -37,8 +38,10 @@ bool CutShort(const QByteArray& bytes, const QJsonParseError& error) {
     }
 }
 
-// Adds one pool of the file, or notes why it is left out.
-void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& content) {
+// Adds one pool of the file, or notes why it is left out. `names` holds the
+// names read so far, so that a long list is checked in one pass.
+void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& content,
+              QSet<QString>& names) {
     const auto note = [&](PoolFileProblem problem) {
         if (content.problem != PoolFileProblem::None) return;
         content.problem = problem;
@@ -54,12 +57,13 @@ void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& conten
         note(PoolFileProblem::WrongTypes);
     } else if (!kept) {
         note(PoolFileProblem::NameTooLong);
-    } else if (IndexOfPool(content.pools, *kept) >= 0) {
+    } else if (names.contains(*kept)) {
         note(PoolFileProblem::DuplicateName);
     } else if (content.pools.size() >= kMostPools) {
         note(PoolFileProblem::TooManyPools);
     } else {
         content.pools << SavedPool{*kept, *dice, *target};
+        names.insert(*kept);
     }
 }
 
@@ -97,8 +101,9 @@ PoolFileContent ReadPoolFile(const QByteArray& bytes) {
     const QJsonValue entries = file.value(QLatin1String("pools"));
     if (!entries.isArray()) return Refused(PoolFileProblem::WrongTypes);
     PoolFileContent content;
+    QSet<QString> names;
     qsizetype number = 0;
-    for (const QJsonValue& entry : entries.toArray()) ReadPool(entry, ++number, content);
+    for (const QJsonValue& entry : entries.toArray()) ReadPool(entry, ++number, content, names);
     return content;
 }
 
