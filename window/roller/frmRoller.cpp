@@ -31,7 +31,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
-      side_(*this, roller_.State(), *this),
+      side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
