@@ -4,6 +4,7 @@
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
+#include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
@@ -17,16 +18,8 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
-                         Dialogs& dialogs, Announcer& announcer, PoolKeeper& pools)
-    : QObject(&diceWindow),
-      diceWindow_(diceWindow),
-      state_(state),
-      source_(source),
-      dialogs_(dialogs),
-      announcer_(announcer),
-      pools_(pools),
-      log_(new RollLogModel(this)) {}
+SideWindows::SideWindows(frmRoller& diceWindow)
+    : QObject(&diceWindow), diceWindow_(diceWindow), log_(new RollLogModel(this)) {}
 
 void SideWindows::RollCompleted(std::shared_ptr<const RollRecord> record) {
     log_->Add(std::move(record));
@@ -44,7 +37,8 @@ void SideWindows::CloseAll() {
 
 void SideWindows::ShowLog() {
     if (!logWindow_) {
-        logWindow_ = new RollLogWindow(*log_, dialogs_, announcer_, &diceWindow_);
+        logWindow_ = new RollLogWindow(*log_, diceWindow_.Questions(), diceWindow_.Announcements(),
+                                       &diceWindow_);
         emit created(logWindow_);
     }
     Present(logWindow_);
@@ -52,7 +46,7 @@ void SideWindows::ShowLog() {
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(state_, source_, &diceWindow_);
+        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_, &diceWindow_);
         emit created(chancesWindow_);
     }
     Present(chancesWindow_);
@@ -60,8 +54,8 @@ void SideWindows::ShowChances() {
 
 void SideWindows::ShowPools() {
     if (!poolsWindow_) {
-        poolsWindow_ = new PoolsWindow(pools_, &diceWindow_);
-        connect(poolsWindow_, &PoolsWindow::rollRequested, this, &SideWindows::poolChosen);
+        poolsWindow_ = new PoolsWindow(diceWindow_.Pools(), &diceWindow_);
+        connect(poolsWindow_, &PoolsWindow::rollRequested, &diceWindow_, &frmRoller::RollPool);
         emit created(poolsWindow_);
     }
     Present(poolsWindow_);

@@ -7,17 +7,12 @@ class QWidget;
 
 namespace corvane {
 
-class Announcer;
-class ChancesSource;
 class ChancesWindow;
-class Dialogs;
-class PoolKeeper;
 class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
-struct RollerState;
+class frmRoller;
 struct RollRecord;
-struct SavedPool;
 
 // The windows beside the dice window and what they show: the roll log, which
 // gathers every completed roll from the start whether its window is open or
@@ -26,10 +21,8 @@ struct SavedPool;
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
-    // The chart reads the last roll from `state`, the fields and the selected
-    // row from `source`.
-    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
-                Dialogs& dialogs, Announcer& announcer, PoolKeeper& pools);
+    // The chart reads the dice window's last roll, fields and selected row.
+    explicit SideWindows(frmRoller& diceWindow);
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -50,16 +43,9 @@ public:
 signals:
     // A side window was just made; the commands join it here.
     void created(QWidget* window);
-    // The player chose a pool to roll in the Pools window.
-    void poolChosen(const SavedPool& pool);
 
 private:
-    QWidget& diceWindow_;
-    const RollerState& state_;
-    ChancesSource& source_;
-    Dialogs& dialogs_;
-    Announcer& announcer_;
-    PoolKeeper& pools_;
+    frmRoller& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;

@@ -30,11 +30,12 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
                      const QString& poolsFile, QWidget* parent)
     : QWidget(parent),
       alerts_(alerts),
+      dialogs_(dialogs),
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
       pools_(poolsFile, dialogs, announcer_, nullptr),
-      side_(*this, roller_.State(), *this, dialogs, announcer_, pools_),
+      side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
@@ -54,7 +55,6 @@ void frmRoller::ConnectSignals() {
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
-    connect(&side_, &SideWindows::poolChosen, this, &frmRoller::RollPool);
     connect(&pools_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
         if (window == this) ui_.lblStatus->setText(text);
     });

@@ -35,6 +35,8 @@ public:
     // The last completed roll; null before the first.
     const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
     RollerCommands& Commands() { return commands_; }
+    // The questions, warnings and file dialogs of every window.
+    Dialogs& Questions() { return dialogs_; }
     // What the program says to screen readers, from any of its windows.
     Announcer& Announcements() { return announcer_; }
     // The roll log, the chances chart and the Pools window.
@@ -78,6 +80,7 @@ private:
     void RunRoll(RollType rollType);
 
     Alerts& alerts_;
+    Dialogs& dialogs_;
     RollerControls ui_;
     Roller roller_;
     ResultsDisplay display_;
