@@ -1,5 +1,6 @@
 #include "window/pools/PoolKeeper.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,13 +30,18 @@ PoolKeeper::PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announc
       announcer_(announcer),
       store_(path, writer_),
       pools_(store_, this) {
-    pools_.Load();
+    connect(&pools_, &SavedPools::changed, this, &PoolKeeper::changed);
 }
 
-void PoolKeeper::ReportLoadProblem(QWidget* parent) {
-    if (reported_ || pools_.Loaded().problem == PoolFileProblem::None) return;
-    reported_ = true;
-    Warn(parent, PoolMessages::Unreadable(pools_.Path(), pools_.Loaded()));
+SavedPools& PoolKeeper::Pools() {
+    if (loaded_) return pools_;
+    loaded_ = true;
+    pools_.Load();
+    if (pools_.Loaded().problem != PoolFileProblem::None) {
+        Warn(QApplication::activeWindow(),
+             PoolMessages::Unreadable(pools_.Path(), pools_.Loaded()));
+    }
+    return pools_;
 }
 
 void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targetText,
@@ -50,7 +56,7 @@ void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targ
     // As the roller reads them: at least one die.
     SavedPool pool{{}, std::max(*dice, Int16(1)), *target};
     const std::optional<QString> typed = dialogs_.AskText(
-        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(pools_.List(), pool));
+        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(Pools().List(), pool));
     if (!typed) return;
     const std::optional<QString> name = PoolName(*typed);
     if (!name) {
@@ -58,10 +64,10 @@ void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targ
         return;
     }
     pool.Name = *name;
-    const qsizetype existing = IndexOfPool(pools_.List(), pool.Name);
+    const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
     if (existing >= 0 &&
         dialogs_.Ask(parent, tr("Save Pool"),
-                     tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
+                     tr("Replace the saved pool \"%1\"?").arg(PoolText(Pools().List()[existing])),
                      false) != Dialogs::Answer::Yes) {
         return;
     }
@@ -69,30 +75,30 @@ void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targ
 }
 
 bool PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent) {
-    SavedPoolList trial = pools_.List();
+    SavedPoolList trial = Pools().List();
     for (const PoolEdit& edit : edits) {
         if (!Apply(trial, edit)) {
             Warn(parent, PoolMessages::Full());
             return false;
         }
     }
-    for (const PoolEdit& edit : edits) pools_.Make(edit);
+    for (const PoolEdit& edit : edits) Pools().Make(edit);
     return Write(done, parent);
 }
 
 bool PoolKeeper::Write(const QString& done, QWidget* parent) {
-    PoolStore::Outcome outcome = pools_.Write(PoolStore::IfUnreadable::Refuse);
+    PoolStore::Outcome outcome = Pools().Write(PoolStore::IfUnreadable::Refuse);
     if (outcome.status == PoolStore::Status::Unreadable) {
         if (dialogs_.Ask(parent, Title(),
-                         PoolMessages::SetAsideQuestion(pools_.Path(), outcome.found),
+                         PoolMessages::SetAsideQuestion(Pools().Path(), outcome.found),
                          false) != Dialogs::Answer::Yes) {
             Tell(tr("Not saved: kept until you close the program."), parent);
             return false;
         }
-        outcome = pools_.Write(PoolStore::IfUnreadable::SetAside);
+        outcome = Pools().Write(PoolStore::IfUnreadable::SetAside);
     }
     if (outcome.status != PoolStore::Status::Saved) {
-        Warn(parent, PoolMessages::NotWritten(pools_.Path(), outcome));
+        Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
         return false;
     }
     Tell(done, parent);
@@ -103,19 +109,19 @@ bool PoolKeeper::Write(const QString& done, QWidget* parent) {
 }
 
 void PoolKeeper::Rename(const QString& name, QWidget* parent) {
-    const qsizetype index = IndexOfPool(pools_.List(), name);
+    const qsizetype index = IndexOfPool(Pools().List(), name);
     if (index < 0) return;
     const std::optional<QString> typed =
         dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
     if (!typed) return;
-    SavedPool pool = pools_.List()[index];
+    SavedPool pool = Pools().List()[index];
     const std::optional<QString> renamed = PoolName(*typed);
     if (!renamed) {
         Warn(parent, tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
         return;
     }
     if (*renamed == name) return;
-    if (IndexOfPool(pools_.List(), *renamed) >= 0) {
+    if (IndexOfPool(Pools().List(), *renamed) >= 0) {
         Warn(parent, tr("Not renamed: there is a pool named \"%1\" already.").arg(*renamed));
         return;
     }
@@ -128,7 +134,7 @@ void PoolKeeper::Export(QWidget* parent) {
                                        {tr("Pools (*.json)")}, nullptr);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
-    if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(pools_.List()))) {
+    if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(Pools().List()))) {
         Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
         return;
     }
@@ -143,9 +149,9 @@ void PoolKeeper::Import(QWidget* parent) {
     QList<PoolEdit> fresh, clashing;
     QStringList clashes;
     for (const SavedPool& pool : *imported) {
-        const qsizetype existing = IndexOfPool(pools_.List(), pool.Name);
+        const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
         if (existing < 0) fresh << PoolEdit::Put(pool);
-        if (existing < 0 || pools_.List()[existing] == pool) continue;
+        if (existing < 0 || Pools().List()[existing] == pool) continue;
         clashing << PoolEdit::Put(pool);
         clashes << pool.Name;
     }

@@ -23,10 +23,10 @@ class PoolKeeper final : public QObject {
 public:
     PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer, QObject* parent);
 
-    SavedPools& Pools() { return pools_; }
-
-    // Says once, when the file the program started with is unreadable.
-    void ReportLoadProblem(QWidget* parent);
+    // The saved pools, read from the file when they are first asked for, so
+    // that starting the program reads nothing; an unreadable file is told
+    // then, once, with what could be read of it kept.
+    SavedPools& Pools();
     // Saves the pool typed in the two fields under a name the player gives.
     void SaveFromFields(std::string_view diceText, std::string_view targetText, QWidget* parent);
     // Makes the changes and writes them; `done` is said when they are saved.
@@ -37,6 +37,8 @@ public:
     void Import(QWidget* parent);
 
 signals:
+    // The list changed: read, saved, or changed for this run.
+    void changed();
     // Short news for the status line of `window`, the one the player is in.
     void told(const QString& text, QWidget* window);
 
@@ -52,7 +54,7 @@ private:
     AtomicFile writer_;
     PoolStore store_;
     SavedPools pools_;
-    bool reported_ = false;
+    bool loaded_ = false;
 };
 
 }  // namespace corvane

@@ -53,7 +53,7 @@ void PoolsWindow::SetupActions() {
 }
 
 void PoolsWindow::ConnectSignals() {
-    connect(&keeper_.Pools(), &SavedPools::changed, this, &PoolsWindow::ShowPools);
+    connect(&keeper_, &PoolKeeper::changed, this, &PoolsWindow::ShowPools);
     connect(entries_, &QListWidget::itemDoubleClicked, this, &PoolsWindow::RollSelected);
     connect(&keeper_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
         if (window == this) status_->setText(text);

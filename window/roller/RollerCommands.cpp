@@ -77,10 +77,9 @@ void RollerCommands::SetupActions() {
         Make(tr("Pools"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { side_.ShowPools(); });
     for (int i = 0; i < kPoolKeys; ++i) {
         const auto key = static_cast<Qt::Key>(Qt::Key_1 + i);
-        rollPool_[i] =
-            Make({}, {QKeySequence(Qt::CTRL | key)}, [this, i] { RollSavedPool(i + 1); });
+        rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)},
+                            [this, i] { RollSavedPool(i + 1); });
     }
-    NamePoolKeys();
     about_ = Make(tr("About Corvane Dice"), {QKeySequence(Qt::Key_F1)}, &RollerCommands::ShowAbout);
     quit_ = Make(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { window_.close(); });
     // From any of the program's windows, as in other desktop programs.
@@ -94,7 +93,7 @@ void RollerCommands::SetupActions() {
 
 void RollerCommands::ConnectSignals() {
     connect(&side_, &SideWindows::created, this, &RollerCommands::JoinSideWindow);
-    connect(&window_.Pools().Pools(), &SavedPools::changed, this, &RollerCommands::NamePoolKeys);
+    connect(&window_.Pools(), &PoolKeeper::changed, this, &RollerCommands::NamePoolKeys);
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -122,6 +121,8 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
         }
     }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The window's menu lists the pools' keys by name.
+    NamePoolKeys();
 }
 
 void RollerCommands::NamePoolKeys() {

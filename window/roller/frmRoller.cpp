@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QTimer>
 
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
@@ -147,8 +146,6 @@ void frmRoller::changeEvent(QEvent* event) {
 
 void frmRoller::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // A pools file found unreadable at start is told once the window is up.
-    if (!shown_) QTimer::singleShot(0, this, [this] { pools_.ReportLoadProblem(this); });
     shown_ = true;
     closing_ = false;
 }

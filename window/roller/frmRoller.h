@@ -25,8 +25,8 @@ struct SavedPool;
 class frmRoller final : public QWidget, public RollerView, public ChancesSource, public EventYield {
     Q_OBJECT
 public:
-    // The saved pools are kept in `poolsFile`, which is read at start only
-    // where it exists and written only when the player saves.
+    // The saved pools are kept in `poolsFile`, which is read when they are
+    // first needed and written only when the player saves.
     frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs& dialogs,
               const QString& poolsFile, QWidget* parent = nullptr);
 
