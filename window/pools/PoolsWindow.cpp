@@ -108,10 +108,10 @@ void PoolsWindow::MoveSelected(qsizetype by) {
     keeper_.Change({PoolEdit::Move(name, by)}, tr("Pool moved."), this);
 }
 
-void PoolsWindow::hideEvent(QHideEvent* event) {
-    // Undo lasts as long as the window is open.
+void PoolsWindow::closeEvent(QCloseEvent* event) {
+    // Undo lasts as long as the window is open; minimised, it still is.
     deleted_.clear();
-    QWidget::hideEvent(event);
+    QWidget::closeEvent(event);
 }
 
 }  // namespace corvane

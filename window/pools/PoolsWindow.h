@@ -29,7 +29,7 @@ signals:
     void rollRequested(const SavedPool& pool);
 
 protected:
-    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SetupActions();
