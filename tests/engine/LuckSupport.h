@@ -1,0 +1,71 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "EngineFakes.h"
+#include "engine/RollDice.h"
+#include "engine/RollRecord.h"
+#include "runtime/Pcg32Random.h"
+
+// Simulated evenings for the luck and fairness tests.
+namespace corvane::testing_support {
+
+// Turns one fair generator into dice that show a 1 on one throw in five and
+// every other face on 4 in 25.
+class OnesBiasedRandom final : public RandomSource {
+public:
+    explicit OnesBiasedRandom(std::uint64_t seed) : fair_(seed) {}
+    void Reseed(float seed) override { fair_.Reseed(seed); }
+    float Next() override {
+        const float pick = fair_.Next();
+        const float where = fair_.Next();
+        return pick < 0.2F ? where / 6.0F : (1.0F + 5.0F * where) / 6.0F;
+    }
+
+private:
+    Pcg32Random fair_;
+};
+
+// A completed new roll of `dice` dice at `target`, as the roller records it.
+inline RollRecord ThrowDice(int dice, int target, RandomSource& random) {
+    FixedClock clock;
+    RollRecord record;
+    record.After.TargetNumber = Int16::From(target);
+    RollDice(Int16::From(dice), record.After.DiceResults, random, clock);
+    record.Thrown = CountThrown(record.After.DiceResults.Dice(), record.After.TargetNumber);
+    return record;
+}
+
+// A record that threw `dice` dice with `successes` among them, at `target`.
+inline RollRecord RecordOf(int dice, int successes, int target) {
+    RollRecord record;
+    record.After.TargetNumber = Int16::From(target);
+    record.Thrown.Count = Int16::From(dice);
+    record.Thrown.Successes = Int16::From(successes);
+    return record;
+}
+
+// The Kolmogorov-Smirnov distance of a sample from the uniform distribution
+// on [0, 1]; the sample is sorted on the way.
+inline double UniformDistance(std::vector<double>& sample) {
+    std::sort(sample.begin(), sample.end());
+    const auto n = static_cast<double>(sample.size());
+    double distance = 0.0;
+    for (std::size_t i = 0; i < sample.size(); ++i) {
+        const double below = static_cast<double>(i) / n;
+        const double above = static_cast<double>(i + 1) / n;
+        distance = std::max({distance, sample[i] - below, above - sample[i]});
+    }
+    return distance;
+}
+
+// The distance a uniform sample of this size passes only one time in a
+// thousand (the asymptotic Kolmogorov bound, 1.95 / sqrt(n)).
+inline double UniformDistanceLimit(std::size_t size) {
+    return 1.95 / std::sqrt(static_cast<double>(size));
+}
+
+}  // namespace corvane::testing_support
