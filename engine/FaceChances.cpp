@@ -1,5 +1,6 @@
 #include "engine/FaceChances.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -83,6 +84,8 @@ double EdgeworthChance(std::int64_t dice, const std::array<CountWindow, 5>& rang
         third += m3;
         fourth += m4 - 3.0 * m2 * m2;
     }
+    // Ranges of one count each leave the sum no room to vary.
+    if (!(variance > 0.0)) return static_cast<double>(dice) == mean ? within : 0.0;
     const double sd = std::sqrt(variance);
     const double z = (static_cast<double>(dice) - mean) / sd;
     const double skew = third / (sd * sd * sd);

@@ -40,7 +40,7 @@ CountWindow BinomialWindow(const SumOfBinomials::Group& group) {
         });
 }
 
-// The chance that `window`'s count plus the last group's reaches `successes`
+// The chance that the rest's count plus the last group's reaches `successes`
 // (AtLeast) or stays at or below it (AtMost), with the last group's tails
 // summed once.
 SumOfBinomials::Tails CombineWithLast(const CountWindow& rest, const CountWindow& last,
