@@ -41,7 +41,7 @@ enum class FairnessFinding {
 // by an Edgeworth series, within 3e-4 of exact.
 struct FairnessCheck {
     // An evening is unusual when its p-value falls below this: a fair evening
-    // is called unusual one time in twenty.
+    // is called unusual at most one time in twenty.
     static constexpr double kUnusualBelow = 0.05;
     // Ones make botches and sixes explode, so a bias there matters most at the
     // table: the middle faces' deviations count at this weight, which leaves

@@ -10,11 +10,10 @@
 #include "engine/RollRecord.h"
 #include "runtime/Pcg32Random.h"
 
-// Simulated evenings for the luck and fairness tests.
+// Rolls and evenings for the luck and fairness tests.
 namespace corvane::testing_support {
 
-// Turns one fair generator into dice that show a 1 on one throw in five and
-// every other face on 4 in 25.
+// Dice that show a 1 on one throw in five and each other face on 4 in 25.
 class OnesBiasedRandom final : public RandomSource {
 public:
     explicit OnesBiasedRandom(std::uint64_t seed) : fair_(seed) {}
@@ -29,7 +28,7 @@ private:
     Pcg32Random fair_;
 };
 
-// A completed new roll of `dice` dice at `target`, as the roller records it.
+// A new roll of `dice` dice at `target`, recorded as the roller records it.
 inline RollRecord ThrowDice(int dice, int target, RandomSource& random) {
     FixedClock clock;
     RollRecord record;
@@ -39,7 +38,6 @@ inline RollRecord ThrowDice(int dice, int target, RandomSource& random) {
     return record;
 }
 
-// A record that threw `dice` dice with `successes` among them, at `target`.
 inline RollRecord RecordOf(int dice, int successes, int target) {
     RollRecord record;
     record.After.TargetNumber = Int16::From(target);
@@ -48,24 +46,17 @@ inline RollRecord RecordOf(int dice, int successes, int target) {
     return record;
 }
 
-// The Kolmogorov-Smirnov distance of a sample from the uniform distribution
-// on [0, 1]; the sample is sorted on the way.
-inline double UniformDistance(std::vector<double>& sample) {
+// Whether a sample looks uniform on [0, 1]: its Kolmogorov-Smirnov distance
+// is below what a uniform sample passes one time in a thousand.
+inline bool LooksUniform(std::vector<double> sample) {
     std::sort(sample.begin(), sample.end());
     const auto n = static_cast<double>(sample.size());
     double distance = 0.0;
     for (std::size_t i = 0; i < sample.size(); ++i) {
-        const double below = static_cast<double>(i) / n;
-        const double above = static_cast<double>(i + 1) / n;
-        distance = std::max({distance, sample[i] - below, above - sample[i]});
+        distance = std::max({distance, sample[i] - static_cast<double>(i) / n,
+                             static_cast<double>(i + 1) / n - sample[i]});
     }
-    return distance;
-}
-
-// The distance a uniform sample of this size passes only one time in a
-// thousand (the asymptotic Kolmogorov bound, 1.95 / sqrt(n)).
-inline double UniformDistanceLimit(std::size_t size) {
-    return 1.95 / std::sqrt(static_cast<double>(size));
+    return distance < 1.95 / std::sqrt(n);
 }
 
 }  // namespace corvane::testing_support

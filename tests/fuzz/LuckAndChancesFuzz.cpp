@@ -1,12 +1,10 @@
-// Bytes become a roll (its luck, and the chances of a new roll and of both
-// rerolls after it) and an evening of rolls (its luck and its fairness). Every
-// chance must be finite and within [0, 1], the chances of counts must keep
-// their order, and one more success in any roll must make the evening no less
-// lucky: its chance of at least this lucky never rises, its percentile (the
-// chance of at most this lucky) never falls.
+// Bytes become a new roll's chances, a roll with its luck and the chances of
+// both rerolls after it, and an evening of rolls with its luck and fairness.
+// Every chance is finite and within [0, 1], the chances of counts keep their
+// order, and one more success in any roll leaves the evening's chance of "at
+// least this lucky" no higher and its percentile ("at most") no lower.
 #include <bit>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 #include "ByteReader.h"
@@ -25,99 +23,84 @@ void CheckChance(double chance) { Check(std::isfinite(chance) && chance >= 0.0 &
 
 void CheckDistribution(const SuccessDistribution& chances) {
     const int dice = chances.Dice();
-    Check(dice >= 0 && dice <= 32767);
-    Check(std::isfinite(chances.Mean()) && chances.Mean() >= 0.0 && chances.Mean() <= dice);
-    for (int landmark : {chances.MostLikely(), chances.FirstShown(), chances.LastShown()}) {
-        Check(landmark >= 0 && landmark <= dice);
-    }
-    Check(chances.FirstShown() <= chances.LastShown());
+    Check(chances.Mean() >= 0.0 && chances.Mean() <= dice);
+    Check(chances.MostLikely() >= 0 && chances.MostLikely() <= dice);
+    Check(0 <= chances.FirstShown() && chances.FirstShown() <= chances.LastShown() &&
+          chances.LastShown() <= dice);
     double total = 0.0;
+    double atLeast = 1.0;
     for (int k = -1; k <= dice + 1; ++k) {
         CheckChance(chances.Exactly(k));
         total += chances.Exactly(k);
+        if (k % (1 + dice / 64) != 0) continue;
+        CheckChance(chances.AtLeast(k));
+        Check(chances.AtLeast(k) <= atLeast);
+        atLeast = chances.AtLeast(k);
     }
     Check(std::abs(total - 1.0) < 1e-9);
-    double previous = 1.0;
-    for (int k = -1; k <= dice + 1; k += 1 + dice / 64) {
-        const double atLeast = chances.AtLeast(k);
-        CheckChance(atLeast);
-        Check(atLeast <= previous);
-        previous = atLeast;
-    }
 }
 
-double AnyChance(ByteReader& bytes) {
-    if (bytes.Byte() % 4 != 0) return DieChance(Int16(bytes.Word()));
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits = bits << 8 | bytes.Byte();
-    return std::bit_cast<double>(bits);
-}
-
-void CheckEvening(const EveningLuck& luck) {
+EveningLuck CheckedLuck(const std::vector<RollRecord>& evening) {
+    EveningTally tally;
+    for (const RollRecord& record : evening) tally.Add(record);
+    const EveningLuck luck = tally.Luck();
     CheckChance(luck.AtLeastThisLucky);
     CheckChance(luck.AtMostThisLucky);
     Check(luck.AtLeastThisLucky + luck.AtMostThisLucky >= 1.0 - 1e-12);
-    Check(std::isfinite(luck.ExpectedSuccesses));
-}
-
-// A roll of up to 32766 dice with any target and any count of successes.
-RollRecord AnyRecord(ByteReader& bytes) {
-    RollRecord record;
-    const int dice = bytes.Byte() == 255 ? 32766 : 1 + bytes.Byte();
-    record.After.TargetNumber = Int16::From(bytes.Byte() % 2 ? bytes.Word() : bytes.Byte() % 16);
-    record.Thrown.Count = Int16::From(dice);
-    record.Thrown.Successes = Int16::From(static_cast<std::uint16_t>(bytes.Word()) % (dice + 1));
-    record.Thrown.LastFaces[bytes.Byte() % 5] = Int16::From(dice);
-    record.Thrown.Sixes = Int16(static_cast<std::int16_t>(bytes.Byte()));
-    return record;
+    const FairnessCheck fairness = CheckFairness(tally.Faces());
+    CheckChance(fairness.PValue);
+    Check((fairness.Finding == FairnessFinding::NoDice) == evening.empty());
+    return luck;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ByteReader bytes(data, size);
-    CheckDistribution(SuccessDistribution::OfNewRoll(bytes.Word(), AnyChance(bytes)));
+    const int dice = bytes.Word();
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits = bits << 8 | bytes.Byte();
+    // A die chance from a target, or now and then any double at all.
+    const double chance = bits % 4 ? DieChance(Int16(bytes.Word())) : std::bit_cast<double>(bits);
+    CheckDistribution(SuccessDistribution::OfNewRoll(dice, chance));
 
     RollerRig rig;
-    std::vector<float> draws;
-    for (int i = 0; i < 8; ++i) draws.push_back(static_cast<float>(bytes.Byte()) / 256.0F);
     rig.random.cycle = true;
     try {
-        rig.NewRoll(std::to_string(bytes.Byte()), std::to_string(bytes.Word()), draws);
+        rig.NewRoll(std::to_string(bytes.Byte()), std::to_string(bytes.Word()),
+                    {bytes.Byte() / 256.0F, bytes.Byte() / 256.0F, bytes.Byte() / 256.0F});
     } catch (const RuntimeError&) {
-        // A pool past 32767 in all: nothing was rolled, and the rest still counts.
+        return 0;  // a die past 32767: nothing was rolled
     }
-    if (const auto& record = rig.roller.LastRecord()) {
-        const RollLuck luck = LuckOfRoll(*record);
-        CheckChance(luck.AtLeastAsWell);
-        CheckChance(luck.AtMostAsWell);
-        Check(luck.AtLeastAsWell + luck.AtMostAsWell >= 1.0 - 1e-12);
-        CheckDistribution(SuccessDistribution::AfterRerollFailures(record->After));
-        CheckDistribution(
-            SuccessDistribution::AfterRerollFromMarker(record->After, Int16(bytes.Word())));
-    }
+    const RollRecord& record = *rig.roller.LastRecord();
+    const RollLuck luck = LuckOfRoll(record);
+    CheckChance(luck.AtLeastAsWell);
+    CheckChance(luck.AtMostAsWell);
+    Check(luck.AtLeastAsWell + luck.AtMostAsWell >= 1.0 - 1e-12);
+    CheckDistribution(SuccessDistribution::AfterRerollFailures(record.After));
+    CheckDistribution(
+        SuccessDistribution::AfterRerollFromMarker(record.After, Int16(bytes.Word())));
 
+    // Up to 11 rolls of up to 32766 dice, any target, any successes.
     std::vector<RollRecord> evening;
-    for (int roll = bytes.Byte() % 12; roll > 0; --roll) evening.push_back(AnyRecord(bytes));
-    EveningTally tally;
-    for (const RollRecord& record : evening) tally.Add(record);
-    const EveningLuck before = tally.Luck();
-    CheckEvening(before);
-    const FairnessCheck fairness = CheckFairness(tally.Faces());
-    CheckChance(fairness.PValue);
-    Check(fairness.Face >= 0 && fairness.Face <= 6);
-    Check((fairness.Finding == FairnessFinding::NoDice) == evening.empty());
-
+    for (int roll = bytes.Byte() % 12; roll > 0; --roll) {
+        RollRecord& next = evening.emplace_back();
+        const int thrown = bytes.Byte() == 255 ? 32766 : 1 + bytes.Byte();
+        next.After.TargetNumber = Int16::From(bytes.Byte() % 2 ? bytes.Word() : bytes.Byte() % 16);
+        next.Thrown.Count = Int16::From(thrown);
+        next.Thrown.Successes =
+            Int16::From(static_cast<std::uint16_t>(bytes.Word()) % (thrown + 1));
+        next.Thrown.LastFaces[bytes.Byte() % 5] = Int16::From(thrown);
+        next.Thrown.Sixes = Int16(bytes.Byte());
+    }
+    const EveningLuck before = CheckedLuck(evening);
     if (evening.empty()) return 0;
-    RollRecord& luckier = evening[bytes.Byte() % evening.size()];
-    if (luckier.Thrown.Successes == luckier.Thrown.Count) return 0;
-    ++luckier.Thrown.Successes;
-    EveningTally after;
-    for (const RollRecord& record : evening) after.Add(record);
-    const EveningLuck more = after.Luck();
-    CheckEvening(more);
-    Check(more.Exact == before.Exact);
-    Check(more.AtLeastThisLucky <= before.AtLeastThisLucky);
-    Check(more.AtMostThisLucky >= before.AtMostThisLucky);
+    ThrownDice& luckier = evening[bytes.Byte() % evening.size()].Thrown;
+    if (luckier.Successes == luckier.Count) return 0;
+    ++luckier.Successes;
+    const EveningLuck after = CheckedLuck(evening);
+    Check(after.Exact == before.Exact);
+    Check(after.AtLeastThisLucky <= before.AtLeastThisLucky);
+    Check(after.AtMostThisLucky >= before.AtMostThisLucky);
     return 0;
 }
