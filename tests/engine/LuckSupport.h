@@ -10,7 +10,6 @@
 #include "engine/RollRecord.h"
 #include "runtime/Pcg32Random.h"
 
-// Rolls and evenings for the luck and fairness tests.
 namespace corvane::testing_support {
 
 // Dice that show a 1 on one throw in five and each other face on 4 in 25.
@@ -28,21 +27,21 @@ private:
     Pcg32Random fair_;
 };
 
-// A new roll of `dice` dice at `target`, recorded as the roller records it.
-inline RollRecord ThrowDice(int dice, int target, RandomSource& random) {
-    FixedClock clock;
-    RollRecord record;
-    record.After.TargetNumber = Int16::From(target);
-    RollDice(Int16::From(dice), record.After.DiceResults, random, clock);
-    record.Thrown = CountThrown(record.After.DiceResults.Dice(), record.After.TargetNumber);
-    return record;
-}
-
+// A roll at `target` that threw `dice` dice with `successes` among them.
 inline RollRecord RecordOf(int dice, int successes, int target) {
     RollRecord record;
     record.After.TargetNumber = Int16::From(target);
     record.Thrown.Count = Int16::From(dice);
     record.Thrown.Successes = Int16::From(successes);
+    return record;
+}
+
+// A new roll of `dice` dice at `target`, recorded as the roller records it.
+inline RollRecord ThrowDice(int dice, int target, RandomSource& random) {
+    FixedClock clock;
+    RollRecord record = RecordOf(0, 0, target);
+    RollDice(Int16::From(dice), record.After.DiceResults, random, clock);
+    record.Thrown = CountThrown(record.After.DiceResults.Dice(), record.After.TargetNumber);
     return record;
 }
 

@@ -28,7 +28,6 @@ class RollLuckAgainstEveryFace : public testing::TestWithParam<TargetCase> {};
 // target of 1; none meets 32767 in the throws a die can afford.
 TEST_P(RollLuckAgainstEveryFace, MatchesSmallPools) {
     const int target = GetParam().target;
-    const double dieChance = ChanceOf(testing_support::Enumerate(1, target), 1);
     for (int dice = 0; dice <= 4; ++dice) {
         const auto tally = testing_support::Enumerate(dice, target);
         for (int rolled = 0; rolled <= dice; ++rolled) {
@@ -43,7 +42,8 @@ TEST_P(RollLuckAgainstEveryFace, MatchesSmallPools) {
             const RollLuck luck = LuckOfRoll(testing_support::RecordOf(dice, rolled, target));
             ExpectClose(luck.AtLeastAsWell, atLeast);
             ExpectClose(luck.AtMostAsWell, atMost);
-            ExpectClose(luck.ExpectedSuccesses, dice * dieChance);
+            ExpectClose(luck.ExpectedSuccesses,
+                        dice * ChanceOf(testing_support::Enumerate(1, target), 1));
         }
     }
 }
