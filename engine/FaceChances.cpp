@@ -42,16 +42,22 @@ double SumOfChances(const CountWindow& window) {
 }
 
 double ExactChance(std::int64_t dice, const std::array<CountWindow, 5>& ranged) {
-    CountWindow four = ranged[0];
-    for (std::size_t face = 1; face < 4; ++face) four = Convolve(four, ranged[face]);
-    // Only the sum `dice` matters, so the last face is paired with it alone.
+    // Two pairs convolved, and only the sum `dice` of them and the last face
+    // taken: some four times the square of a range's width.
+    const CountWindow first = Convolve(ranged[0], ranged[1]);
+    const CountWindow second = Convolve(ranged[2], ranged[3]);
     double atDice = 0.0;
     for (std::size_t i = 0; i < ranged[4].Chances.size(); ++i) {
         const std::int64_t rest = dice - (ranged[4].First + static_cast<std::int64_t>(i));
-        if (rest >= four.First && rest <= four.Last()) {
-            atDice +=
-                ranged[4].Chances[i] * four.Chances[static_cast<std::size_t>(rest - four.First)];
+        // The first pair's count j leaves rest - j to the second pair.
+        const std::int64_t from = std::max(first.First, rest - second.Last());
+        const std::int64_t to = std::min(first.Last(), rest - second.First);
+        double pairs = 0.0;
+        for (std::int64_t j = from; j <= to; ++j) {
+            pairs += first.Chances[static_cast<std::size_t>(j - first.First)] *
+                     second.Chances[static_cast<std::size_t>(rest - j - second.First)];
         }
+        atDice += ranged[4].Chances[i] * pairs;
     }
     return atDice;
 }
@@ -107,13 +113,11 @@ double Width(const CountRange& range) {
 FacesMethod ChosenFacesMethod(std::int64_t dice, const std::array<CountRange, 5>& ranges) {
     // The ranges reach no further than the Poisson counts do.
     const double reach = 2.0 * 9.5 * std::sqrt(static_cast<double>(dice) / 5.0) + 1.0;
-    double work = 0.0;
-    double sumWidth = std::min(reach, Width(ranges[0]));
-    for (std::size_t face = 1; face < 4; ++face) {
-        const double width = std::min(reach, Width(ranges[face]));
-        work += sumWidth * width;
-        sumWidth += width;
-    }
+    std::array<double, 5> widths{};
+    for (std::size_t face = 0; face < 5; ++face)
+        widths[face] = std::min(reach, Width(ranges[face]));
+    const double work = widths[0] * widths[1] + widths[2] * widths[3] +
+                        widths[4] * std::min(widths[0] + widths[1], widths[2] + widths[3]);
     return work <= kExactFacesWork ? FacesMethod::Exact : FacesMethod::Edgeworth;
 }
 

@@ -20,8 +20,8 @@ enum class FacesMethod { Exact, Edgeworth };
 // The counts are five Poisson counts given their sum (Levin's
 // representation), so the chance is that of all five Poisson counts within
 // their ranges and adding up to `dice`. Exact: the ranges convolved, some
-// 6 m^2 dice multiplications for ranges m standard deviations wide. Past
-// kExactFacesWork (2 standard deviations in about 44,000 dice), the chance of
+// 4 m^2 dice multiplications for ranges m standard deviations wide. Past
+// kExactFacesWork (2 standard deviations in about 65,000 dice), the chance of
 // the sum is told by an Edgeworth series of the ranged counts instead, as
 // Levin does: within 3e-4 of exact from 2,000 to 200,000 dice.
 inline constexpr double kExactFacesWork = 1 << 20;

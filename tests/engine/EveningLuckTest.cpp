@@ -130,8 +130,8 @@ TEST_P(Calibration, PutsFairEveningsEvenlyAcrossTheRange) {
 
 INSTANTIATE_TEST_SUITE_P(Pools, Calibration,
                          testing::Values(CalibrationCase{"SixDice", 6, 12, 2000, true},
-                                         CalibrationCase{"ThreeHundredDice", 300, 10, 600, true},
-                                         CalibrationCase{"ThreeHundredDiceLong", 300, 80, 400,
+                                         CalibrationCase{"ThreeHundredDice", 300, 10, 300, true},
+                                         CalibrationCase{"ThreeHundredDiceLong", 300, 80, 200,
                                                          false}),
                          testing_support::CaseName());
 

@@ -27,7 +27,7 @@ TEST(SumOfBinomialsTest, SaddlepointStaysCloseToExact) {
             dice += groups.back().Dice;
         }
         const SumOfBinomials sum(groups);
-        for (std::int64_t total = 0; total <= dice; total += 1 + dice / 60) {
+        for (std::int64_t total = 0; total <= dice; total += 1 + dice / 30) {
             const SumOfBinomials::Tails both[2] = {sum.At(total, Method::Exact),
                                                    sum.At(total, Method::Saddlepoint)};
             EXPECT_NEAR(both[1].AtLeast, both[0].AtLeast, 2e-5) << total;
