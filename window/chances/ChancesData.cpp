@@ -7,11 +7,13 @@
 
 namespace corvane {
 
-ChancesData::ChancesData(const RollerState& state, std::string_view targetText, Int16 markedRow)
+ChancesData::ChancesData(const RollerState& state, std::string_view targetText, Int16 markedRow,
+                         std::optional<RollLuck> luck)
     : dice_(state.DiceCount.Value()),
       rolled_(state.Successes.Value()),
       rolledTarget_(state.TargetNumber),
-      typedTarget_(TryFieldNumber(targetText)) {
+      typedTarget_(TryFieldNumber(targetText)),
+      luck_(luck) {
     if (typedTarget_) {
         series_.push_back({Kind::NewRoll, dice_,
                            SuccessDistribution::OfNewRoll(dice_, DieChance(*typedTarget_))});

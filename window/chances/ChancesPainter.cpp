@@ -171,7 +171,7 @@ void ChancesPainter::PaintRolledMark() {
     painter_.setBrush(palette_.color(QPalette::WindowText));
     painter_.drawPath(triangle);
     painter_.setPen(palette_.color(QPalette::WindowText));
-    const QString text = ChancesText::RolledMark();
+    const QString text = ChancesText::RolledLabel(data_);
     const int width = painter_.fontMetrics().horizontalAdvance(text);
     const double left =
         std::clamp(x - width / 2.0, 0.0, static_cast<double>(painter_.device()->width() - width));

@@ -4,6 +4,7 @@
 
 #include "window/common/CountText.h"
 #include "window/common/EngineText.h"
+#include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
 
 namespace corvane {
@@ -17,6 +18,12 @@ QString ChancesText::WindowTitle() { return tr("Chances"); }
 QString ChancesText::ChartName() { return tr("Chance of each number of successes"); }
 QString ChancesText::ChanceAxis() { return tr("Chance"); }
 QString ChancesText::RolledMark() { return tr("Rolled"); }
+
+QString ChancesText::RolledLabel(const ChancesData& data) {
+    if (!data.Luck()) return RolledMark();
+    //: The mark over the rolled count; %1 is its luck: "top 8% (1 in 12)".
+    return tr("Rolled: %1").arg(LuckText(data.Luck()->AtLeastAsWell, data.Luck()->AtMostAsWell));
+}
 
 QString ChancesText::CountAxis(const ChancesData& data) {
     if (!data.LeavesOff()) return tr("Successes");
@@ -75,6 +82,14 @@ QString ChancesText::Summary(const ChancesData& data) {
     lines << tr("Rolled %1 with %2 at target %3.")
                  .arg(SuccessCount(data.Rolled()), DiceCount(data.Dice()))
                  .arg(data.RolledTarget().Value());
+    if (const std::optional<RollLuck>& luck = data.Luck()) {
+        //: %1 is "top 8% (1 in 12)", %2 "7 successes", %3 "10 dice", %4 the successes fair
+        //: dice expect of them. A reroll throws only the dice it rolls again.
+        lines << tr("Luck of the roll: %1; %2 from %3 thrown, %4 expected.")
+                     .arg(LuckText(luck->AtLeastAsWell, luck->AtMostAsWell),
+                          SuccessCount(luck->Successes), DiceCount(luck->Dice),
+                          DecimalText(luck->ExpectedSuccesses));
+    }
     if (const auto* roll = data.Find(Kind::NewRoll)) {
         lines << tr("A new roll at target %1: %2; at least %3: %4.")
                      .arg(data.TypedTarget()->Value())
