@@ -6,8 +6,11 @@
 
 #include "DesignedCaptions.h"
 #include "WindowRig.h"
+#include "engine/EveningLuck.h"
 #include "runtime/RuntimeError.h"
 #include "window/Translations.h"
+#include "window/log/EveningHeader.h"
+#include "window/log/EveningText.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
 
@@ -128,6 +131,35 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     for (const QString& line : lines) {
         QVERIFY2(statusMetrics.horizontalAdvance(line) <= room, qPrintable(line));
     }
+
+    // Over the roll log, as it opens: the evening's lines take one line each
+    // for an evening of a thousand rolls of a hundred dice, whatever they
+    // found, at odds of some thousands; longer ones wrap, and the line grows to
+    // hold them.
+    rig.window.Side().ShowLog();
+    RollLogWindow* log = rig.window.Side().LogWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(log));
+    QLabel* evening = log->Evening()->Luck();
+    QStringList eveningLines = {
+        EveningText::Luck({}), EveningText::Fairness({}),
+        EveningText::Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
+        EveningText::Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
+        EveningText::Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
+    for (int face = 1; face <= 6; ++face) {
+        for (const FairnessFinding finding :
+             {FairnessFinding::MoreThanExpected, FairnessFinding::FewerThanExpected}) {
+            eveningLines << EveningText::Fairness({finding, face, 0.0123, 123456, 0.0});
+        }
+    }
+    const QFontMetrics eveningMetrics(evening->font());
+    for (const QString& line : eveningLines) {
+        QVERIFY2(eveningMetrics.horizontalAdvance(line) <= evening->contentsRect().width(),
+                 qPrintable(line));
+    }
+    evening->setText(
+        EveningText::Luck({99999, 3276667233, 1638333616, 1638333616.5, 1.0, 1e-300, false}));
+    QTRY_VERIFY(evening->height() >= evening->heightForWidth(evening->width()));
+    QVERIFY(evening->heightForWidth(evening->width()) > eveningMetrics.height());
 }
 
 void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines_data() {

@@ -11,6 +11,7 @@
 #include "window/common/AtomicFile.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
+#include "window/log/EveningHeader.h"
 #include "window/log/LogFile.h"
 #include "window/log/RollLogModel.h"
 
@@ -22,6 +23,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       log_(log),
       dialogs_(dialogs),
       announcer_(announcer),
+      evening_(new EveningHeader(this)),
       entries_(new QListView(this)),
       status_(new QLabel(this)) {
     setWindowTitle(tr("Roll Log"));
@@ -35,6 +37,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(evening_);
     layout->addWidget(entries_);
     layout->addWidget(status_);
     resize(720, 320);
@@ -53,6 +56,16 @@ void RollLogWindow::ConnectSignals() {
     connect(saveSelected, &QAction::triggered, this, [this] { Save(true); });
     addActions({copy, save, saveSelected});
     AddCloseKeys(*this);
+    connect(&log_, &QAbstractItemModel::rowsInserted, this, &RollLogWindow::ShowEvening);
+}
+
+void RollLogWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    evening_->Show(log_.Evening());
+}
+
+void RollLogWindow::ShowEvening() {
+    if (isVisible()) evening_->Show(log_.Evening());
 }
 
 void RollLogWindow::CopySelected() {
@@ -80,7 +93,7 @@ void RollLogWindow::Save(bool selectedOnly) {
     if (path.isEmpty()) return;
     const LogFormat format = LogFormatFor(path, filter);
     if (const std::optional<QString> error =
-            AtomicFile().Write(path, LogFileBytes(format, records))) {
+            AtomicFile().Write(path, LogFileBytes(format, records, log_.Evening()))) {
         const QString text = tr("The roll log could not be saved to %1: %2.").arg(path, *error);
         announcer_.Announce(text);
         dialogs_.Warn(this, tr("Save Roll Log"), text);
