@@ -8,6 +8,7 @@
 #include "window/chances/ChancesText.h"
 #include "window/chances/ChancesWindow.h"
 #include "window/log/EveningHeader.h"
+#include "window/log/EveningText.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
 
@@ -45,6 +46,7 @@ private slots:
     void theLogShowsTheEveningOverItsEntries_data();
     void theLogShowsTheEveningOverItsEntries();
     void theEveningCountsTheRollsTheLogLetsGo();
+    void aLineTooLongEndsInDotsAndIsReadWhole();
     void theChartMarksTheRollsLuck_data();
     void theChartMarksTheRollsLuck();
 };
@@ -133,6 +135,21 @@ void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
     QCOMPARE(luck.DiceThrown, std::int64_t{3000});
     QCOMPARE(luck.Successes, std::int64_t{1500});
     QCOMPARE(log.Evening().Faces().Dice, std::int64_t{3000});
+}
+
+void EveningViewTest::aLineTooLongEndsInDotsAndIsReadWhole() {
+    RollLogModel log;
+    log.Add(std::make_shared<const RollRecord>());
+    EveningHeader header(log.Evening());
+    header.resize(200, 60);
+    header.show();
+    const QString whole = EveningText::Luck(log.Evening().Luck());
+    QLabel* line = header.Luck();
+    QVERIFY(line->text().endsWith(QChar(0x2026)));
+    QVERIFY(whole.startsWith(line->text().chopped(1)));
+    QCOMPARE(Accessible(line, QAccessible::Name), whole);
+    header.resize(800, 60);
+    QCOMPARE(line->text(), whole);
 }
 
 void EveningViewTest::theChartMarksTheRollsLuck_data() {

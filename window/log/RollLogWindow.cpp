@@ -23,7 +23,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       log_(log),
       dialogs_(dialogs),
       announcer_(announcer),
-      evening_(new EveningHeader(this)),
+      evening_(new EveningHeader(log.Evening(), this)),
       entries_(new QListView(this)),
       status_(new QLabel(this)) {
     setWindowTitle(tr("Roll Log"));
@@ -56,16 +56,8 @@ void RollLogWindow::ConnectSignals() {
     connect(saveSelected, &QAction::triggered, this, [this] { Save(true); });
     addActions({copy, save, saveSelected});
     AddCloseKeys(*this);
-    connect(&log_, &QAbstractItemModel::rowsInserted, this, &RollLogWindow::ShowEvening);
-}
-
-void RollLogWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    evening_->Show(log_.Evening());
-}
-
-void RollLogWindow::ShowEvening() {
-    if (isVisible()) evening_->Show(log_.Evening());
+    // The evening takes in a roll before its row does, and follows the rows.
+    connect(&log_, &QAbstractItemModel::rowsInserted, evening_, &EveningHeader::Follow);
 }
 
 void RollLogWindow::CopySelected() {

@@ -25,17 +25,11 @@ public:
     QLabel* Status() const { return status_; }
     EveningHeader* Evening() const { return evening_; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void ConnectSignals();
     void CopySelected();
     void Save(bool selectedOnly);
     void Tell(const QString& text);
-    // With the rows, as they take in new rolls; a hidden window catches up
-    // when shown.
-    void ShowEvening();
 
     RollLogModel& log_;
     Dialogs& dialogs_;
