@@ -33,9 +33,10 @@ QWidget* OpenWindow(WindowRig& rig, const QString& name) {
     return window;
 }
 
-// Opens the context menu as the Menu key does and picks the entry, as a
-// player would; false when the menu has no such entry.
-bool PickFromMenu(QWidget* widget, const QString& entry) {
+// Opens the context menu as the Menu key does (or by Shift+F10, which many
+// keyboards without a Menu key have) and picks the entry, as a player would;
+// false when the menu has no such entry.
+bool PickFromMenu(QWidget* widget, const QString& entry, bool byShiftF10) {
     bool picked = false;
     QTimer::singleShot(0, widget, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -48,9 +49,13 @@ bool PickFromMenu(QWidget* widget, const QString& entry) {
         }
         QTest::keyClick(menu, picked ? Qt::Key_Return : Qt::Key_Escape);
     });
-    const QPoint centre = widget->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
-    QApplication::sendEvent(widget, &event);
+    if (byShiftF10) {
+        QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &event);
+    }
     return picked;
 }
 
@@ -99,15 +104,16 @@ private slots:
 
 void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("command");  // in kCommands
-    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<int>("command");   // in kCommands
+    QTest::addColumn<QString>("menu");  // empty: by its key; else how the menu opens
     for (const char* window : {"dice", "log", "chances"}) {
         for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
             const Command& command = kCommands[i];
-            QTest::addRow("%s, %s by key", window, command.name) << window << i << false;
-            const bool inMenu = InMenu(QLatin1String(window), command);
-            if (inMenu)
-                QTest::addRow("%s, %s by menu", window, command.name) << window << i << true;
+            QTest::addRow("%s, %s by key", window, command.name) << window << i << "";
+            if (!InMenu(QLatin1String(window), command)) continue;
+            for (const char* menu : {"menuKey", "shiftF10"}) {
+                QTest::addRow("%s, %s by %s", window, command.name, menu) << window << i << menu;
+            }
         }
     }
 }
@@ -115,7 +121,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
 void RollerCommandsTest::eachCommandWorksFromEachWindow() {
     QFETCH(QString, window);
     QFETCH(int, command);
-    QFETCH(bool, byMenu);
+    QFETCH(QString, menu);
     const Command& given = kCommands[command];
     const QString name = QLatin1String(given.name);
     WindowRig rig;
@@ -128,9 +134,11 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
 
     QWidget* target = OpenWindow(rig, window);
     QVERIFY(target);
-    if (byMenu) {
+    if (!menu.isEmpty()) {
         QWidget* menuOwner = window == "dice" ? rig.ui.lstResults : target->focusWidget();
-        QVERIFY(PickFromMenu(menuOwner ? menuOwner : target, QLatin1String(given.menuEntry)));
+        if (menuOwner == rig.ui.lstResults) menuOwner->setFocus();
+        QVERIFY(PickFromMenu(menuOwner ? menuOwner : target, QLatin1String(given.menuEntry),
+                             menu == "shiftF10"));
     } else {
         QWidget* focused = QApplication::focusWidget();
         QTest::keySequence(focused && focused->window() == target ? focused : target, given.key);

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 
@@ -10,6 +11,7 @@
 #include "window/chances/ChancesGeometry.h"
 #include "window/chances/ChancesPainter.h"
 #include "window/chances/ChancesText.h"
+#include "window/common/Announcer.h"
 
 namespace corvane {
 namespace {
@@ -18,7 +20,8 @@ constexpr int kPageCounts = 10;
 
 }  // namespace
 
-ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
+ChancesChart::ChancesChart(Announcer& announcer, QWidget* parent)
+    : QWidget(parent), announcer_(announcer) {
     QAccessible::installFactory(&ChancesChartAccessible::Create);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(ChancesText::ChartName());
@@ -76,28 +79,37 @@ void ChancesChart::paintEvent(QPaintEvent*) {
 void ChancesChart::keyPressEvent(QKeyEvent* event) {
     if (!data_) return QWidget::keyPressEvent(event);
     int count = current_;
+    int step = 0;  // which way the key goes
     switch (event->key()) {
         case Qt::Key_Left:
             count -= 1;
+            step = -1;
             break;
         case Qt::Key_Right:
             count += 1;
+            step = 1;
             break;
         case Qt::Key_PageUp:
             count -= kPageCounts;
+            step = -1;
             break;
         case Qt::Key_PageDown:
             count += kPageCounts;
+            step = 1;
             break;
         case Qt::Key_Home:
             count = data_->FirstCount();
+            step = -1;
             break;
         case Qt::Key_End:
             count = data_->LastCount();
+            step = 1;
             break;
         default:
             return QWidget::keyPressEvent(event);
     }
+    const int end = step < 0 ? data_->FirstCount() : data_->LastCount();
+    if (current_ == end) return SayEnd(step);
     MoveTo(count);
 }
 
@@ -108,7 +120,11 @@ void ChancesChart::mousePressEvent(QMouseEvent* event) {
 
 void ChancesChart::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (data_) AnnounceCurrent(QAccessible::Focus);
+    // Qt tells screen readers that the chart has the focus after this, and
+    // they present what they hear of last: tell them the column again then.
+    QTimer::singleShot(0, this, [this] {
+        if (data_ && hasFocus()) AnnounceCurrent(QAccessible::Focus);
+    });
 }
 
 void ChancesChart::MoveTo(int successes) {
@@ -117,6 +133,10 @@ void ChancesChart::MoveTo(int successes) {
     current_ = count;
     update();
     if (hasFocus()) AnnounceCurrent(QAccessible::Focus);
+}
+
+void ChancesChart::SayEnd(int step) {
+    announcer_.Announce(step < 0 ? ChancesText::FirstColumn() : ChancesText::LastColumn());
 }
 
 void ChancesChart::AnnounceCurrent(QAccessible::Event what) {

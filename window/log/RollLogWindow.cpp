@@ -6,15 +6,19 @@
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
+#include "window/common/ItemFocus.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
 
 RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), entries_(new QListView(this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
+    KeepCurrentRowHeard(*entries_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     entries_->setUniformItemSizes(true);
@@ -33,6 +37,15 @@ void RollLogWindow::ConnectSignals() {
     connect(copy, &QAction::triggered, this, &RollLogWindow::CopySelected);
     addAction(copy);
     AddCloseKeys(*this);
+}
+
+void RollLogWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Each opening starts on the newest roll: the rolls made while the log
+    // was closed come in above the row it was on.
+    log_.CatchUp();
+    entries_->selectionModel()->setCurrentIndex(log_.index(0), QItemSelectionModel::NoUpdate);
+    entries_->scrollToTop();
 }
 
 void RollLogWindow::CopySelected() {

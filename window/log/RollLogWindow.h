@@ -18,6 +18,9 @@ public:
 
     QListView* Entries() const { return entries_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ConnectSignals();
     void CopySelected();

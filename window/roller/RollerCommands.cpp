@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "runtime/Alerts.h"
+#include "window/common/ContextMenuKey.h"
 #include "window/log/RollText.h"
 #include "window/roller/AboutText.h"
 #include "window/roller/SideWindows.h"
@@ -83,6 +84,7 @@ void RollerCommands::ConnectSignals() {
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
+    AddContextMenuKey(window_);
     connect(ui_.lstResults, &QWidget::customContextMenuRequested, this,
             &RollerCommands::ShowListMenu);
 }
@@ -96,13 +98,16 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
         if (!Clashes(command, own)) window->addAction(command);
     }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddContextMenuKey(*window);
 }
 
 void RollerCommands::CopyRoll() {
     const RollRecord* last = window_.LastRecord();
     if (!last) return;
     QGuiApplication::clipboard()->setText(CopiedLine(*last));
-    ui_.lblStatus->setText(tr("Roll copied."));
+    const QString copied = tr("Roll copied.");
+    ui_.lblStatus->setText(copied);
+    window_.Announcements().Announce(copied);
 }
 
 void RollerCommands::ShowAbout() {

@@ -16,11 +16,13 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source)
+SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
+                         Announcer& announcer)
     : QObject(&diceWindow),
       diceWindow_(diceWindow),
       state_(state),
       source_(source),
+      announcer_(announcer),
       log_(new RollLogModel(this)) {}
 
 void SideWindows::RollCompleted(std::shared_ptr<const RollRecord> record) {
@@ -46,7 +48,7 @@ void SideWindows::ShowLog() {
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(state_, source_, &diceWindow_);
+        chancesWindow_ = new ChancesWindow(state_, source_, announcer_, &diceWindow_);
         emit created(chancesWindow_);
     }
     Present(chancesWindow_);

@@ -7,6 +7,7 @@ class QWidget;
 
 namespace corvane {
 
+class Announcer;
 class ChancesSource;
 class ChancesWindow;
 class RollLogModel;
@@ -22,8 +23,9 @@ class SideWindows final : public QObject {
     Q_OBJECT
 public:
     // The chart reads the last roll from `state`, the fields and the selected
-    // row from `source`.
-    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source);
+    // row from `source`; the windows speak through `announcer`.
+    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
+                Announcer& announcer);
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -47,6 +49,7 @@ private:
     QWidget& diceWindow_;
     const RollerState& state_;
     ChancesSource& source_;
+    Announcer& announcer_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;
