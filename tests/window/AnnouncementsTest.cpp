@@ -1,34 +1,19 @@
-#include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "ScreenReader.h"
 #include "WindowRig.h"
 #include "window/Translations.h"
 #include "window/chances/ChancesChart.h"
 #include "window/chances/ChancesWindow.h"
-#include "window/log/RollLogWindow.h"
 
 namespace corvane {
 
 using testing_support::ExamplePoolDraws;
 using testing_support::Face;
+using testing_support::PartWithRole;
+using testing_support::Said;
 using testing_support::WindowRig;
-
-// What the window's one announcer was given, in order.
-QStringList Said(const QSignalSpy& spy) {
-    QStringList said;
-    for (const QList<QVariant>& signal : spy) said << signal.at(0).toString();
-    return said;
-}
-
-// The window's part a screen reader finds with the given role.
-QAccessibleInterface* PartWithRole(QWidget& window, QAccessible::Role role) {
-    QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&window);
-    for (int i = 0; i < top->childCount(); ++i) {
-        if (top->child(i)->role() == role) return top->child(i);
-    }
-    return nullptr;
-}
 
 class AnnouncementsTest : public QObject {
     Q_OBJECT
@@ -38,8 +23,6 @@ private slots:
     void refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows_data();
     void refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows();
     void theOpeningRollIsNotSaid();
-    void screenReadersFindTheFrameTheStatusLineAndTheVoice();
-    void aLateConnectionHearsTheTitleOnce();
     void theChartSaysItsEnds_data();
     void theChartSaysItsEnds();
 };
@@ -160,46 +143,6 @@ void AnnouncementsTest::theOpeningRollIsNotSaid() {
     rig.Roll(QStringLiteral("2"), QStringLiteral("4"), {Face(5), Face(1)});
     QTRY_COMPARE(voice->text(QAccessible::Name),
                  QStringLiteral("1 success. High roll 5, total 6."));
-}
-
-void AnnouncementsTest::screenReadersFindTheFrameTheStatusLineAndTheVoice() {
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.window);
-    QCOMPARE(window->role(), QAccessible::Window);
-    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Corvane Dice"));
-    rig.ui.Command2->click();  // no marker
-    QAccessibleInterface* status = PartWithRole(rig.window, QAccessible::StatusBar);
-    QVERIFY(status);
-    QCOMPARE(status->object(), rig.ui.lblStatus);
-    QCOMPARE(status->text(QAccessible::Name), QStringLiteral("No marker specified."));
-    // The voice takes no room, no focus and no clicks.
-    auto* voice =
-        qobject_cast<QWidget*>(PartWithRole(rig.window, QAccessible::Notification)->object());
-    QVERIFY(voice && voice->isVisible());
-    QVERIFY(voice->size().isEmpty());
-    QCOMPARE(voice->focusPolicy(), Qt::NoFocus);
-
-    rig.window.Side().ShowLog();
-    rig.window.Side().ShowChances();
-    for (QWidget* side : {static_cast<QWidget*>(rig.window.Side().LogWindow()),
-                          static_cast<QWidget*>(rig.window.Side().Chances())}) {
-        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(side);
-        QCOMPARE(frame->role(), QAccessible::Window);
-        QCOMPARE(frame->text(QAccessible::Name), side->windowTitle());
-    }
-}
-
-// When the connection to screen readers comes up after the window opened,
-// they hear its title once, however often Qt reports the connection.
-void AnnouncementsTest::aLateConnectionHearsTheTitleOnce() {
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    QSignalSpy announced(&rig.window.Announcements(), &Announcer::announced);
-    QAccessible::setActive(true);
-    QAccessible::setActive(true);
-    QTRY_COMPARE(Said(announced), QStringList{"Corvane Dice"});
-    QAccessible::setActive(false);
 }
 
 void AnnouncementsTest::theChartSaysItsEnds_data() {
