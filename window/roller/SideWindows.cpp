@@ -3,6 +3,7 @@
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
+#include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
@@ -16,14 +17,8 @@ void Present(QWidget* window) {
 
 }  // namespace
 
-SideWindows::SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
-                         Announcer& announcer)
-    : QObject(&diceWindow),
-      diceWindow_(diceWindow),
-      state_(state),
-      source_(source),
-      announcer_(announcer),
-      log_(new RollLogModel(this)) {}
+SideWindows::SideWindows(frmRoller& diceWindow)
+    : QObject(&diceWindow), diceWindow_(diceWindow), log_(new RollLogModel(this)) {}
 
 void SideWindows::RollCompleted(std::shared_ptr<const RollRecord> record) {
     log_->Add(std::move(record));
@@ -48,7 +43,8 @@ void SideWindows::ShowLog() {
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(state_, source_, announcer_, &diceWindow_);
+        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_,
+                                           diceWindow_.Announcements(), &diceWindow_);
         emit created(chancesWindow_);
     }
     Present(chancesWindow_);

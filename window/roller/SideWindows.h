@@ -7,12 +7,10 @@ class QWidget;
 
 namespace corvane {
 
-class Announcer;
-class ChancesSource;
 class ChancesWindow;
 class RollLogModel;
 class RollLogWindow;
-struct RollerState;
+class frmRoller;
 struct RollRecord;
 
 // The windows beside the dice window and what they show: the roll log, which
@@ -22,10 +20,9 @@ struct RollRecord;
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
-    // The chart reads the last roll from `state`, the fields and the selected
-    // row from `source`; the windows speak through `announcer`.
-    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source,
-                Announcer& announcer);
+    // The chart reads the dice window's last roll, fields and selected row;
+    // the windows speak through its announcer.
+    explicit SideWindows(frmRoller& diceWindow);
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -46,10 +43,7 @@ signals:
     void created(QWidget* window);
 
 private:
-    QWidget& diceWindow_;
-    const RollerState& state_;
-    ChancesSource& source_;
-    Announcer& announcer_;
+    frmRoller& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;

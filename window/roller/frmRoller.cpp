@@ -34,7 +34,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
       display_(ui_, roller_.State()),
       announcer_(this),
       opening_(announcer_),
-      side_(*this, roller_.State(), *this, announcer_),
+      side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
