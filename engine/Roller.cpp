@@ -31,6 +31,7 @@ void RerollFrom(Int16 start, RollerState& next, RollRecord& record, RandomSource
     if (count < kOne) RaiseSubscriptOutOfRange();
     ResultArray scratch;
     RollDice(count, scratch, random, clock);
+    record.Thrown = CountThrown(scratch.Dice(), next.TargetNumber);
     record.FirstRerolled = start;
     for (Int16 i = start; i <= next.DiceCount; ++i) {
         record.Replaced.push_back(next.DiceResults[i]);
@@ -91,6 +92,7 @@ RollOutcome Roller::Roll(RollType rollType) {
         if (next.DiceCount < kOne) next.DiceCount = kOne;
         next.TargetNumber = FieldNumber(view_.TargetText());
         RollDice(next.DiceCount, next.DiceResults, random_, clock_);
+        record.Thrown = CountThrown(next.DiceResults.Dice(), next.TargetNumber);
     }
 
     if (SortIntArray(next.DiceResults, yield_) == SortOutcome::Abandoned) {

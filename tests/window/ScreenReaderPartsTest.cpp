@@ -6,6 +6,7 @@
 #include "WindowRig.h"
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogWindow.h"
+#include "window/pools/PoolsWindow.h"
 
 namespace corvane {
 
@@ -43,8 +44,10 @@ void ScreenReaderPartsTest::screenReadersFindTheFrameTheStatusLineAndTheVoice() 
 
     rig.window.Side().ShowLog();
     rig.window.Side().ShowChances();
+    rig.window.Side().ShowPools();
     for (QWidget* side : {static_cast<QWidget*>(rig.window.Side().LogWindow()),
-                          static_cast<QWidget*>(rig.window.Side().Chances())}) {
+                          static_cast<QWidget*>(rig.window.Side().Chances()),
+                          static_cast<QWidget*>(rig.window.Side().Pools())}) {
         QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(side);
         QCOMPARE(frame->role(), QAccessible::Window);
         QCOMPARE(frame->text(QAccessible::Name), side->windowTitle());

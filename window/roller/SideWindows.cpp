@@ -3,6 +3,7 @@
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
+#include "window/pools/PoolsWindow.h"
 #include "window/roller/frmRoller.h"
 
 namespace corvane {
@@ -31,11 +32,13 @@ void SideWindows::OddsChanged() {
 void SideWindows::CloseAll() {
     if (logWindow_) logWindow_->close();
     if (chancesWindow_) chancesWindow_->close();
+    if (poolsWindow_) poolsWindow_->close();
 }
 
 void SideWindows::ShowLog() {
     if (!logWindow_) {
-        logWindow_ = new RollLogWindow(*log_, &diceWindow_);
+        logWindow_ = new RollLogWindow(*log_, diceWindow_.Questions(), diceWindow_.Announcements(),
+                                       &diceWindow_);
         emit created(logWindow_);
     }
     Present(logWindow_);
@@ -48,6 +51,15 @@ void SideWindows::ShowChances() {
         emit created(chancesWindow_);
     }
     Present(chancesWindow_);
+}
+
+void SideWindows::ShowPools() {
+    if (!poolsWindow_) {
+        poolsWindow_ = new PoolsWindow(diceWindow_.Pools(), &diceWindow_);
+        connect(poolsWindow_, &PoolsWindow::rollRequested, &diceWindow_, &frmRoller::RollPool);
+        emit created(poolsWindow_);
+    }
+    Present(poolsWindow_);
 }
 
 }  // namespace corvane

@@ -8,6 +8,7 @@ class QWidget;
 namespace corvane {
 
 class ChancesWindow;
+class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
 class frmRoller;
@@ -15,8 +16,8 @@ struct RollRecord;
 
 // The windows beside the dice window and what they show: the roll log, which
 // gathers every completed roll from the start whether its window is open or
-// not, and the chances chart. Each is made when first shown and closes with
-// the dice window.
+// not, the chances chart and the saved pools. Each is made when first shown
+// and closes with the dice window.
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
@@ -32,11 +33,13 @@ public:
 
     void ShowLog();
     void ShowChances();
+    void ShowPools();
 
     const RollLogModel& Log() const { return *log_; }
     // Null until first shown.
     RollLogWindow* LogWindow() const { return logWindow_; }
     ChancesWindow* Chances() const { return chancesWindow_; }
+    PoolsWindow* Pools() const { return poolsWindow_; }
 
 signals:
     // A side window was just made; the commands join it here.
@@ -47,6 +50,7 @@ private:
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;
+    PoolsWindow* poolsWindow_ = nullptr;
 };
 
 }  // namespace corvane
