@@ -30,23 +30,30 @@ void SayCurrentRowSoon(QAbstractItemView& view) {
     QTimer::singleShot(0, &view, [&view] { SayCurrentRow(view); });
 }
 
+// The view, while it still is one: a view that owns its model (a
+// QListWidget) empties it as it is destroyed, when it is a plain widget.
+QAbstractItemView* Alive(QObject* view) { return qobject_cast<QAbstractItemView*>(view); }
+
 }  // namespace
 
 void KeepCurrentRowHeard(QAbstractItemView& view) {
-    QObject::connect(qApp, &QApplication::focusChanged, &view, [&view](QWidget*, QWidget* now) {
-        if (now == &view) SayCurrentRowSoon(view);
+    QObject* const object = &view;
+    QObject::connect(qApp, &QApplication::focusChanged, object, [object](QWidget*, QWidget* now) {
+        if (QAbstractItemView* list = Alive(object); list && now == list) SayCurrentRowSoon(*list);
     });
     QAbstractItemModel* rows = view.model();
     auto rowBefore = std::make_shared<int>(-1);
-    QObject::connect(rows, &QAbstractItemModel::modelAboutToBeReset, &view,
-                     [&view, rowBefore] { *rowBefore = view.currentIndex().row(); });
-    QObject::connect(rows, &QAbstractItemModel::modelReset, &view, [&view, rows, rowBefore] {
-        if (!view.hasFocus() || rows->rowCount() == 0) return;
+    QObject::connect(rows, &QAbstractItemModel::modelAboutToBeReset, object, [object, rowBefore] {
+        if (QAbstractItemView* list = Alive(object)) *rowBefore = list->currentIndex().row();
+    });
+    QObject::connect(rows, &QAbstractItemModel::modelReset, object, [object, rows, rowBefore] {
+        QAbstractItemView* list = Alive(object);
+        if (!list || !list->hasFocus() || rows->rowCount() == 0) return;
         const int row = std::clamp(*rowBefore, 0, rows->rowCount() - 1);
         // The current row only: which rows are selected is the list's owner's
         // business.
-        view.selectionModel()->setCurrentIndex(rows->index(row, 0), QItemSelectionModel::NoUpdate);
-        SayCurrentRowSoon(view);
+        list->selectionModel()->setCurrentIndex(rows->index(row, 0), QItemSelectionModel::NoUpdate);
+        SayCurrentRowSoon(*list);
     });
 }
 
