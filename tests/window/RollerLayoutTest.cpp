@@ -5,7 +5,7 @@
 
 #include "DesignedCaptions.h"
 #include "WindowRig.h"
-#include "runtime/RuntimeError.h"
+#include "engine/RollFailure.h"
 #include "window/Translations.h"
 
 namespace corvane {
@@ -105,7 +105,11 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     QVERIFY2(metrics.horizontalAdvance(longest) <= rig.ui.lblResult[1]->width(),
              qPrintable(longest));
 
-    // And every line the status bar can hold, as the window opens.
+    // And every line the status bar can hold, at the window's smallest.
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    rig.window.resize(1, 1);
+    QTRY_COMPARE(rig.window.frameGeometry().width(), 267);
     QLabel* status = rig.ui.lblStatus;
     QStringList lines;
     rig.Roll(QStringLiteral("5"), QStringLiteral("0"), testing_support::ExamplePoolDraws());
@@ -115,8 +119,9 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     lines << status->text();
     rig.window.Commands().CopyRoll();
     lines << status->text();
-    for (ErrorNumber error : {ErrorNumber::Overflow, ErrorNumber::SubscriptOutOfRange}) {
-        lines << ResultsDisplay::ErrorText(RuntimeError(error));
+    for (RollFault fault : {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
+                            RollFault::TotalTooLarge, RollFault::PoolOutOfStep}) {
+        lines << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault));
     }
     const QFontMetrics statusMetrics(status->font());
     const int room = status->contentsRect().width() - status->indent();

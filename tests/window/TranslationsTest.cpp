@@ -144,17 +144,31 @@ void TranslationsTest::aRollShowsItsOutcomeInTheLanguage() {
 
 void TranslationsTest::refusalsAndErrorsSpeakTheLanguage_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("messages");  // no failures, no marker, overflow
+    // No failures, no marker, the dice field, the target field, a total past
+    // the limit this time, a pool too large.
+    QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("C") << "C"
-                       << QStringList{"No failures to reroll.", "No marker specified.",
-                                      "Overflow: a number passed 32767; nothing changed."};
+                       << QStringList{"No failures to reroll.",
+                                      "No marker specified.",
+                                      "Dice to Roll: type a number from 1 to 32767.",
+                                      "Target Number: type from -32768 to 32767.",
+                                      "The total passed 32767 this time: roll fewer dice.",
+                                      "The dice add up past 32767: roll at most 7600."};
     QTest::newRow("de") << "de_DE"
-                        << QStringList{"Keine Fehlschläge zum Neuwürfeln.", "Kein Würfel markiert.",
-                                       "Überlauf: eine Zahl überstieg 32767; nichts geändert."};
+                        << QStringList{"Keine Fehlschläge zum Neuwürfeln.",
+                                       "Kein Würfel markiert.",
+                                       "Würfelpool: eine Zahl von 1 bis 32767 eingeben.",
+                                       "Mindestwurf: von -32768 bis 32767 eingeben.",
+                                       "Summe diesmal über 32767: weniger würfeln.",
+                                       "Summe über 32767: mit höchstens 7600 würfeln."};
     QTest::newRow("fr") << "fr_FR"
-                        << QStringList{"Aucun échec à relancer.", "Aucun dé marqué.",
-                                       "Dépassement au-delà de 32767\u00A0; rien n'a changé."};
+                        << QStringList{"Aucun échec à relancer.",
+                                       "Aucun dé marqué.",
+                                       "Nombre de dés\u00A0: saisissez de 1 à 32767.",
+                                       "Seuil de réussite\u00A0: de -32768 à 32767.",
+                                       "Somme au-delà de 32767 cette fois\u00A0: moins de dés.",
+                                       "Somme au-delà de 32767\u00A0: au plus 7600 dés."};
 }
 
 // The refusals come from the engine in English and are translated where they
@@ -172,6 +186,12 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguage() {
     rig.ui.Command2->click();
     shown << status->text();
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});
+    shown << status->text();
+    rig.Roll(QStringLiteral("3"), QStringLiteral("-40000"), {Face(1)});
+    shown << status->text();
+    rig.Roll(QStringLiteral("6554"), QStringLiteral("4"), {Face(5)});  // 32770
+    shown << status->text();
+    rig.Roll(QStringLiteral("9000"), QStringLiteral("4"), {Face(5)});
     shown << status->text();
     QCOMPARE(shown, messages);
 }

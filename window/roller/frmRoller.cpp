@@ -65,10 +65,10 @@ void frmRoller::Command2_Click() { RunRoll(RollType::RerollFromMarker); }
 void frmRoller::RunRoll(RollType rollType) {
     try {
         roller_.Roll(rollType);
-    } catch (const RuntimeError& error) {
+    } catch (const RollFailure& failure) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        display_.ShowError(error);
+        display_.ShowError(failure);
     }
 }
 

@@ -240,12 +240,24 @@ Chance auf einen Patzer: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>Overflow: a number passed 32767; nothing changed.</source>
-        <translation>Überlauf: eine Zahl überstieg 32767; nichts geändert.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>Liste und Pool widersprachen sich; nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from 1 to 32767.</source>
+        <translation>Würfelpool: eine Zahl von 1 bis 32767 eingeben.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from -32768 to 32767.</source>
+        <translation>Mindestwurf: von -32768 bis 32767 eingeben.</translation>
+    </message>
+    <message>
+        <source>The total passed 32767 this time: roll fewer dice.</source>
+        <translation>Summe diesmal über 32767: weniger würfeln.</translation>
+    </message>
+    <message>
+        <source>The dice add up past 32767: roll at most %1.</source>
+        <translation>Summe über 32767: mit höchstens %1 würfeln.</translation>
     </message>
 </context>
 <context>

@@ -240,12 +240,24 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>Overflow: a number passed 32767; nothing changed.</source>
-        <translation>Dépassement au-delà de 32767&#xa0;; rien n&apos;a changé.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>La liste et les dés divergeaient&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from 1 to 32767.</source>
+        <translation>Nombre de dés&#xa0;: saisissez de 1 à 32767.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from -32768 to 32767.</source>
+        <translation>Seuil de réussite&#xa0;: de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>The total passed 32767 this time: roll fewer dice.</source>
+        <translation>Somme au-delà de 32767 cette fois&#xa0;: moins de dés.</translation>
+    </message>
+    <message>
+        <source>The dice add up past 32767: roll at most %1.</source>
+        <translation>Somme au-delà de 32767&#xa0;: au plus %1 dés.</translation>
     </message>
 </context>
 <context>
