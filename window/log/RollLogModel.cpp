@@ -38,7 +38,7 @@ QString RollLogModel::CopiedLines(const QModelIndexList& rows) const {
     // The log lists the newest first; shared, the rolls read in the order made.
     std::sort(newestFirst.begin(), newestFirst.end(), std::greater<>());
     QStringList lines;
-    for (int row : newestFirst) lines << CopiedLine(log_.At(static_cast<std::size_t>(row)));
+    for (int row : newestFirst) lines << CopiedEntry(log_.At(static_cast<std::size_t>(row)));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -51,10 +51,9 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
     const RollRecord& record = log_.At(static_cast<std::size_t>(index.row()));
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:  // the whole line, where the window cuts it short
-            return LogLine(record);
+            return LogEntry(record).join(QLatin1Char('\n'));
         case Qt::AccessibleTextRole:
-            return CopiedLine(record);
+            return CopiedEntry(record);
         default:
             return {};
     }

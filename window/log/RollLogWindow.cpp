@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "window/common/CloseKeys.h"
+#include "window/log/RollLogDelegate.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
@@ -17,9 +18,10 @@ RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     entries_->setModel(&log_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    entries_->setUniformItemSizes(true);
-    // A line too long for the window ends in "..." and shows whole as a tooltip;
-    // scrolling sideways would hide the times.
+    // Each entry wraps to the width, so it shows whole and a narrower window
+    // only makes it taller; scrolling sideways would hide the times.
+    entries_->setItemDelegate(new RollLogDelegate(entries_));
+    entries_->setResizeMode(QListView::Adjust);
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);

@@ -329,17 +329,21 @@ Chance auf einen Patzer: %5.</translation>
         <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
         <translation>%1 (%2), %3</translation>
     </message>
-    <message>
-        <source>%1, %2: %3. Dice: %4.</source>
-        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 the dice.</extracomment>
-        <translation>%1, %2: %3. Würfel: %4.</translation>
-    </message>
     <message numerus="yes">
         <source>... and %n more</source>
         <translation>
             <numerusform>... und %n weiterer</numerusform>
             <numerusform>... und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, %2: %3.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
+        <translation>%1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>Dice: %1.</source>
+        <translation>Würfel: %1.</translation>
     </message>
 </context>
 <context>
