@@ -1,9 +1,11 @@
 #include "window/roller/ResultsDisplay.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <algorithm>
 
 #include "engine/PoolTotal.h"
 #include "engine/RollFailure.h"
@@ -33,10 +35,21 @@ void ResultsDisplay::DisplayResults() {
     ui_.lblResult[0]->setText(successes);
     ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
     ui_.lblResult[1]->setText(HighAndTotalText(state_.HighRoll, state_.TotalRoll));
-    rows_->Refresh();
+    RefreshRows();
     // English says "1 successes." too, as the window always has; a translation
     // gives its own language's plural.
     ui_.lblStatus->setText(tr("%n successes.", nullptr, state_.Successes.Value()));
+}
+
+void ResultsDisplay::RefreshRows() {
+    QListView* list = ui_.lstResults;
+    // A roll made from the list's keys leaves the list's place where it was,
+    // unselected, so the focus stays in sight and the arrow keys go on from it.
+    const int place = list->hasFocus() ? std::max(0, list->currentIndex().row()) : -1;
+    rows_->Refresh();
+    if (place < 0 || rows_->rowCount() == 0) return;
+    list->selectionModel()->setCurrentIndex(rows_->index(std::min(place, rows_->rowCount() - 1)),
+                                            QItemSelectionModel::NoUpdate);
 }
 
 void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {

@@ -35,6 +35,8 @@ public:
     static QString ErrorText(const RollFailure& failure);
 
 private:
+    void RefreshRows();
+
     const RollerControls& ui_;
     const RollerState& state_;
     ResultsModel* rows_;

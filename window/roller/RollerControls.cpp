@@ -67,6 +67,7 @@ RollerControls::RollerControls(QWidget* window) {
     window->setBackgroundRole(QPalette::Base);
     window->setAutoFillBackground(true);
     window->resize(kInitialClientWidth, kInitialClientHeight);
+    window->setMaximumSize(kMaximumClientWidth, kMaximumClientHeight);
     window->setFont(SansFont(8.25, QFont::Normal));
     const QFont bold = SansFont(9.75, QFont::Bold);
 

@@ -12,6 +12,7 @@
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
 #include "window/roller/DicePicture.h"
+#include "window/roller/FirstClickSelects.h"
 #include "window/roller/Twips.h"
 
 namespace corvane {
@@ -34,6 +35,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget
       side_(*this, roller_.State(), *this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
+    for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
     Form_Load();
 }
