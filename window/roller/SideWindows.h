@@ -44,6 +44,10 @@ signals:
     void created(QWidget* window);
 
 private:
+    // Before a side window opens: beside the dice window, where the window
+    // system lets the program say so, and of a size that leaves it in sight.
+    void Place(QWidget* window) const;
+
     QWidget& diceWindow_;
     const RollerState& state_;
     ChancesSource& source_;
