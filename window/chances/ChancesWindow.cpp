@@ -42,7 +42,7 @@ void ChancesWindow::showEvent(QShowEvent* event) {
 }
 
 void ChancesWindow::Refresh() {
-    ChancesData chances(state_, source_.TargetText(), source_.MarkedRow());
+    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow());
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);
     setAccessibleDescription(summary);

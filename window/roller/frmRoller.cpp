@@ -50,6 +50,7 @@ void frmRoller::ConnectSignals() {
             if (now == ui_.txtInput[i]) txtInput_GotFocus(i);
         }
     });
+    connect(ui_.txtInput[0], &QLineEdit::textChanged, &side_, &SideWindows::OddsChanged);
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
