@@ -202,11 +202,11 @@ void RollerLayoutTest::resizeLaysOutTheListAndStatusLine_data() {
     QTest::addColumn<QSize>("outer");  // 0 keeps what was asked for
     // The minimum outer size is 4000 x 4500 twips: 267 x 300 pixels.
     QTest::newRow("initial") << QSize(314, 273) << QSize(0, 300);
-    QTest::newRow("larger") << QSize(450, 500) << QSize(0, 0);
+    QTest::newRow("larger") << QSize(380, 500) << QSize(0, 0);
     QTest::newRow("tooSmall") << QSize(100, 100) << QSize(267, 300);
     QTest::newRow("narrowTall") << QSize(150, 520) << QSize(267, 0);
-    QTest::newRow("shortWide") << QSize(460, 150) << QSize(0, 300);
-    // The most it grows to, 471 x 546 inside the frame (-1: plus the frame).
+    QTest::newRow("shortWide") << QSize(380, 150) << QSize(0, 300);
+    // The most it grows to, 392 x 546 inside the frame (-1: plus the frame).
     QTest::newRow("pastTheMaximum") << QSize(900, 900) << QSize(-1, -1);
 }
 
@@ -220,7 +220,7 @@ void RollerLayoutTest::resizeLaysOutTheListAndStatusLine() {
     rig.window.resize(requested);
     QSize expectedOuter(outer.width() ? outer.width() : requested.width() + frame.width(),
                         outer.height() ? outer.height() : requested.height() + frame.height());
-    if (outer == QSize(-1, -1)) expectedOuter = QSize(471, 546) + frame;
+    if (outer == QSize(-1, -1)) expectedOuter = QSize(392, 546) + frame;
     QTRY_COMPARE(rig.window.frameGeometry().size(), expectedOuter);
 
     // The list keeps 60 twips (4 pixels) from the right edge and from the
@@ -236,8 +236,8 @@ void RollerLayoutTest::minimisingMovesNothing() {
     WindowRig rig;
     rig.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-    rig.window.resize(450, 400);
-    QTRY_COMPARE(rig.window.size(), QSize(450, 400));
+    rig.window.resize(380, 400);
+    QTRY_COMPARE(rig.window.size(), QSize(380, 400));
     const QRect list = rig.ui.lstResults->geometry();
     rig.window.showMinimized();
     QTRY_VERIFY(rig.window.isMinimized());

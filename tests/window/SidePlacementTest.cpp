@@ -22,6 +22,7 @@ private slots:
     void sideWindowsOpenBesideTheDiceWindow();
     void whereTheSystemPlacesThemTheyLeaveTheDiceWindowRoom_data();
     void whereTheSystemPlacesThemTheyLeaveTheDiceWindowRoom();
+    void onASmallScreenTheDiceWindowStepsAside();
     void theLogAndTheChartOpenClearOfTheDiceWindow();
 };
 
@@ -96,6 +97,21 @@ void SidePlacementTest::whereTheSystemPlacesThemTheyLeaveTheDiceWindowRoom() {
     const bool stacked =
         size.height() + dice.height() <= screen.height() && size.width() <= screen.width();
     QVERIFY(sideBySide || stacked);
+}
+
+void SidePlacementTest::onASmallScreenTheDiceWindowStepsAside() {
+    const QRect halved(0, 0, 960, 540);  // 1920 x 1080 at scale 2
+    const QRect centred(315, 120, 330, 300);
+    const QRect aside = DiceWindowSteppedAside(centred, kChart, halved, kSmallest);
+    QCOMPARE(aside.size(), centred.size());
+    QVERIFY(halved.contains(aside));
+    QCOMPARE(aside.left(), 0);
+    const QRect place = BesideDiceWindow(aside, kChart, halved, {}, kSmallest);
+    QVERIFY(!place.intersects(aside));
+    QVERIFY(place.width() >= 600);
+    // With room enough where it stands, it stays.
+    const QRect roomy(100, 100, 330, 300);
+    QCOMPARE(DiceWindowSteppedAside(roomy, kChart, QRect(0, 0, 1366, 768), kSmallest), roomy);
 }
 
 void SidePlacementTest::theLogAndTheChartOpenClearOfTheDiceWindow() {

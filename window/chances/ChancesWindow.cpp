@@ -25,9 +25,11 @@ ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QW
     layout->addWidget(summary_);
     layout->addWidget(chart_, 1);
     setFocusProxy(chart_);
-    resize(640, 520);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize ChancesWindow::sizeHint() const { return QSize(640, 520); }
 
 void ChancesWindow::ConnectSignals() { AddCloseKeys(*this); }
 

@@ -31,6 +31,7 @@ public:
 
     ChancesChart* Chart() const { return chart_; }
     QLabel* Summary() const { return summary_; }
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

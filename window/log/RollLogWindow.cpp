@@ -25,9 +25,11 @@ RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
-    resize(720, 320);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize RollLogWindow::sizeHint() const { return QSize(720, 320); }
 
 void RollLogWindow::ConnectSignals() {
     auto* copy = new QAction(tr("Copy Rolls"), this);

@@ -17,6 +17,7 @@ public:
     RollLogWindow(RollLogModel& log, QWidget* parent);
 
     QListView* Entries() const { return entries_; }
+    QSize sizeHint() const override;
 
 private:
     void ConnectSignals();

@@ -71,6 +71,30 @@ QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& scre
     return best;
 }
 
+QRect DiceWindowSteppedAside(const QRect& dice, const QSize& wanted, const QRect& screen,
+                             const QSize& smallest) {
+    const auto room = [&](const QRect& at) {
+        return Area(BesideDiceWindow(at, wanted, screen, {}, smallest).size());
+    };
+    const std::array<QPoint, 4> edges = {
+        QPoint(screen.left(), dice.top()),
+        QPoint(screen.right() + 1 - dice.width(), dice.top()),
+        QPoint(dice.left(), screen.top()),
+        QPoint(dice.left(), screen.bottom() + 1 - dice.height()),
+    };
+    QRect best = dice;
+    // A step aside has to be worth it: a quarter more room at least.
+    int bestRoom = room(dice) * 5 / 4;
+    for (const QPoint& edge : edges) {
+        const QRect moved(edge, dice.size());
+        if (room(moved) > bestRoom) {
+            best = moved;
+            bestRoom = room(moved);
+        }
+    }
+    return best;
+}
+
 QSize SizeBesideDiceWindow(const QSize& dice, const QSize& wanted, const QRect& screen,
                            const QSize& smallest) {
     const QSize sideBySide =

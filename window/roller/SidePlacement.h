@@ -17,6 +17,12 @@ namespace corvane {
 QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& screen,
                        const QList<QRect>& open, const QSize& smallest);
 
+// Where the dice window steps aside to, on a screen too small for a side
+// window beside it where it stands: the nearest edge of the screen that gives
+// the side window clearly more room, or where it is when none does.
+QRect DiceWindowSteppedAside(const QRect& dice, const QSize& wanted, const QRect& screen,
+                             const QSize& smallest);
+
 // Where the window system places windows itself: a size that leaves room for
 // the dice window beside it, or above or below it, on the screen.
 QSize SizeBesideDiceWindow(const QSize& dice, const QSize& wanted, const QRect& screen,

@@ -73,7 +73,7 @@ void SideWindows::Place(QWidget* window) const {
                          diceWindow_.geometry().top() - diceWindow_.frameGeometry().top(),
                          diceWindow_.frameGeometry().right() - diceWindow_.geometry().right(),
                          diceWindow_.frameGeometry().bottom() - diceWindow_.geometry().bottom());
-    const QSize wanted = window->size().grownBy(frame);
+    const QSize wanted = window->sizeHint().grownBy(frame);
     const QSize smallest = window->minimumSizeHint().grownBy(frame);
     const QRect screen = diceWindow_.screen()->availableGeometry();
     if (!PlacesWindows()) {
@@ -87,8 +87,14 @@ void SideWindows::Place(QWidget* window) const {
          {static_cast<QWidget*>(logWindow_), static_cast<QWidget*>(chancesWindow_)}) {
         if (other && other != window && other->isVisible()) open << other->frameGeometry();
     }
-    const QRect place =
-        BesideDiceWindow(diceWindow_.frameGeometry(), wanted, screen, open, smallest);
+    // Alone on a small screen, the dice window makes room; with another
+    // window beside it already, it stays put.
+    QRect dice = diceWindow_.frameGeometry();
+    if (open.isEmpty()) {
+        dice = DiceWindowSteppedAside(dice, wanted, screen, smallest);
+        if (dice != diceWindow_.frameGeometry()) diceWindow_.move(dice.topLeft());
+    }
+    const QRect place = BesideDiceWindow(dice, wanted, screen, open, smallest);
     window->resize(place.size().shrunkBy(frame));
     window->move(place.topLeft());
 }
