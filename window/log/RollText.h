@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-namespace corvane {
+#include "engine/RollRecord.h"
 
-struct RollRecord;
+namespace corvane {
 
 // A completed roll in words, to copy and share:
 //   "10 dice at target 5: 14 9 7 5 5 4 3 2 1 1 = 5 successes (high roll 14, total roll 51)"
@@ -22,5 +22,8 @@ QStringList LogEntry(const RollRecord& record);
 // The whole log entry on one line, with every die: what copying from the log
 // gives.
 QString CopiedEntry(const RollRecord& record);
+
+// "Roll", "Reroll Failures" or "Reroll from Marker Down".
+QString OperationName(RollType operation);
 
 }  // namespace corvane
