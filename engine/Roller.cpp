@@ -37,6 +37,7 @@ void RerollFrom(Int16 start, RollerState& next, RollRecord& record, RandomSource
     if (count < kOne) RaiseSubscriptOutOfRange();
     ResultArray scratch;
     RollDice(count, scratch, random, clock);
+    record.Thrown = CountThrown(scratch.Dice(), next.TargetNumber);
     record.FirstRerolled = start;
     for (Int16 i = start; i <= next.DiceCount; ++i) {
         record.Replaced.push_back(next.DiceResults[i]);
@@ -135,6 +136,7 @@ RollOutcome Roller::Attempt(RollType operation, Draw& draw) {
             ReadField(RollFault::TargetField, [this] { return FieldNumber(view_.TargetText()); });
         draw.fresh = next.DiceCount.Value();
         RollDice(next.DiceCount, next.DiceResults, random_, clock_);
+        record.Thrown = CountThrown(next.DiceResults.Dice(), next.TargetNumber);
     } else {
         next.DiceCount = view_.RowCount();
         Int16 start = next.FailurePoint;
