@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "window/chances/ChancesData.h"
 #include "window/chances/ChancesGeometry.h"
