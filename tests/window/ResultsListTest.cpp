@@ -145,8 +145,7 @@ void ResultsListTest::eachRollClearsTheSelection() {
     rig.random.Script({Face(2)});
     rig.window.findChild<QPushButton*>(button)->click();
     QCOMPARE(rig.SelectedRowCount(), 0);
-    // The list kept the focus, and the focus its row, unselected, so that
-    // screen readers have a row to read.
+    // The list keeps its place, unselected, as the focus was in it.
     QCOMPARE(rig.CurrentRow(), marked);
     QCOMPARE(rig.window.MarkedRow().Value(), -1);
     QCOMPARE(rig.Rows(), rows);

@@ -10,10 +10,11 @@ namespace corvane {
 
 class Announcer;
 class ChancesGeometry;
+class ChancesLabels;
 
 // The chances as a bar chart: a column for each count of successes on the
 // axis, with a bar per series in it. It takes the focus; the arrow keys, Home,
-// End, Page Up and Page Down move from column to column, a click picks one,
+// End, Page Up and Page Down move from column to column, over any break, a click picks one,
 // and resting the mouse on one tells its chances. Screen readers see each
 // column as an item of the chart and hear it as the keyboard reaches it, and
 // hear that the keyboard is at an end when it tries to go past it.
@@ -34,6 +35,8 @@ public:
     QString ColumnText(int successes) const;
     QRect ColumnRect(int successes) const;
     std::optional<int> CountAt(const QPoint& point) const;
+    // Where the chart's texts go at its size now.
+    ChancesLabels Labels() const;
 
     QSize sizeHint() const override;
 

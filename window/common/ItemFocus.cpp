@@ -4,8 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTimer>
-#include <algorithm>
-#include <memory>
 
 namespace corvane {
 namespace {
@@ -41,19 +39,10 @@ void KeepCurrentRowHeard(QAbstractItemView& view) {
     QObject::connect(qApp, &QApplication::focusChanged, object, [object](QWidget*, QWidget* now) {
         if (QAbstractItemView* list = Alive(object); list && now == list) SayCurrentRowSoon(*list);
     });
-    QAbstractItemModel* rows = view.model();
-    auto rowBefore = std::make_shared<int>(-1);
-    QObject::connect(rows, &QAbstractItemModel::modelAboutToBeReset, object, [object, rowBefore] {
-        if (QAbstractItemView* list = Alive(object)) *rowBefore = list->currentIndex().row();
-    });
-    QObject::connect(rows, &QAbstractItemModel::modelReset, object, [object, rows, rowBefore] {
-        QAbstractItemView* list = Alive(object);
-        if (!list || !list->hasFocus() || rows->rowCount() == 0) return;
-        const int row = std::clamp(*rowBefore, 0, rows->rowCount() - 1);
-        // The current row only: which rows are selected is the list's owner's
-        // business.
-        list->selectionModel()->setCurrentIndex(rows->index(row, 0), QItemSelectionModel::NoUpdate);
-        SayCurrentRowSoon(*list);
+    // The list's owner puts the focus back on a row, if at all, as it
+    // replaces the rows: say it once it has.
+    QObject::connect(view.model(), &QAbstractItemModel::modelReset, object, [object] {
+        if (QAbstractItemView* list = Alive(object)) SayCurrentRowSoon(*list);
     });
 }
 

@@ -9,8 +9,8 @@ namespace corvane {
 // present the list last and never the row; and when the list's rows are
 // replaced, the focused row is gone and they fall silent. So: once the focus
 // has settled in the list, they are told its current row again; and when the
-// rows are replaced while the list has the focus, the focus stays on the same
-// row (as far as the new rows reach) and they hear it.
+// rows are replaced while the list has the focus, they are told the row its
+// owner puts the focus back on, if any.
 //
 // Call after the view has its model.
 void KeepCurrentRowHeard(QAbstractItemView& view);

@@ -13,6 +13,7 @@
 #include "window/common/EngineText.h"
 #include "window/log/RollText.h"
 #include "window/roller/DicePicture.h"
+#include "window/roller/FirstClickSelects.h"
 #include "window/roller/Twips.h"
 
 namespace corvane {
@@ -40,6 +41,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
+    for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
     Form_Load();
 }
@@ -54,6 +56,7 @@ void frmRoller::ConnectSignals() {
             if (now == ui_.txtInput[i]) txtInput_GotFocus(i);
         }
     });
+    connect(ui_.txtInput[0], &QLineEdit::textChanged, &side_, &SideWindows::OddsChanged);
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
@@ -74,10 +77,10 @@ void frmRoller::Command2_Click() { RunRoll(RollType::RerollFromMarker); }
 void frmRoller::RunRoll(RollType rollType) {
     try {
         roller_.Roll(rollType);
-    } catch (const RuntimeError& error) {
+    } catch (const RollFailure& failure) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        display_.ShowError(error);
+        display_.ShowError(failure);
         SpeakStatus();
     }
 }
