@@ -76,6 +76,8 @@ void LogEntriesTest::copiedEntriesKeepTheirTimesAndReplacedDice() {
     rig.window.Side().ShowLog();
     RollLogWindow& window = *rig.window.Side().LogWindow();
     QTRY_COMPARE(window.Entries()->model()->rowCount(), 5);
+    // Its own Ctrl+C works once the application takes it as the active window.
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
     QListView* entries = window.Entries();
     entries->setFocus();
     QTest::keyClick(entries, Qt::Key_Home);

@@ -23,6 +23,7 @@ private slots:
     void aLongPoolIsShortInTheLogAndWholeWhenCopied();
     void theLogWindowCopiesAndClosesFromTheKeyboard();
     void theLogWindowClosesWithTheDiceWindow();
+    void eachOpeningStartsOnTheNewestRoll();
     void theLogKeepsTheNewestThousand();
 };
 
@@ -178,6 +179,27 @@ void RollLogTest::theLogWindowClosesWithTheDiceWindow() {
     QVERIFY(rig.window.Side().LogWindow()->isVisible());
     rig.window.close();
     QVERIFY(!rig.window.Side().LogWindow()->isVisible());
+}
+
+// Screen readers read the row the log opens on: the newest roll, not the one
+// the rolls made while it was closed have pushed the current row to.
+void RollLogTest::eachOpeningStartsOnTheNewestRoll() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.window.Side().ShowLog();
+    QListView* entries = rig.window.Side().LogWindow()->Entries();
+    QCOMPARE(entries->currentIndex().row(), 0);
+    rig.window.Side().LogWindow()->close();
+    rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(5)});
+    rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(2)});
+    rig.window.Side().ShowLog();
+    QCOMPARE(entries->currentIndex().row(), 0);
+    QCOMPARE(rig.window.Side().Log().rowCount(), 3);
+    QVERIFY(entries->currentIndex()
+                .data(Qt::AccessibleTextRole)
+                .toString()
+                .endsWith(QStringLiteral("Dice: 2.")));
+    QCOMPARE(entries->selectionModel()->selectedRows().size(), 0);
 }
 
 void RollLogTest::theLogKeepsTheNewestThousand() {

@@ -3,6 +3,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "window/chances/ChancesLabels.h"
 #include "window/chances/ChancesPainter.h"
 #include "window/chances/ChancesText.h"
+#include "window/common/Announcer.h"
 
 namespace corvane {
 namespace {
@@ -19,7 +21,8 @@ constexpr int kPageCounts = 10;
 
 }  // namespace
 
-ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
+ChancesChart::ChancesChart(Announcer& announcer, QWidget* parent)
+    : QWidget(parent), announcer_(announcer) {
     QAccessible::installFactory(&ChancesChartAccessible::Create);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(ChancesText::ChartName());
@@ -83,28 +86,37 @@ void ChancesChart::keyPressEvent(QKeyEvent* event) {
     // Along the columns, over any break in the axis.
     const CountAxis& axis = data_->Axis();
     int column = axis.IndexOf(current_);
+    int step = 0;  // which way the key goes
     switch (event->key()) {
         case Qt::Key_Left:
             column -= 1;
+            step = -1;
             break;
         case Qt::Key_Right:
             column += 1;
+            step = 1;
             break;
         case Qt::Key_PageUp:
             column -= kPageCounts;
+            step = -1;
             break;
         case Qt::Key_PageDown:
             column += kPageCounts;
+            step = 1;
             break;
         case Qt::Key_Home:
             column = 0;
+            step = -1;
             break;
         case Qt::Key_End:
             column = axis.Counts() - 1;
+            step = 1;
             break;
         default:
             return QWidget::keyPressEvent(event);
     }
+    const int end = step < 0 ? 0 : axis.Counts() - 1;
+    if (axis.IndexOf(current_) == end) return SayEnd(step);
     MoveTo(axis.CountAt(column));
 }
 
@@ -115,7 +127,11 @@ void ChancesChart::mousePressEvent(QMouseEvent* event) {
 
 void ChancesChart::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (data_) AnnounceCurrent(QAccessible::Focus);
+    // Qt tells screen readers that the chart has the focus after this, and
+    // they present what they hear of last: tell them the column again then.
+    QTimer::singleShot(0, this, [this] {
+        if (data_ && hasFocus()) AnnounceCurrent(QAccessible::Focus);
+    });
 }
 
 void ChancesChart::MoveTo(int successes) {
@@ -124,6 +140,10 @@ void ChancesChart::MoveTo(int successes) {
     current_ = count;
     update();
     if (hasFocus()) AnnounceCurrent(QAccessible::Focus);
+}
+
+void ChancesChart::SayEnd(int step) {
+    announcer_.Announce(step < 0 ? ChancesText::FirstColumn() : ChancesText::LastColumn());
 }
 
 void ChancesChart::AnnounceCurrent(QAccessible::Event what) {

@@ -8,6 +8,7 @@
 
 namespace corvane {
 
+class Announcer;
 class ChancesGeometry;
 class ChancesLabels;
 
@@ -15,11 +16,12 @@ class ChancesLabels;
 // axis, with a bar per series in it. It takes the focus; the arrow keys, Home,
 // End, Page Up and Page Down move from column to column, over any break, a click picks one,
 // and resting the mouse on one tells its chances. Screen readers see each
-// column as an item of the chart and hear it as the keyboard reaches it.
+// column as an item of the chart and hear it as the keyboard reaches it, and
+// hear that the keyboard is at an end when it tries to go past it.
 class ChancesChart final : public QWidget {
     Q_OBJECT
 public:
-    explicit ChancesChart(QWidget* parent = nullptr);
+    ChancesChart(Announcer& announcer, QWidget* parent = nullptr);
 
     // Draws these chances. The column the keyboard is on starts on the rolled
     // count, goes back to it when the rolled count changes, and otherwise
@@ -48,9 +50,13 @@ protected:
 private:
     ChancesGeometry Geometry() const;
     void MoveTo(int successes);
+    // The keyboard asked for a column before the first (step < 0) or past the
+    // last one.
+    void SayEnd(int step);
     // Tells screen readers about the column the keyboard is on.
     void AnnounceCurrent(QAccessible::Event what);
 
+    Announcer& announcer_;
     std::optional<ChancesData> data_;
     int current_ = 0;
 };

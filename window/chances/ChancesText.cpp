@@ -17,6 +17,8 @@ QString ChancesText::WindowTitle() { return tr("Chances"); }
 QString ChancesText::ChartName() { return tr("Chance of each number of successes"); }
 QString ChancesText::ChanceAxis() { return tr("Chance"); }
 QString ChancesText::RolledMark() { return tr("Rolled"); }
+QString ChancesText::FirstColumn() { return tr("First column."); }
+QString ChancesText::LastColumn() { return tr("Last column."); }
 
 QString ChancesText::CountAxis(const ChancesData& data) {
     if (!data.LeavesOff()) return tr("Successes");

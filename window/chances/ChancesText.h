@@ -25,6 +25,9 @@ public:
     // One column, its chance in each series: "4 successes: 23.4%; after Reroll
     // Failures 30.1%". The hover tooltip and the column's accessible text.
     static QString Column(const ChancesData& data, int successes);
+    // Said when the keyboard tries to go past the first or the last column.
+    static QString FirstColumn();
+    static QString LastColumn();
     // The chart in sentences: the roll, the likeliest count and the expected
     // successes of each series, and the chance of at least the rolled count.
     static QString Summary(const ChancesData& data);

@@ -6,18 +6,21 @@
 #include "window/chances/ChancesChart.h"
 #include "window/chances/ChancesSource.h"
 #include "window/chances/ChancesText.h"
+#include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/RefreshThrottle.h"
 
 namespace corvane {
 
-ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent)
+ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       source_(source),
       summary_(new QLabel(this)),
-      chart_(new ChancesChart(this)),
+      chart_(new ChancesChart(announcer, this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(ChancesText::WindowTitle());
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -6,6 +6,7 @@ class QLabel;
 
 namespace corvane {
 
+class Announcer;
 class ChancesChart;
 class RefreshThrottle;
 class ChancesSource;
@@ -23,8 +24,9 @@ class ChancesWindow final : public QWidget {
     Q_OBJECT
 public:
     // Reads the last roll from `state`, the fields and the selected row from
-    // `source`.
-    ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent);
+    // `source`; says what it has to through `announcer`.
+    ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+                  QWidget* parent);
 
     // Something the chart shows has changed.
     void Follow();

@@ -7,10 +7,12 @@
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "window/common/AccessibleRoles.h"
 #include "window/common/Announcer.h"
 #include "window/common/AtomicFile.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
+#include "window/common/ItemFocus.h"
 #include "window/log/LogFile.h"
 #include "window/log/RollLogDelegate.h"
 #include "window/log/RollLogModel.h"
@@ -25,8 +27,10 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       announcer_(announcer),
       entries_(new QListView(this)),
       status_(new QLabel(this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
+    KeepCurrentRowHeard(*entries_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Each entry wraps to the width, so it shows whole and a narrower window
@@ -36,6 +40,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
+    ExposeAsStatusLine(*status_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
     layout->addWidget(status_);
@@ -57,6 +62,15 @@ void RollLogWindow::ConnectSignals() {
     connect(saveSelected, &QAction::triggered, this, [this] { Save(true); });
     addActions({copy, save, saveSelected});
     AddCloseKeys(*this);
+}
+
+void RollLogWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Each opening starts on the newest roll: the rolls made while the log
+    // was closed come in above the row it was on.
+    log_.CatchUp();
+    entries_->selectionModel()->setCurrentIndex(log_.index(0), QItemSelectionModel::NoUpdate);
+    entries_->scrollToTop();
 }
 
 void RollLogWindow::CopySelected() {

@@ -24,6 +24,9 @@ public:
     QSize sizeHint() const override;
     QLabel* Status() const { return status_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void ConnectSignals();
     void CopySelected();

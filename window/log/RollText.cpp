@@ -84,6 +84,19 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     return parts;
 }
 
+// "5 successes. High roll 14, total 51." for the ear: no brackets, which
+// screen readers read out or skip.
+QString SpokenTally(const RollerState& state) {
+    QString tally = SuccessCount(state.Successes.Value());
+    if (state.IsBotch()) {
+        tally = QCoreApplication::translate("corvane::RollText", "%1, botch").arg(tally);
+    }
+    //: Spoken after a roll. %1 is "5 successes", %2 the highest die, %3 the total.
+    return QCoreApplication::translate("corvane::RollText", "%1. High roll %2, total %3.")
+        .arg(tally, QString::number(state.HighRoll.Value()),
+             QString::number(state.TotalRoll.Value()));
+}
+
 }  // namespace
 
 QString OperationName(RollType operation) {
@@ -115,6 +128,22 @@ QStringList LogEntry(const RollRecord& record) { return EntryParts(record, kDice
 
 QString CopiedEntry(const RollRecord& record) {
     return EntryParts(record, kAllDice).join(QLatin1Char(' '));
+}
+
+QString SpokenOutcome(const RollRecord& record) {
+    const QString tally = SpokenTally(record.After);
+    if (record.Operation == RollType::NewRoll) return tally;
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
+    if (first == last) {
+        //: Spoken after a reroll of the last die alone; %2 is "5 successes. High roll 14,
+        //: total 51."
+        return QCoreApplication::translate("corvane::RollText", "Rerolled die %1: %2")
+            .arg(last, tally);
+    }
+    //: Spoken after a reroll; %3 is "5 successes. High roll 14, total 51."
+    return QCoreApplication::translate("corvane::RollText", "Rerolled dice %1 to %2: %3")
+        .arg(first, last, tally);
 }
 
 }  // namespace corvane

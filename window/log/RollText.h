@@ -26,4 +26,10 @@ QString CopiedEntry(const RollRecord& record);
 // "Roll", "Reroll Failures" or "Reroll from Marker Down".
 QString OperationName(RollType operation);
 
+// What screen readers say as the roll completes, the outcome first:
+//   "5 successes. High roll 14, total 51."
+// with ", botch" after the successes when it is one; a reroll starts with the
+// dice it rolled again: "Rerolled dice 7 to 10: 5 successes. ...".
+QString SpokenOutcome(const RollRecord& record);
+
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include "engine/RollFailure.h"
 #include "engine/RollerState.h"
 #include "runtime/NumberText.h"
+#include "window/common/ItemFocus.h"
 #include "window/roller/OddsText.h"
 #include "window/roller/ResultsModel.h"
 #include "window/roller/RollerControls.h"
@@ -20,16 +21,23 @@ namespace {
 
 QString Text(Int16 value) { return QString::fromStdString(ToText(value)); }
 
+// Writing a field's unchanged text again would have screen readers read it
+// out as deleted and typed anew, over what the roll has to say.
+void ShowInField(QLineEdit* field, const QString& text) {
+    if (field->text() != text) field->setText(text);
+}
+
 }  // namespace
 
 ResultsDisplay::ResultsDisplay(const RollerControls& ui, const RollerState& state)
-    : ui_(ui), state_(state), rows_(new ResultsModel(state.DiceResults, ui.lstResults)) {
+    : ui_(ui), state_(state), rows_(new ResultsModel(state, ui.lstResults)) {
     ui_.lstResults->setModel(rows_);
+    KeepCurrentRowHeard(*ui_.lstResults);
 }
 
 void ResultsDisplay::DisplayResults() {
-    ui_.txtInput[0]->setText(Text(state_.DiceCount));
-    ui_.txtInput[1]->setText(Text(state_.TargetNumber));
+    ShowInField(ui_.txtInput[0], Text(state_.DiceCount));
+    ShowInField(ui_.txtInput[1], Text(state_.TargetNumber));
     QString successes = Text(state_.Successes);
     if (state_.IsBotch()) successes = tr("%1 (botch)").arg(successes);
     ui_.lblResult[0]->setText(successes);

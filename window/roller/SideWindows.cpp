@@ -57,7 +57,8 @@ void SideWindows::ShowLog() {
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_, &diceWindow_);
+        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_,
+                                           diceWindow_.Announcements(), &diceWindow_);
         emit created(chancesWindow_);
     }
     Place(chancesWindow_);

@@ -21,7 +21,8 @@ struct RollRecord;
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
-    // The chart reads the dice window's last roll, fields and selected row.
+    // The chart reads the dice window's last roll, fields and selected row;
+    // the windows speak through its announcer.
     explicit SideWindows(frmRoller& diceWindow);
 
     // A roll completed.

@@ -11,6 +11,7 @@
 
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
+#include "window/log/RollText.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/FirstClickSelects.h"
 #include "window/roller/Twips.h"
@@ -34,6 +35,8 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
+      announcer_(this),
+      opening_(announcer_),
       pools_(poolsFile, dialogs, announcer_, nullptr),
       side_(*this),
       commands_(*this, side_, alerts) {
@@ -78,6 +81,7 @@ void frmRoller::RunRoll(RollType rollType) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
         display_.ShowError(failure);
+        SpeakStatus();
     }
 }
 
@@ -112,7 +116,11 @@ Int16 frmRoller::MarkedRow() {
 
 void frmRoller::SetStatusMessage(std::string_view text) {
     ui_.lblStatus->setText(EngineText(text));
+    SpeakStatus();
 }
+
+// Screen readers hear what the status line was just given, once.
+void frmRoller::SpeakStatus() { announcer_.Announce(ui_.lblStatus->text()); }
 
 void frmRoller::Beep() { alerts_.Beep(); }
 
@@ -120,6 +128,9 @@ void frmRoller::ShowOutcome() {
     display_.DisplayResults();
     UpdateOdds();
     side_.RollCompleted(roller_.LastRecord());
+    // The status line says only the successes; the ear gets the whole outcome.
+    // The roll made as the window opens is not said: the opening is.
+    if (shown_) announcer_.Announce(SpokenOutcome(*roller_.LastRecord()));
 }
 
 YieldOutcome frmRoller::YieldToEvents() {

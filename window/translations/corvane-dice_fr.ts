@@ -64,6 +64,14 @@
         <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
     </message>
     <message>
+        <source>First column.</source>
+        <translation>Première colonne.</translation>
+    </message>
+    <message>
+        <source>Last column.</source>
+        <translation>Dernière colonne.</translation>
+    </message>
+    <message>
         <source>%1 to %2</source>
         <extracomment>A stretch of the axis: &quot;3362 to 3640&quot;.</extracomment>
         <translation>%1 à %2</translation>
@@ -575,6 +583,23 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::ResultsModel</name>
+    <message>
+        <source>%1, success</source>
+        <extracomment>How a screen reader reads a die in the results list; %1 is the die.</extracomment>
+        <translation>%1, succès</translation>
+    </message>
+    <message>
+        <source>%1, failure</source>
+        <translation>%1, échec</translation>
+    </message>
+    <message>
+        <source>%1, high roll, die 1 of %2</source>
+        <extracomment>The first row of the results list, the highest die; %1 is &quot;14, success&quot;, %2 the number of dice.</extracomment>
+        <translation>%1, meilleur dé, dé 1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::RollLogWindow</name>
     <message>
         <source>Roll Log</source>
@@ -684,6 +709,25 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
             <numerusform>... et %n autre</numerusform>
             <numerusform>... et %n autres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, botch</source>
+        <translation>%1, fumble</translation>
+    </message>
+    <message>
+        <source>%1. High roll %2, total %3.</source>
+        <extracomment>Spoken after a roll. %1 is &quot;5 successes&quot;, %2 the highest die, %3 the total.</extracomment>
+        <translation>%1. Meilleur dé %2, total %3.</translation>
+    </message>
+    <message>
+        <source>Rerolled die %1: %2</source>
+        <extracomment>Spoken after a reroll of the last die alone; %2 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Dé %1 relancé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Rerolled dice %1 to %2: %3</source>
+        <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Dés %1 à %2 relancés&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1, %2: %3.</source>
