@@ -10,12 +10,12 @@
 #include "runtime/Alerts.h"
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
-#include "window/ChancesChart.h"
-#include "window/ChancesData.h"
-#include "window/ChancesWindow.h"
-#include "window/Companions.h"
-#include "window/RollerControls.h"
-#include "window/frmRoller.h"
+#include "window/chances/ChancesChart.h"
+#include "window/chances/ChancesData.h"
+#include "window/chances/ChancesWindow.h"
+#include "window/roller/RollerCommands.h"
+#include "window/roller/RollerControls.h"
+#include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
@@ -35,8 +35,8 @@ void BM_WindowRoll(benchmark::State& benchState) {
     SilentAlerts alerts;
     frmRoller window(random, clock, alerts);
     window.show();
-    if (benchState.range(1) != 0) window.Beside().ShowLog();
-    if (benchState.range(2) != 0) window.Beside().ShowChances();
+    if (benchState.range(1) != 0) window.Side().ShowLog();
+    if (benchState.range(2) != 0) window.Side().ShowChances();
     QCoreApplication::processEvents();
     window.Controls().txtInput[0]->setText(QString::number(benchState.range(0)));
     for (auto _ : benchState) {
@@ -62,10 +62,10 @@ void BM_ChancesRedraw(benchmark::State& benchState) {
     window.Controls().txtInput[0]->setText(QString::number(benchState.range(0)));
     window.Controls().btnRoll->click();
     window.show();
-    window.Beside().ShowChances();
+    window.Side().ShowChances();
     QCoreApplication::processEvents();
     const Int16 middleRow = Int16::From(benchState.range(0) / 2);
-    ChancesChart& chart = *window.Beside().Chances()->Chart();
+    ChancesChart& chart = *window.Side().Chances()->Chart();
     for (auto _ : benchState) {
         chart.Show(ChancesData(window.State(), window.TargetText(), middleRow));
         chart.repaint();

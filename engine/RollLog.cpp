@@ -1,5 +1,7 @@
 #include "engine/RollLog.h"
 
+#include <algorithm>
+
 #include "runtime/RuntimeError.h"
 
 namespace corvane {
@@ -12,6 +14,18 @@ void RollLog::Add(std::shared_ptr<const RollRecord> record) {
 
 void RollLog::DropOldest() {
     if (!records_.empty()) records_.pop_back();
+}
+
+std::size_t RollLog::DroppedByAdding(std::size_t count) const {
+    const std::size_t after = records_.size() + std::min(count, kCapacity);
+    return after > kCapacity ? after - kCapacity : 0;
+}
+
+void RollLog::Absorb(RollLog& newer) {
+    for (auto oldest = newer.records_.rbegin(); oldest != newer.records_.rend(); ++oldest) {
+        Add(std::move(*oldest));
+    }
+    newer.records_.clear();
 }
 
 const RollRecord& RollLog::At(std::size_t newestFirst) const {

@@ -18,6 +18,11 @@ public:
     // record is no roll, and is not kept.
     void Add(std::shared_ptr<const RollRecord> record);
     void DropOldest();
+    // How many of the oldest rolls adding `count` newer ones would drop.
+    std::size_t DroppedByAdding(std::size_t count) const;
+    // Adds every roll of `newer`, oldest first, as if each were added in turn,
+    // and leaves `newer` empty.
+    void Absorb(RollLog& newer);
 
     std::size_t Size() const { return records_.size(); }
     bool Full() const { return records_.size() >= kCapacity; }

@@ -3,6 +3,7 @@
 #include "engine/RollDice.h"
 #include "engine/SortIntArray.h"
 #include "runtime/NumberText.h"
+#include "runtime/RuntimeError.h"
 
 namespace corvane {
 namespace {
@@ -57,6 +58,14 @@ void Tally(RollerState& next) {
 }  // namespace
 
 Int16 FieldNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
+
+std::optional<Int16> TryFieldNumber(std::string_view text) {
+    try {
+        return FieldNumber(text);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
 
 Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
     : view_(view), random_(random), clock_(clock), yield_(yield) {}

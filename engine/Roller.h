@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,9 @@ inline constexpr std::string_view kNoMarkerMessage =
 // The number a field's text stands for: its leading number, rounded to the
 // nearest 16-bit integer (halves to even). Raises Overflow past the limits.
 Int16 FieldNumber(std::string_view text);
+// The same number, or nothing where it is past the 16-bit limits, for those
+// that show what a typed text would do without rolling it.
+std::optional<Int16> TryFieldNumber(std::string_view text);
 
 // Performs the three roll operations on its state and shows each outcome.
 //

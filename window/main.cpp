@@ -4,9 +4,9 @@
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
 #include "runtime/Version.h"
-#include "window/QtAlerts.h"
 #include "window/Translations.h"
-#include "window/frmRoller.h"
+#include "window/common/QtAlerts.h"
+#include "window/roller/frmRoller.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

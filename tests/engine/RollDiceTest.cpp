@@ -35,9 +35,7 @@ TEST_P(RollDiceChains, AddsEveryFaceOfADieUntilANonSix) {
 
     EXPECT_EQ(results.UpperBound().Value(), c.dice);
     EXPECT_EQ(results[Int16(0)], Int16()) << "position 0 stays unused";
-    std::vector<std::int16_t> dice;
-    for (Int16 die : results.Dice()) dice.push_back(die.Value());
-    EXPECT_EQ(dice, c.expected);
+    EXPECT_EQ(testing_support::DiceValues(results.Dice()), c.expected);
     EXPECT_EQ(random.reseeds, std::vector<float>{45296.25F}) << "one reseed per batch";
 }
 

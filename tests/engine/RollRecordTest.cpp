@@ -3,20 +3,15 @@
 #include "CaseName.h"
 #include "EngineFakes.h"
 #include "RaisedError.h"
-#include "engine/RollLog.h"
+#include "engine/RollRecord.h"
 
 namespace corvane {
 namespace {
 
+using testing_support::DiceValues;
 using testing_support::ExamplePoolDraws;
 using testing_support::Face;
 using testing_support::RollerRig;
-
-std::vector<std::int16_t> Values(const std::vector<Int16>& dice) {
-    std::vector<std::int16_t> values;
-    for (Int16 die : dice) values.push_back(die.Value());
-    return values;
-}
 
 struct RecordCase {
     const char* name;
@@ -41,7 +36,7 @@ TEST_P(Records, SayWhatTheRollDidAndWhatItReplaced) {
     ASSERT_TRUE(record);
     EXPECT_EQ(record->Operation, c.operation);
     EXPECT_EQ(record->FirstRerolled.Value(), c.firstRerolled);
-    EXPECT_EQ(Values(record->Replaced), c.replaced);
+    EXPECT_EQ(DiceValues(record->Replaced), c.replaced);
     EXPECT_EQ(record->After, rig.roller.State());
     EXPECT_EQ(record->SecondsSinceMidnight, 45296.25F);
 }
@@ -88,24 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                          rig.NewRoll("30", "4", {Face(3)});
                      }}),
     testing_support::CaseName());
-
-TEST(RollLogTest, KeepsTheNewestThousandNewestFirst) {
-    RollLog log;
-    for (int i = 1; i <= 1001; ++i) {
-        RollRecord record;
-        record.SecondsSinceMidnight = static_cast<float>(i);
-        log.Add(std::make_shared<const RollRecord>(record));
-    }
-    log.Add(nullptr);
-    ASSERT_EQ(log.Size(), RollLog::kCapacity);
-    EXPECT_TRUE(log.Full());
-    EXPECT_EQ(log.At(0).SecondsSinceMidnight, 1001.0F);
-    EXPECT_EQ(log.At(999).SecondsSinceMidnight, 2.0F);
-    EXPECT_EQ(testing_support::RaisedError([&] { log.At(1000); }),
-              ErrorNumber::SubscriptOutOfRange);
-    log.DropOldest();
-    EXPECT_EQ(log.At(998).SecondsSinceMidnight, 3.0F);
-}
 
 }  // namespace
 }  // namespace corvane

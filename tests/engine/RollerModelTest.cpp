@@ -84,14 +84,7 @@ struct Model {
         diceCount = count;
         target = newTarget;
     }
-    int Successes() const {
-        return static_cast<int>(
-            std::count_if(pool.begin(), pool.end(), [&](int d) { return d >= target; }));
-    }
-    int FailurePoint() const {
-        const int successes = Successes();
-        return successes == static_cast<int>(pool.size()) ? 0 : successes + 1;
-    }
+    PoolTally Tally() const { return TallyOf(pool, target); }
 };
 
 struct Operation {
@@ -167,8 +160,8 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
                 const int target = Model::Read(op.targetText);
                 model.Settle(model.Dice(dice, stream), dice, target);
             } else {
-                const int start =
-                    op.type == RollType::RerollFailures ? model.FailurePoint() : op.marker + 1;
+                const int start = op.type == RollType::RerollFailures ? model.Tally().failurePoint
+                                                                      : op.marker + 1;
                 if (op.type == RollType::RerollFailures && start == 0) {
                     refusal = kNoFailuresMessage;
                 } else if (start < 1 || start > n) {
@@ -215,11 +208,12 @@ TEST(RollerModelTest, OneHundredThousandOperationsFollowTheRules) {
             ASSERT_TRUE(std::equal(pool.begin(), pool.end(), model.pool.begin(), model.pool.end()));
             ASSERT_EQ(state.DiceCount.Value(), model.diceCount);
             ASSERT_EQ(state.TargetNumber.Value(), model.target);
-            ASSERT_EQ(state.Successes.Value(), model.Successes());
-            ASSERT_EQ(state.FailurePoint.Value(), model.FailurePoint());
-            ASSERT_EQ(state.TotalRoll.Value(),
-                      std::accumulate(model.pool.begin(), model.pool.end(), 0));
-            ASSERT_EQ(state.HighRoll.Value(), model.pool.front());
+            const PoolTally tally = model.Tally();
+            ASSERT_EQ(state.Successes.Value(), tally.successes);
+            ASSERT_EQ(state.FailurePoint.Value(), tally.failurePoint);
+            ASSERT_EQ(state.TotalRoll.Value(), tally.total);
+            ASSERT_EQ(state.HighRoll.Value(), tally.high);
+            // A botch is every die a single 1, as a player counts it.
             ASSERT_EQ(state.IsBotch(), std::all_of(model.pool.begin(), model.pool.end(),
                                                    [](int d) { return d == 1; }));
             const RollRecord& record = *roller.LastRecord();

@@ -19,9 +19,7 @@ ResultArray MakeArray(const std::vector<std::int16_t>& dice) {
 }
 
 std::vector<std::int16_t> Values(const ResultArray& array) {
-    std::vector<std::int16_t> values;
-    for (Int16 die : array.Dice()) values.push_back(die.Value());
-    return values;
+    return testing_support::DiceValues(array.Dice());
 }
 
 struct SortCase {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineFakes.h"
+#include "EngineFakes.h"
 
 using namespace corvane;
 using namespace corvane::testing_support;
@@ -48,15 +48,12 @@ void CheckCompleted(const RollerState& state, const FakeView& view) {
     Check(!pool.empty() && state.DiceCount.Value() == static_cast<int>(pool.size()));
     Check(std::is_sorted(pool.rbegin(), pool.rend()));
     Check(view.rows == pool && view.markedRow == Int16(-1));
-    const int target = state.TargetNumber.Value();
-    const auto successes =
-        std::count_if(pool.begin(), pool.end(), [&](int die) { return die >= target; });
-    Check(state.Successes.Value() == successes);
-    const int failurePoint =
-        successes == static_cast<long>(pool.size()) ? 0 : static_cast<int>(successes) + 1;
-    Check(state.FailurePoint.Value() == failurePoint);
-    Check(state.TotalRoll.Value() == std::accumulate(pool.begin(), pool.end(), 0));
-    Check(state.HighRoll.Value() == pool.front());
+    const PoolTally tally = TallyOf(pool, state.TargetNumber.Value());
+    Check(state.Successes.Value() == tally.successes);
+    Check(state.FailurePoint.Value() == tally.failurePoint);
+    Check(state.TotalRoll.Value() == tally.total);
+    Check(state.HighRoll.Value() == tally.high);
+    Check(state.IsBotch() == tally.botch);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/ChancesChart.h"
-#include "window/ChancesText.h"
-#include "window/ChancesWindow.h"
+#include "window/chances/ChancesChart.h"
+#include "window/chances/ChancesText.h"
+#include "window/chances/ChancesWindow.h"
 
 namespace corvane {
 
@@ -15,11 +15,11 @@ using testing_support::WindowRig;
 
 // Opens the chances beside the rig's dice window, as Ctrl+G does.
 ChancesWindow& OpenChances(WindowRig& rig) {
-    rig.window.Beside().ShowChances();
-    return *rig.window.Beside().Chances();
+    rig.window.Side().ShowChances();
+    return *rig.window.Side().Chances();
 }
 
-ChancesChart& Chart(WindowRig& rig) { return *rig.window.Beside().Chances()->Chart(); }
+ChancesChart& Chart(WindowRig& rig) { return *rig.window.Side().Chances()->Chart(); }
 
 // The series as the legend names them.
 QStringList Legend(const ChancesChart& chart) {
@@ -234,7 +234,7 @@ void ChancesTest::badInputIsSaidPlainly_data() {
     QTest::newRow("targetPastTheLimit")
         << "3"
         << "4" << fives << "40000"
-        << "Type a target from -32768 to 32767 to see the chances of a new roll." << 4;
+        << "Type a target from -32768 to 32767 to see the chances." << 4;
     QTest::newRow("targetNoNumber")
         << "3"
         << "4" << fives << "abc"
@@ -308,8 +308,8 @@ void ChancesTest::ctrlGOpensItFromEveryControl() {
     focus->setFocus();
     QTRY_VERIFY(focus->hasFocus());
     QTest::keyClick(focus, Qt::Key_G, Qt::ControlModifier);
-    QVERIFY(rig.window.Beside().Chances());
-    QVERIFY(rig.window.Beside().Chances()->isVisible());
+    QVERIFY(rig.window.Side().Chances());
+    QVERIFY(rig.window.Side().Chances()->isVisible());
 }
 
 void ChancesTest::escAndCtrlWCloseIt() {

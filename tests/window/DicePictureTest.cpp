@@ -1,12 +1,9 @@
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/Companions.h"
-#include "window/DiceDrawing.h"
-#include "window/RollLogWindow.h"
+#include "window/roller/DiceDrawing.h"
 
 namespace corvane {
 namespace {
@@ -14,7 +11,6 @@ namespace {
 // The hand-set pixels, as the reference for what the vector drawing shows.
 #include "window/resources/dice.xpm"
 
-using testing_support::Face;
 using testing_support::WindowRig;
 
 const QImage kPixels = QImage(dice_xpm).convertToFormat(QImage::Format_ARGB32);
@@ -60,8 +56,6 @@ private slots:
     void darkThemeKeepsTheDiceColours_data();
     void darkThemeKeepsTheDiceColours();
     void windowHasNoMaximiseButton();
-    void ctrlQCloses_data();
-    void ctrlQCloses();
 };
 
 void DicePictureTest::drawingFitsTheScreensPixels_data() {
@@ -146,41 +140,6 @@ void DicePictureTest::windowHasNoMaximiseButton() {
     const Qt::WindowFlags flags = rig.window.windowFlags();
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
-}
-
-void DicePictureTest::ctrlQCloses_data() {
-    QTest::addColumn<QString>("when");
-    QTest::newRow("idle") << "idle";
-    QTest::newRow("duringALongRoll") << "duringALongRoll";
-    QTest::newRow("inTheRollLog") << "inTheRollLog";
-}
-
-void DicePictureTest::ctrlQCloses() {
-    QFETCH(QString, when);
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
-    const RollerState before = rig.window.State();
-    const QStringList rows = rig.Rows();
-    QWidget* target = &rig.window;
-    if (when == QStringLiteral("inTheRollLog")) {
-        QTest::keyClick(&rig.window, Qt::Key_L, Qt::ControlModifier);
-        target = rig.window.Beside().LogWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), target);
-    }
-    const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };
-    if (when == QStringLiteral("duringALongRoll")) {
-        // Arrives while the sort of a big pool lets the window's events run.
-        QTimer::singleShot(0, &rig.window, pressCtrlQ);
-        rig.Roll(QStringLiteral("10000"), QStringLiteral("4"), {Face(3), Face(5)});
-    } else {
-        pressCtrlQ();
-    }
-    QVERIFY(!rig.window.isVisible());
-    QVERIFY(!target->isVisible());
-    // Closing stops a running roll before it changes anything.
-    QVERIFY(rig.window.State() == before);
-    QCOMPARE(rig.Rows(), rows);
 }
 
 }  // namespace corvane

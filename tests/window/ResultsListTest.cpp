@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/ResultsModel.h"
+#include "window/roller/ResultsModel.h"
 
 namespace corvane {
 

@@ -2,8 +2,8 @@
 #include <QtTest>
 
 #include "WindowRig.h"
-#include "window/RollLogModel.h"
-#include "window/RollLogWindow.h"
+#include "window/log/RollLogModel.h"
+#include "window/log/RollLogWindow.h"
 
 namespace corvane {
 
@@ -107,7 +107,7 @@ void RollLogTest::theLogListsCompletedRollsOnly() {
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});  // overflow
     rig.random.Script({Face(2)});
     rig.ui.Command1->click();
-    const RollLogModel& log = rig.window.Beside().Log();
+    const RollLogModel& log = rig.window.Side().Log();
     QTRY_COMPARE(log.rowCount(), 3);
     const QString newest = log.index(0).data().toString();
     QCOMPARE(newest.mid(8), QStringLiteral("  Reroll Failures, 5 dice at target 4: 3 successes "
@@ -126,7 +126,7 @@ void RollLogTest::theLogListsCompletedRollsOnly() {
 void RollLogTest::aLongPoolIsShortInTheLogAndWholeWhenCopied() {
     WindowRig rig;
     rig.Roll(QStringLiteral("25"), QStringLiteral("4"), {Face(3)});
-    const RollLogModel& log = rig.window.Beside().Log();
+    const RollLogModel& log = rig.window.Side().Log();
     QTRY_COMPARE(log.rowCount(), 2);
     const QModelIndex newest = log.index(0);
     const QString twenty = QStringLiteral("3 ").repeated(20);
@@ -143,9 +143,9 @@ void RollLogTest::theLogWindowCopiesAndClosesFromTheKeyboard() {
     rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(2)});
     rig.ui.txtInput[0]->setFocus();  // a field does not keep Ctrl+L for itself
     QTest::keyClick(rig.ui.txtInput[0], Qt::Key_L, Qt::ControlModifier);
-    RollLogWindow* window = rig.window.Beside().LogWindow();
+    RollLogWindow* window = rig.window.Side().LogWindow();
     QVERIFY(window);
-    QTRY_COMPARE(rig.window.Beside().Log().rowCount(), 3);
+    QTRY_COMPARE(rig.window.Side().Log().rowCount(), 3);
     // The log shares activation with the dice window, so wait for the
     // application to see it as the active one.
     QTRY_COMPARE(QApplication::activeWindow(), window);
@@ -172,9 +172,9 @@ void RollLogTest::theLogWindowClosesWithTheDiceWindow() {
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     QTest::keyClick(&rig.window, Qt::Key_L, Qt::ControlModifier);
-    QVERIFY(rig.window.Beside().LogWindow()->isVisible());
+    QVERIFY(rig.window.Side().LogWindow()->isVisible());
     rig.window.close();
-    QVERIFY(!rig.window.Beside().LogWindow()->isVisible());
+    QVERIFY(!rig.window.Side().LogWindow()->isVisible());
 }
 
 void RollLogTest::theLogKeepsTheNewestThousand() {

@@ -20,7 +20,6 @@ private slots:
     void lettersInTheDiceFieldRollOneDie();
     void enterInEitherFieldRolls_data();
     void enterInEitherFieldRolls();
-    void accessKeysClickTheirButtons();
     void tabbingIntoAFieldSelectsItsText();
     void refusalsBeepAndLeaveTheListAsItWas_data();
     void refusalsBeepAndLeaveTheListAsItWas();
@@ -117,23 +116,6 @@ void RollerBehaviourTest::enterInEitherFieldRolls() {
     QTest::keyClick(input, static_cast<Qt::Key>(key));
     QCOMPARE(rig.Rows().size(), 3);
     QCOMPARE(rig.random.reseeds.size(), 2U);
-}
-
-void RollerBehaviourTest::accessKeysClickTheirButtons() {
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    QSignalSpy roll(rig.ui.btnRoll, &QPushButton::clicked);
-    QSignalSpy failures(rig.ui.Command1, &QPushButton::clicked);
-    QSignalSpy marker(rig.ui.Command2, &QPushButton::clicked);
-    // An access key presses its button visibly, so the click comes a moment later.
-    QTest::keyClick(&rig.window, Qt::Key_R, Qt::AltModifier);
-    QTRY_COMPARE(roll.count(), 1);
-    QTest::keyClick(&rig.window, Qt::Key_F, Qt::AltModifier);
-    QTRY_COMPARE(failures.count(), 1);
-    QTest::keyClick(&rig.window, Qt::Key_M, Qt::AltModifier);
-    QTRY_COMPARE(marker.count(), 1);
-    QCOMPARE(roll.count() + failures.count(), 2);
-    QCOMPARE(rig.ui.lblStatus->text(), QStringLiteral("No marker specified."));
 }
 
 void RollerBehaviourTest::tabbingIntoAFieldSelectsItsText() {

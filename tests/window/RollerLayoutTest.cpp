@@ -3,11 +3,14 @@
 #include <QImage>
 #include <QtTest>
 
+#include "DesignedCaptions.h"
 #include "WindowRig.h"
+#include "runtime/RuntimeError.h"
 #include "window/Translations.h"
 
 namespace corvane {
 
+using testing_support::kDesignedCaptions;
 using testing_support::WindowRig;
 
 class RollerLayoutTest : public QObject {
@@ -33,19 +36,16 @@ void RollerLayoutTest::controlTable_data() {
     QTest::addColumn<int>("alignment");
 
     const int left = Qt::AlignLeft, right = Qt::AlignRight, centre = Qt::AlignHCenter;
+    const QStringList& caption = kDesignedCaptions;
     QTest::newRow("txtInput(0)") << "txtInput(0)" << QRect(96, 8, 81, 21) << "6" << left;
     QTest::newRow("txtInput(1)") << "txtInput(1)" << QRect(96, 36, 81, 21) << "4" << left;
-    QTest::newRow("btnRoll") << "btnRoll" << QRect(96, 68, 81, 33) << "&Roll" << 0;
-    QTest::newRow("Command1") << "Command1" << QRect(96, 172, 81, 33) << "Reroll &Failures" << 0;
-    QTest::newRow("Command2") << "Command2" << QRect(96, 212, 81, 33) << "Reroll from\n&Marker Down"
-                              << 0;
+    QTest::newRow("btnRoll") << "btnRoll" << QRect(96, 68, 81, 33) << caption[0] << 0;
+    QTest::newRow("Command1") << "Command1" << QRect(96, 172, 81, 33) << caption[1] << 0;
+    QTest::newRow("Command2") << "Command2" << QRect(96, 212, 81, 33) << caption[2] << 0;
     QTest::newRow("lstResults") << "lstResults" << QRect(188, 8, 117, 238) << "" << 0;
-    QTest::newRow("lblPrompt(0)") << "lblPrompt(0)" << QRect(8, 12, 81, 17) << "Dice to Roll"
-                                  << right;
-    QTest::newRow("lblPrompt(1)") << "lblPrompt(1)" << QRect(8, 40, 81, 17) << "Target Number"
-                                  << right;
-    QTest::newRow("lblPrompt(2)") << "lblPrompt(2)" << QRect(8, 116, 81, 17) << "Successes"
-                                  << right;
+    QTest::newRow("lblPrompt(0)") << "lblPrompt(0)" << QRect(8, 12, 81, 17) << caption[3] << right;
+    QTest::newRow("lblPrompt(1)") << "lblPrompt(1)" << QRect(8, 40, 81, 17) << caption[4] << right;
+    QTest::newRow("lblPrompt(2)") << "lblPrompt(2)" << QRect(8, 116, 81, 17) << caption[5] << right;
     QTest::newRow("lblStatus") << "lblStatus" << QRect(0, 256, 313, 17) << "" << left;
     QTest::newRow("lblResult(0)") << "lblResult(0)" << QRect(96, 116, 81, 17) << "" << centre;
     QTest::newRow("lblResult(1)") << "lblResult(1)" << QRect(8, 140, 169, 17) << "" << right;
@@ -76,8 +76,8 @@ void RollerLayoutTest::captionsFitTheirBoxes_data() {
     QTest::newRow("fr") << "fr_FR";
 }
 
-// In every language: a translation that does not fit takes shorter words, not
-// a smaller font.
+// In every language, every text the dice window can show fits its box: a
+// translation that does not fit takes shorter words, not a smaller font.
 void RollerLayoutTest::captionsFitTheirBoxes() {
     QFETCH(QString, locale);
     const Translations language{QLocale(locale)};
@@ -100,12 +100,29 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
         QVERIFY2(metrics.height() <= label->height(), qPrintable(label->text()));
     }
     // The longest outcome line a real pool can give still fits.
-    const QString longest =
-        QCoreApplication::translate("corvane::ResultsDisplay", "High roll: %1, Total roll: %2")
-            .arg(QStringLiteral("32765"), QStringLiteral("32767"));
+    const QString longest = ResultsDisplay::HighAndTotalText(Int16(32765), Int16(32767));
     const QFontMetrics metrics(rig.ui.lblResult[1]->font());
     QVERIFY2(metrics.horizontalAdvance(longest) <= rig.ui.lblResult[1]->width(),
              qPrintable(longest));
+
+    // And every line the status bar can hold, as the window opens.
+    QLabel* status = rig.ui.lblStatus;
+    QStringList lines;
+    rig.Roll(QStringLiteral("5"), QStringLiteral("0"), testing_support::ExamplePoolDraws());
+    rig.ui.Command1->click();  // every die succeeded: nothing to reroll
+    lines << status->text();
+    rig.ui.Command2->click();  // no die selected
+    lines << status->text();
+    rig.window.Commands().CopyRoll();
+    lines << status->text();
+    for (ErrorNumber error : {ErrorNumber::Overflow, ErrorNumber::SubscriptOutOfRange}) {
+        lines << ResultsDisplay::ErrorText(RuntimeError(error));
+    }
+    const QFontMetrics statusMetrics(status->font());
+    const int room = status->contentsRect().width() - status->indent();
+    for (const QString& line : lines) {
+        QVERIFY2(statusMetrics.horizontalAdvance(line) <= room, qPrintable(line));
+    }
 }
 
 void RollerLayoutTest::boldLabelsUseABoldSansAtNineAndThreeQuarterPoints() {

@@ -110,8 +110,7 @@ void RollerOddsTest::aRerollRefreshesTheOddsAndDropsTheMarker() {
 void RollerOddsTest::targetOddsFollowTheTypedText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("odds");
-    const QString hint =
-        QStringLiteral("Type a target from -32768 to 32767 to see each die's chance.");
+    const QString hint = QStringLiteral("Type a target from -32768 to 32767 to see the chances.");
     QTest::newRow("seven") << "7"
                            << "Each die succeeds 16.7% of the time at target 7.";
     QTest::newRow("roundsToSix") << "6.5"

@@ -8,6 +8,8 @@
 
 namespace corvane {
 
+using testing_support::PoolTally;
+using testing_support::TallyOf;
 using testing_support::WindowRig;
 
 class RollerSoakTest : public QObject {
@@ -109,15 +111,12 @@ void RollerSoakTest::CheckConsistent(WindowRig& rig) {
     QCOMPARE(rows.size(), static_cast<int>(state.DiceResults.Dice().size()));
     QCOMPARE(rows.size(), static_cast<int>(state.DiceCount.Value()));
     QVERIFY(std::is_sorted(rows.rbegin(), rows.rend()));
-    const int target = state.TargetNumber.Value();
-    const auto successes =
-        std::count_if(rows.begin(), rows.end(), [&](int die) { return die >= target; });
-    const int total = std::accumulate(rows.begin(), rows.end(), 0);
-    const bool botch = total == rows.size();
-    QCOMPARE(ui.lblResult[0]->text(), QString::number(successes) + (botch ? " (botch)" : ""));
+    const PoolTally tally = TallyOf(rows, state.TargetNumber.Value());
+    QCOMPARE(ui.lblResult[0]->text(),
+             QString::number(tally.successes) + (tally.botch ? " (botch)" : ""));
     QCOMPARE(ui.lblResult[1]->text(),
-             QStringLiteral("High roll: %1, Total roll: %2").arg(rows.front()).arg(total));
-    const QStringList statuses = {QString::number(successes) + " successes.",
+             QStringLiteral("High roll: %1, Total roll: %2").arg(tally.high).arg(tally.total));
+    const QStringList statuses = {QString::number(tally.successes) + " successes.",
                                   "No failures to reroll.", "No marker specified.",
                                   "Overflow: a number passed 32767; nothing changed."};
     const auto status = statuses.indexOf(ui.lblStatus->text());

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineFakes.h"
+#include "EngineFakes.h"
 #include "runtime/Alerts.h"
-#include "window/DicePicture.h"
-#include "window/frmRoller.h"
+#include "window/roller/DicePicture.h"
+#include "window/roller/frmRoller.h"
 
 namespace corvane::testing_support {
 

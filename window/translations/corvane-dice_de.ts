@@ -76,10 +76,6 @@
         <translation>Ein neuer Wurf bei Mindestwurf %1: %2; mindestens %3: %4.</translation>
     </message>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances of a new roll.</source>
-        <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Nach Neuwurf der Fehlschläge: keine Fehlschläge zum Neuwürfeln.</translation>
     </message>
@@ -108,25 +104,6 @@
     </message>
 </context>
 <context>
-    <name>corvane::Companions</name>
-    <message>
-        <source>Roll copied.</source>
-        <translation>Wurf kopiert.</translation>
-    </message>
-    <message>
-        <source>Copy Roll</source>
-        <translation>Wurf kopieren</translation>
-    </message>
-    <message>
-        <source>Roll Log</source>
-        <translation>Wurfprotokoll</translation>
-    </message>
-    <message>
-        <source>Chances</source>
-        <translation>Chancen</translation>
-    </message>
-</context>
-<context>
     <name>corvane::CountText</name>
     <message>
         <source>1 success</source>
@@ -152,26 +129,32 @@
     </message>
 </context>
 <context>
-    <name>corvane::OddsText</name>
+    <name>corvane::EngineText</name>
+    <message>
+        <source>Type a target from -32768 to 32767 to see the chances.</source>
+        <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chancen zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::NumberFormat</name>
     <message>
         <source>C</source>
-        <extracomment>The locale whose numbers the odds are written in, such as de_DE.</extracomment>
+        <extracomment>The locale whose numbers the program writes, such as de_DE.</extracomment>
         <translation>de_DE</translation>
     </message>
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+</context>
+<context>
+    <name>corvane::OddsText</name>
     <message>
         <source>%1 successes expected (now %2);
 %3 chance to gain at least one.</source>
         <extracomment>%1 is a decimal, %2 a whole number, %3 a percentage.</extracomment>
         <translation>%1 Erfolge erwartet (jetzt %2);
 %3 Chance, mindestens einen dazuzugewinnen.</translation>
-    </message>
-    <message>
-        <source>Type a target from -32768 to 32767 to see each die&apos;s chance.</source>
-        <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chance jedes Würfels zu sehen.</translation>
     </message>
     <message>
         <source>Each die succeeds %1 of the time at target %2.</source>
@@ -275,6 +258,10 @@ Chance auf einen Patzer: %5.</translation>
         <source>Rolls, newest first</source>
         <translation>Würfe, neueste zuerst</translation>
     </message>
+    <message>
+        <source>Copy Rolls</source>
+        <translation>Würfe kopieren</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollText</name>
@@ -355,6 +342,33 @@ Chance auf einen Patzer: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::RollerCommands</name>
+    <message>
+        <source>Copy Roll</source>
+        <translation>Wurf kopieren</translation>
+    </message>
+    <message>
+        <source>Roll Log</source>
+        <translation>Wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chancen</translation>
+    </message>
+    <message>
+        <source>About Corvane Dice</source>
+        <translation>Über Corvane Dice</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Wurf kopiert.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::RollerControls</name>
     <message>
         <source>Corvane Dice</source>
@@ -399,13 +413,6 @@ neu würfeln</translation>
     <message>
         <source>About Corvane Dice (F1)</source>
         <translation>Über Corvane Dice (F1)</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::frmRoller</name>
-    <message>
-        <source>About Corvane Dice</source>
-        <translation>Über Corvane Dice</translation>
     </message>
 </context>
 </TS>

@@ -76,10 +76,6 @@
         <translation>Un nouveau jet au seuil %1&#xa0;: %2&#xa0;; au moins %3&#xa0;: %4.</translation>
     </message>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances of a new roll.</source>
-        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances d&apos;un nouveau jet.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
     </message>
@@ -108,25 +104,6 @@
     </message>
 </context>
 <context>
-    <name>corvane::Companions</name>
-    <message>
-        <source>Roll copied.</source>
-        <translation>Jet copié.</translation>
-    </message>
-    <message>
-        <source>Copy Roll</source>
-        <translation>Copier le jet</translation>
-    </message>
-    <message>
-        <source>Roll Log</source>
-        <translation>Historique des jets</translation>
-    </message>
-    <message>
-        <source>Chances</source>
-        <translation>Chances</translation>
-    </message>
-</context>
-<context>
     <name>corvane::CountText</name>
     <message>
         <source>1 success</source>
@@ -152,26 +129,32 @@
     </message>
 </context>
 <context>
-    <name>corvane::OddsText</name>
+    <name>corvane::EngineText</name>
+    <message>
+        <source>Type a target from -32768 to 32767 to see the chances.</source>
+        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::NumberFormat</name>
     <message>
         <source>C</source>
-        <extracomment>The locale whose numbers the odds are written in, such as de_DE.</extracomment>
+        <extracomment>The locale whose numbers the program writes, such as de_DE.</extracomment>
         <translation>fr_FR</translation>
     </message>
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+</context>
+<context>
+    <name>corvane::OddsText</name>
     <message>
         <source>%1 successes expected (now %2);
 %3 chance to gain at least one.</source>
         <extracomment>%1 is a decimal, %2 a whole number, %3 a percentage.</extracomment>
         <translation>%1 succès en moyenne (%2 actuellement)&#xa0;;
 %3 de chances d&apos;en gagner au moins un.</translation>
-    </message>
-    <message>
-        <source>Type a target from -32768 to 32767 to see each die&apos;s chance.</source>
-        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances de chaque dé.</translation>
     </message>
     <message>
         <source>Each die succeeds %1 of the time at target %2.</source>
@@ -275,6 +258,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Rolls, newest first</source>
         <translation>Jets, du plus récent au plus ancien</translation>
     </message>
+    <message>
+        <source>Copy Rolls</source>
+        <translation>Copier les jets</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollText</name>
@@ -355,6 +342,33 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::RollerCommands</name>
+    <message>
+        <source>Copy Roll</source>
+        <translation>Copier le jet</translation>
+    </message>
+    <message>
+        <source>Roll Log</source>
+        <translation>Historique des jets</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>About Corvane Dice</source>
+        <translation>À propos de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Jet copié.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::RollerControls</name>
     <message>
         <source>Corvane Dice</source>
@@ -399,13 +413,6 @@ le &amp;marqueur</translation>
     <message>
         <source>About Corvane Dice (F1)</source>
         <translation>À propos de Corvane Dice (F1)</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::frmRoller</name>
-    <message>
-        <source>About Corvane Dice</source>
-        <translation>À propos de Corvane Dice</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,235 @@
+#include <QClipboard>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+#include "WindowRig.h"
+#include "window/Translations.h"
+#include "window/chances/ChancesWindow.h"
+#include "window/log/RollLogWindow.h"
+#include "window/log/RollText.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::ExamplePoolDraws;
+using testing_support::Face;
+using testing_support::WindowRig;
+
+// The window a command is given in: the dice window itself or one beside it.
+QWidget* OpenWindow(WindowRig& rig, const QString& name) {
+    QWidget* window = &rig.window;
+    if (name == QStringLiteral("log")) {
+        rig.window.Side().ShowLog();
+        window = rig.window.Side().LogWindow();
+    } else if (name == QStringLiteral("chances")) {
+        rig.window.Side().ShowChances();
+        window = rig.window.Side().Chances();
+    }
+    window->activateWindow();
+    // Shortcuts follow the window the application takes as active, which
+    // comes a moment after the window system's.
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == window; })) return nullptr;
+    return window;
+}
+
+// Opens the context menu as the Menu key does and picks the entry, as a
+// player would; false when the menu has no such entry.
+bool PickFromMenu(QWidget* widget, const QString& entry) {
+    bool picked = false;
+    QTimer::singleShot(0, widget, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                menu->setActiveAction(action);
+                picked = true;
+            }
+        }
+        QTest::keyClick(menu, picked ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    const QPoint centre = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
+    QApplication::sendEvent(widget, &event);
+    return picked;
+}
+
+struct Command {
+    const char* name;
+    QKeySequence key;
+    const char* menuEntry;  // null: not in the menus
+    RollType rolls;         // for the three roll commands
+};
+
+const Command kCommands[] = {
+    {"roll", QKeySequence(Qt::ALT | Qt::Key_R), "&Roll", RollType::NewRoll},
+    {"enterRolls", QKeySequence(Qt::Key_Return), nullptr, RollType::NewRoll},
+    {"rerollFailures", QKeySequence(Qt::ALT | Qt::Key_F), "Reroll &Failures",
+     RollType::RerollFailures},
+    {"rerollFromMarker", QKeySequence(Qt::ALT | Qt::Key_M), "Reroll from &Marker Down",
+     RollType::RerollFromMarker},
+    {"copyRoll", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy Roll", {}},
+    {"rollLog", QKeySequence(Qt::CTRL | Qt::Key_L), "Roll Log", {}},
+    {"chances", QKeySequence(Qt::CTRL | Qt::Key_G), "Chances", {}},
+    {"about", QKeySequence(Qt::Key_F1), "About Corvane Dice", {}},
+    {"quit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quit", {}},
+};
+
+// The dice window's list offers only the commands beside the buttons; in
+// the log's menu its own Copy Rolls stands for Copy Roll.
+bool InMenu(const QString& window, const Command& command) {
+    const QLatin1String name(command.name);
+    if (window == "dice") return name == "copyRoll" || name == "rollLog" || name == "chances";
+    if (window == "log" && name == "copyRoll") return false;
+    return command.menuEntry != nullptr;
+}
+
+}  // namespace
+
+class RollerCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachCommandWorksFromEachWindow_data();
+    void eachCommandWorksFromEachWindow();
+    void accessKeysAreUniqueAndClickTheirButtons_data();
+    void accessKeysAreUniqueAndClickTheirButtons();
+    void ctrlQCloses_data();
+    void ctrlQCloses();
+};
+
+void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("command");  // in kCommands
+    QTest::addColumn<bool>("byMenu");
+    for (const char* window : {"dice", "log", "chances"}) {
+        for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
+            const Command& command = kCommands[i];
+            QTest::addRow("%s, %s by key", window, command.name) << window << i << false;
+            const bool inMenu = InMenu(QLatin1String(window), command);
+            if (inMenu)
+                QTest::addRow("%s, %s by menu", window, command.name) << window << i << true;
+        }
+    }
+}
+
+void RollerCommandsTest::eachCommandWorksFromEachWindow() {
+    QFETCH(QString, window);
+    QFETCH(int, command);
+    QFETCH(bool, byMenu);
+    const Command& given = kCommands[command];
+    const QString name = QLatin1String(given.name);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
+    rig.SelectRow(2);  // so that Reroll from Marker Down has a die
+    const RollRecord* before = rig.window.LastRecord();
+    QGuiApplication::clipboard()->setText(QStringLiteral("-"));
+    rig.random.Script({Face(2)});
+
+    QWidget* target = OpenWindow(rig, window);
+    QVERIFY(target);
+    if (byMenu) {
+        QWidget* menuOwner = window == "dice" ? rig.ui.lstResults : target->focusWidget();
+        QVERIFY(PickFromMenu(menuOwner ? menuOwner : target, QLatin1String(given.menuEntry)));
+    } else {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keySequence(focused && focused->window() == target ? focused : target, given.key);
+    }
+
+    if (name == "roll" || name == "enterRolls" || name.startsWith("reroll")) {
+        QTRY_VERIFY(rig.window.LastRecord() != before);
+        QCOMPARE(rig.window.LastRecord()->Operation, given.rolls);
+    } else if (name == "copyRoll") {
+        QCOMPARE(QGuiApplication::clipboard()->text(), CopiedLine(*rig.window.LastRecord()));
+    } else if (name == "rollLog") {
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().LogWindow());
+    } else if (name == "chances") {
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().Chances());
+    } else if (name == "about") {
+        QCOMPARE(rig.alerts.messages.size(), 1U);
+        QCOMPARE(QString::fromStdString(rig.alerts.messages[0].title),
+                 QStringLiteral("About Corvane Dice"));
+    } else if (name == "quit") {
+        QVERIFY(!rig.window.isVisible());
+    }
+}
+
+void RollerCommandsTest::accessKeysAreUniqueAndClickTheirButtons_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("window");
+    for (const char* locale : {"C", "de_DE", "fr_FR"}) {
+        for (const char* window : {"dice", "log", "chances"}) {
+            QTest::addRow("%s, %s", locale, window) << locale << window;
+        }
+    }
+}
+
+// In every language, from every window: each button has an access key of its
+// own, shared with no label, and it clicks that button alone.
+void RollerCommandsTest::accessKeysAreUniqueAndClickTheirButtons() {
+    QFETCH(QString, locale);
+    QFETCH(QString, window);
+    const Translations translations{QLocale(locale)};
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    QStringList keys;
+    for (auto* label : rig.window.findChildren<QLabel*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        if (!key.isEmpty()) keys << key.toString();
+    }
+    const QList<QPushButton*> buttons = {rig.ui.btnRoll, rig.ui.Command1, rig.ui.Command2};
+    QList<QSignalSpy*> clicks;
+    for (QPushButton* button : buttons) clicks << new QSignalSpy(button, &QPushButton::clicked);
+    QWidget* target = OpenWindow(rig, window);
+    QVERIFY(target);
+    for (int i = 0; i < buttons.size(); ++i) {
+        const QKeySequence key = QKeySequence::mnemonic(buttons[i]->text());
+        QVERIFY2(!key.isEmpty(), qPrintable(buttons[i]->text()));
+        QVERIFY2(!keys.contains(key.toString()), qPrintable(key.toString()));
+        keys << key.toString();
+        QTest::keySequence(target, key);
+        // An access key presses its button visibly, so the click comes a moment later.
+        QTRY_COMPARE(clicks[i]->count(), 1);
+        for (int j = 0; j < buttons.size(); ++j) QCOMPARE(clicks[j]->count(), j <= i ? 1 : 0);
+    }
+    qDeleteAll(clicks);
+}
+
+void RollerCommandsTest::ctrlQCloses_data() {
+    QTest::addColumn<QString>("when");
+    QTest::newRow("idle") << "idle";
+    QTest::newRow("duringALongRoll") << "duringALongRoll";
+    QTest::newRow("inTheRollLog") << "inTheRollLog";
+    QTest::newRow("inTheChances") << "inTheChances";
+}
+
+void RollerCommandsTest::ctrlQCloses() {
+    QFETCH(QString, when);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
+    const RollerState before = rig.window.State();
+    const QStringList rows = rig.Rows();
+    QWidget* target = &rig.window;
+    if (when == QStringLiteral("inTheRollLog")) target = OpenWindow(rig, QStringLiteral("log"));
+    if (when == QStringLiteral("inTheChances")) target = OpenWindow(rig, QStringLiteral("chances"));
+    QVERIFY(target);
+    const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };
+    if (when == QStringLiteral("duringALongRoll")) {
+        // Arrives while the sort of a big pool lets the window's events run.
+        QTimer::singleShot(0, &rig.window, pressCtrlQ);
+        rig.Roll(QStringLiteral("10000"), QStringLiteral("4"), {Face(3), Face(5)});
+    } else {
+        pressCtrlQ();
+    }
+    QVERIFY(!rig.window.isVisible());
+    QVERIFY(!target->isVisible());
+    // Closing stops a running roll before it changes anything.
+    QVERIFY(rig.window.State() == before);
+    QCOMPARE(rig.Rows(), rows);
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::RollerCommandsTest)
+#include "RollerCommandsTest.moc"

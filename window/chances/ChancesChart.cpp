@@ -1,0 +1,128 @@
+#include "window/chances/ChancesChart.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+#include "window/chances/ChancesAccessible.h"
+#include "window/chances/ChancesGeometry.h"
+#include "window/chances/ChancesPainter.h"
+#include "window/chances/ChancesText.h"
+
+namespace corvane {
+namespace {
+
+constexpr int kPageCounts = 10;
+
+}  // namespace
+
+ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
+    QAccessible::installFactory(&ChancesChartAccessible::Create);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(ChancesText::ChartName());
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setMinimumSize(240, 200);
+}
+
+void ChancesChart::Show(ChancesData chances) {
+    const bool newRolledCount = !data_ || data_->Rolled() != chances.Rolled();
+    data_.emplace(std::move(chances));
+    current_ = newRolledCount ? data_->Rolled()
+                              : std::clamp(current_, data_->FirstCount(), data_->LastCount());
+    update();
+    if (hasFocus()) AnnounceCurrent(QAccessible::NameChanged);
+}
+
+ChancesGeometry ChancesChart::Geometry() const {
+    return ChancesGeometry(size(), fontMetrics(), *data_);
+}
+
+QString ChancesChart::ColumnText(int successes) const {
+    return ChancesText::Column(*data_, successes);
+}
+
+QRect ChancesChart::ColumnRect(int successes) const {
+    return Geometry().Column(successes).toAlignedRect();
+}
+
+std::optional<int> ChancesChart::CountAt(const QPoint& point) const {
+    if (!data_) return std::nullopt;
+    return Geometry().CountAt(point);
+}
+
+QSize ChancesChart::sizeHint() const { return QSize(560, 360); }
+
+bool ChancesChart::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const std::optional<int> count = CountAt(help->pos())) {
+        QToolTip::showText(help->globalPos(), ColumnText(*count), this, ColumnRect(*count));
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
+}
+
+void ChancesChart::paintEvent(QPaintEvent*) {
+    if (!data_) return;
+    QPainter painter(this);
+    const ChancesGeometry geometry = Geometry();
+    ChancesPainter(painter, geometry, *data_, palette()).Paint(current_, hasFocus());
+}
+
+void ChancesChart::keyPressEvent(QKeyEvent* event) {
+    if (!data_) return QWidget::keyPressEvent(event);
+    int count = current_;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            count -= 1;
+            break;
+        case Qt::Key_Right:
+            count += 1;
+            break;
+        case Qt::Key_PageUp:
+            count -= kPageCounts;
+            break;
+        case Qt::Key_PageDown:
+            count += kPageCounts;
+            break;
+        case Qt::Key_Home:
+            count = data_->FirstCount();
+            break;
+        case Qt::Key_End:
+            count = data_->LastCount();
+            break;
+        default:
+            return QWidget::keyPressEvent(event);
+    }
+    MoveTo(count);
+}
+
+void ChancesChart::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (const std::optional<int> count = CountAt(event->position().toPoint())) MoveTo(*count);
+}
+
+void ChancesChart::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (data_) AnnounceCurrent(QAccessible::Focus);
+}
+
+void ChancesChart::MoveTo(int successes) {
+    const int count = std::clamp(successes, data_->FirstCount(), data_->LastCount());
+    if (count == current_) return;
+    current_ = count;
+    update();
+    if (hasFocus()) AnnounceCurrent(QAccessible::Focus);
+}
+
+void ChancesChart::AnnounceCurrent(QAccessible::Event what) {
+    QAccessibleEvent event(this, what);
+    event.setChild(current_ - data_->FirstCount());
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include "window/chances/ChancesData.h"
+
+namespace corvane {
+
+// The Chances window's words: what the chart shows, as the legend, the axis,
+// the tooltips and screen readers say it.
+class ChancesText {
+    Q_DECLARE_TR_FUNCTIONS(ChancesText)
+public:
+    static QString WindowTitle();
+    static QString ChartName();
+    static QString ChanceAxis();
+    static QString RolledMark();
+    // "Successes", or the counts shown and that the rest hold under 0.1%.
+    static QString CountAxis(const ChancesData& data);
+    static QString Legend(const ChancesData::Series& series, const ChancesData& data);
+    static QString Expected(const ChancesData::Series& series);
+    // One column, its chance in each series: "4 successes: 23.4%; after Reroll
+    // Failures 30.1%". The hover tooltip and the column's accessible text.
+    static QString Column(const ChancesData& data, int successes);
+    // The chart in sentences: the roll, the likeliest count and the expected
+    // successes of each series, and the chance of at least the rolled count.
+    static QString Summary(const ChancesData& data);
+
+private:
+    static QString Likeliest(const ChancesData::Series& series);
+};
+
+}  // namespace corvane

@@ -1,0 +1,52 @@
+#include "window/chances/ChancesWindow.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "window/chances/ChancesChart.h"
+#include "window/chances/ChancesSource.h"
+#include "window/chances/ChancesText.h"
+#include "window/common/CloseKeys.h"
+#include "window/common/RefreshThrottle.h"
+
+namespace corvane {
+
+ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      source_(source),
+      summary_(new QLabel(this)),
+      chart_(new ChancesChart(this)),
+      refresh_(new RefreshThrottle([this] { Refresh(); }, this)) {
+    setWindowTitle(ChancesText::WindowTitle());
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(chart_, 1);
+    setFocusProxy(chart_);
+    resize(640, 520);
+    ConnectSignals();
+}
+
+void ChancesWindow::ConnectSignals() { AddCloseKeys(*this); }
+
+void ChancesWindow::Follow() {
+    // A closed window catches up when it is shown again.
+    if (isVisible()) refresh_->Request();
+}
+
+void ChancesWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh_->RefreshNow();
+}
+
+void ChancesWindow::Refresh() {
+    ChancesData chances(state_, source_.TargetText(), source_.MarkedRow());
+    const QString summary = ChancesText::Summary(chances);
+    summary_->setText(summary);
+    setAccessibleDescription(summary);
+    chart_->Show(std::move(chances));
+}
+
+}  // namespace corvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace corvane {
+
+class ChancesChart;
+class RefreshThrottle;
+class ChancesSource;
+struct RollerState;
+
+// "Chances": the chart of how likely each number of successes is, in a window
+// of its own beside the dice window, following it: it redraws after every
+// completed roll and as the target or the selected row changes. The summary
+// over the chart is also the window's accessible description. Esc or Ctrl+W
+// closes it.
+//
+// Redraws come at most five times a second (RefreshThrottle), so fast rolling
+// is not held up by painting; a change after a quiet spell shows at once.
+class ChancesWindow final : public QWidget {
+    Q_OBJECT
+public:
+    // Reads the last roll from `state`, the fields and the selected row from
+    // `source`.
+    ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent);
+
+    // Something the chart shows has changed.
+    void Follow();
+
+    ChancesChart* Chart() const { return chart_; }
+    QLabel* Summary() const { return summary_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ConnectSignals();
+    void Refresh();
+
+    const RollerState& state_;
+    ChancesSource& source_;
+    QLabel* summary_;
+    ChancesChart* chart_;
+    RefreshThrottle* refresh_;
+};
+
+}  // namespace corvane

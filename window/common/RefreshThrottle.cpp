@@ -1,0 +1,27 @@
+#include "window/common/RefreshThrottle.h"
+
+namespace corvane {
+
+RefreshThrottle::RefreshThrottle(std::function<void()> refresh, QObject* parent)
+    : QObject(parent), refresh_(std::move(refresh)) {
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &RefreshThrottle::RefreshNow);
+}
+
+void RefreshThrottle::Request() {
+    if (timer_.isActive()) return;
+    const qint64 waited = sinceRefresh_.isValid() ? sinceRefresh_.elapsed() : kIntervalMs;
+    if (waited >= kIntervalMs) {
+        RefreshNow();
+    } else {
+        timer_.start(static_cast<int>(kIntervalMs - waited));
+    }
+}
+
+void RefreshThrottle::RefreshNow() {
+    timer_.stop();
+    sinceRefresh_.start();
+    refresh_();
+}
+
+}  // namespace corvane

@@ -1,0 +1,63 @@
+#include "window/log/RollLogModel.h"
+
+#include <algorithm>
+
+#include "window/log/RollText.h"
+
+namespace corvane {
+
+RollLogModel::RollLogModel(QObject* parent)
+    : QAbstractListModel(parent), refresh_([this] { ShowPending(); }) {}
+
+void RollLogModel::Add(std::shared_ptr<const RollRecord> record) {
+    if (!record) return;
+    pending_.Add(std::move(record));
+    refresh_.Request();
+}
+
+void RollLogModel::ShowPending() {
+    const std::size_t incoming = pending_.Size();
+    if (incoming == 0) return;
+    // The rows the log will drop go first, so the view never shows a row
+    // whose roll is gone.
+    if (const std::size_t dropped = log_.DroppedByAdding(incoming); dropped > 0) {
+        beginRemoveRows(QModelIndex(), rowCount() - static_cast<int>(dropped), rowCount() - 1);
+        for (std::size_t i = 0; i < dropped; ++i) log_.DropOldest();
+        endRemoveRows();
+    }
+    beginInsertRows(QModelIndex(), 0, static_cast<int>(incoming) - 1);
+    log_.Absorb(pending_);
+    endInsertRows();
+}
+
+QString RollLogModel::CopiedLines(const QModelIndexList& rows) const {
+    QList<int> newestFirst;
+    for (const QModelIndex& index : rows) {
+        if (index.isValid() && index.row() < rowCount()) newestFirst << index.row();
+    }
+    // The log lists the newest first; shared, the rolls read in the order made.
+    std::sort(newestFirst.begin(), newestFirst.end(), std::greater<>());
+    QStringList lines;
+    for (int row : newestFirst) lines << CopiedLine(log_.At(static_cast<std::size_t>(row)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+int RollLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(log_.Size());
+}
+
+QVariant RollLogModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const RollRecord& record = log_.At(static_cast<std::size_t>(index.row()));
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:  // the whole line, where the window cuts it short
+            return LogLine(record);
+        case Qt::AccessibleTextRole:
+            return CopiedLine(record);
+        default:
+            return {};
+    }
+}
+
+}  // namespace corvane

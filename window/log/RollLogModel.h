@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <memory>
+
+#include "engine/RollLog.h"
+#include "window/common/RefreshThrottle.h"
+
+namespace corvane {
+
+// The roll log as a list: one row per completed roll, newest first. A row
+// shows its log line; its accessible text is the line it copies as.
+//
+// New rolls reach the rows at most five times a second: a log window
+// repaints long lines of text, and a player rolling fast should not wait for
+// it. A roll after a quiet spell shows at once.
+class RollLogModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit RollLogModel(QObject* parent = nullptr);
+
+    // A roll completed: it becomes the first row, and past the log's capacity
+    // the oldest row goes.
+    void Add(std::shared_ptr<const RollRecord> record);
+    // Shows the rolls still waiting, now.
+    void CatchUp() { refresh_.RefreshNow(); }
+    // The copied lines of the given rows, oldest first, one to a line.
+    QString CopiedLines(const QModelIndexList& rows) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    void ShowPending();
+
+    RollLog log_;
+    // Rolls not shown yet; past the log's capacity only the newest wait.
+    RollLog pending_;
+    RefreshThrottle refresh_;
+};
+
+}  // namespace corvane

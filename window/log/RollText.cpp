@@ -1,0 +1,112 @@
+#include "window/log/RollText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTime>
+#include <span>
+
+#include "engine/RollRecord.h"
+#include "window/common/CountText.h"
+
+namespace corvane {
+namespace {
+
+// How many dice of a pool the log shows before "... and N more".
+constexpr std::size_t kDiceShownInLog = 20;
+constexpr std::size_t kAllDice = static_cast<std::size_t>(-1);
+
+QString Dice(std::span<const Int16> dice, std::size_t shown) {
+    QStringList words;
+    for (std::size_t i = 0; i < dice.size() && i < shown; ++i) {
+        words << QString::number(dice[i].Value());
+    }
+    if (dice.size() > shown) {
+        const auto more = static_cast<int>(dice.size() - shown);
+        words << QCoreApplication::translate("corvane::RollText", "... and %n more", nullptr, more);
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+QString OperationName(RollType operation) {
+    switch (operation) {
+        case RollType::RerollFailures:
+            return QCoreApplication::translate("corvane::RollText", "Reroll Failures");
+        case RollType::RerollFromMarker:
+            return QCoreApplication::translate("corvane::RollText", "Reroll from Marker Down");
+        case RollType::NewRoll:
+            break;
+    }
+    //: What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".
+    return QCoreApplication::translate("corvane::RollText", "Roll");
+}
+
+// "dice 7 to 10", or "die 10" when only the last was rolled again.
+QString RerolledPositions(const RollRecord& record) {
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
+    if (first == last) return QCoreApplication::translate("corvane::RollText", "die %1").arg(last);
+    return QCoreApplication::translate("corvane::RollText", "dice %1 to %2").arg(first, last);
+}
+
+// "Dice 7 to 10 were: 3 2 1 1.", for checking a reroll against the roll before.
+QString ReplacedDice(const RollRecord& record) {
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
+    const QString dice = Dice(record.Replaced, kDiceShownInLog);
+    if (first == last) {
+        return QCoreApplication::translate("corvane::RollText", "Die %1 was: %2.").arg(last, dice);
+    }
+    return QCoreApplication::translate("corvane::RollText", "Dice %1 to %2 were: %3.")
+        .arg(first, last, dice);
+}
+
+// "10 dice at target 5"
+QString PoolAndTarget(const RollerState& state) {
+    //: %1 is "10 dice", %2 the target number.
+    return QCoreApplication::translate("corvane::RollText", "%1 at target %2")
+        .arg(DiceCount(state.DiceCount.Value()), QString::number(state.TargetNumber.Value()));
+}
+
+// "5 successes (high roll 14, total roll 51)", with " (botch)" after the
+// successes when it is one.
+QString Tally(const RollerState& state) {
+    QString tally = SuccessCount(state.Successes.Value());
+    if (state.IsBotch()) {
+        tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
+    }
+    return QCoreApplication::translate("corvane::RollText", "%1 (high roll %2, total roll %3)")
+        .arg(tally, QString::number(state.HighRoll.Value()),
+             QString::number(state.TotalRoll.Value()));
+}
+
+}  // namespace
+
+QString CopiedLine(const RollRecord& record) {
+    const RollerState& state = record.After;
+    //: %1 is "10 dice at target 5", %2 the dice, %3 "5 successes (high roll 14, total roll 51)".
+    const QString line =
+        QCoreApplication::translate("corvane::RollText", "%1: %2 = %3")
+            .arg(PoolAndTarget(state), Dice(state.DiceResults.Dice(), kAllDice), Tally(state));
+    if (record.Operation == RollType::NewRoll) return line;
+    //: %1 is what was done, %2 "dice 7 to 10", %3 the roll after it.
+    return QCoreApplication::translate("corvane::RollText", "%1 (%2), %3")
+        .arg(OperationName(record.Operation), RerolledPositions(record), line);
+}
+
+QString LogLine(const RollRecord& record) {
+    // What was done and how it came out first, where a narrow window still
+    // shows them; the dice after.
+    const RollerState& state = record.After;
+    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
+    //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
+    //: roll 51)", %4 the dice.
+    QString line = QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
+                   QStringLiteral("  ") +
+                   QCoreApplication::translate("corvane::RollText", "%1, %2: %3. Dice: %4.")
+                       .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
+                            Dice(state.DiceResults.Dice(), kDiceShownInLog));
+    if (record.Operation != RollType::NewRoll) line += QLatin1Char(' ') + ReplacedDice(record);
+    return line;
+}
+
+}  // namespace corvane

@@ -1,0 +1,67 @@
+#include "window/roller/ResultsDisplay.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+#include "engine/RollerState.h"
+#include "runtime/NumberText.h"
+#include "runtime/RuntimeError.h"
+#include "window/roller/OddsText.h"
+#include "window/roller/ResultsModel.h"
+#include "window/roller/RollerControls.h"
+
+namespace corvane {
+namespace {
+
+QString Text(Int16 value) { return QString::fromStdString(ToText(value)); }
+
+}  // namespace
+
+ResultsDisplay::ResultsDisplay(const RollerControls& ui, const RollerState& state)
+    : ui_(ui), state_(state), rows_(new ResultsModel(state.DiceResults, ui.lstResults)) {
+    ui_.lstResults->setModel(rows_);
+}
+
+void ResultsDisplay::DisplayResults() {
+    ui_.txtInput[0]->setText(Text(state_.DiceCount));
+    ui_.txtInput[1]->setText(Text(state_.TargetNumber));
+    QString successes = Text(state_.Successes);
+    if (state_.IsBotch()) successes = tr("%1 (botch)").arg(successes);
+    ui_.lblResult[0]->setText(successes);
+    ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
+    ui_.lblResult[1]->setText(HighAndTotalText(state_.HighRoll, state_.TotalRoll));
+    rows_->Refresh();
+    // English says "1 successes." too, as the window always has; a translation
+    // gives its own language's plural.
+    ui_.lblStatus->setText(tr("%n successes.", nullptr, state_.Successes.Value()));
+}
+
+void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
+    // The tooltip, and the description screen readers give the control.
+    const auto show = [](QWidget* control, const QString& odds) {
+        control->setToolTip(odds);
+        control->setAccessibleDescription(odds);
+    };
+    show(ui_.txtInput[1], TargetOddsText(targetText));
+    show(ui_.lblResult[0], SuccessOddsText(state_));
+    show(ui_.Command1, FailuresOddsText(state_));
+    show(ui_.Command2, MarkerOddsText(state_, markedRow));
+}
+
+void ResultsDisplay::ShowError(const RuntimeError& error) {
+    ui_.lblStatus->setText(ErrorText(error));
+}
+
+QString ResultsDisplay::HighAndTotalText(Int16 highRoll, Int16 totalRoll) {
+    return tr("High roll: %1, Total roll: %2").arg(Text(highRoll), Text(totalRoll));
+}
+
+QString ResultsDisplay::ErrorText(const RuntimeError& error) {
+    return error.Number() == ErrorNumber::Overflow
+               ? tr("Overflow: a number passed 32767; nothing changed.")
+               : tr("The list and the pool disagreed; nothing changed.");
+}
+
+}  // namespace corvane

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QWidget>
+
+#include "engine/Roller.h"
+#include "runtime/EventYield.h"
+#include "window/chances/ChancesSource.h"
+#include "window/roller/ResultsDisplay.h"
+#include "window/roller/RollerCommands.h"
+#include "window/roller/RollerControls.h"
+#include "window/roller/SideWindows.h"
+
+class QLineEdit;
+
+namespace corvane {
+
+class Alerts;
+
+// The dice window: turns the user's clicks and keys into rolls, and answers
+// what the roller asks of it and what the chances chart reads of it.
+class frmRoller final : public QWidget, public RollerView, public ChancesSource, public EventYield {
+    Q_OBJECT
+public:
+    frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget* parent = nullptr);
+
+    const RollerState& State() const { return roller_.State(); }
+    const RollerControls& Controls() const { return ui_; }
+    // The last completed roll; null before the first.
+    const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
+    RollerCommands& Commands() { return commands_; }
+    // The roll log and the chances chart.
+    SideWindows& Side() { return side_; }
+
+    // What the roller asks of the window; the chart reads the fields and the
+    // selected row too.
+    std::string DiceText() override;
+    std::string TargetText() override;
+    Int16 RowCount() override;
+    Int16 MarkedRow() override;
+    void SetStatusMessage(std::string_view text) override;
+    void Beep() override;
+    void ShowOutcome() override;
+
+    // Runs the pending window events in the middle of a long sort.
+    YieldOutcome YieldToEvents() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectSignals();
+    void Form_Load();
+    void Form_Resize();
+    void EnforceMinimumSize();
+    void btnRoll_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void txtInput_GotFocus(std::size_t index);
+    void Image1_DblClick();
+    void SetTxtFocus(QLineEdit* field);
+    void UpdateOdds();
+    void RunRoll(RollType rollType);
+
+    Alerts& alerts_;
+    RollerControls ui_;
+    Roller roller_;
+    ResultsDisplay display_;
+    SideWindows side_;
+    RollerCommands commands_;
+    bool shown_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace corvane
