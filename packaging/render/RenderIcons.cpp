@@ -7,12 +7,15 @@
 //       the same sizes in one Windows icon file
 //   corvane-render-icons drawing ICON.svg SQUARE OUTPUT_DIR PIXELS...
 //       only the drawing's own square (0 to SQUARE in the drawing's units, the
-//       window's picture) as OUTPUT_DIR/dice-<PIXELS>.png
+//       window's picture) as OUTPUT_DIR/dice-<PIXELS>.rgba: the bare pixels,
+//       row by row, four premultiplied bytes each in the order R, G, B, A, so
+//       that the window needs no image reader to show them
 
 #include <QDir>
 #include <QImage>
 #include <QList>
 #include <QPainter>
+#include <QSaveFile>
 #include <QString>
 #include <QSvgRenderer>
 #include <cstdio>
@@ -46,26 +49,43 @@ QList<int> Sizes(char* arguments[], int count) {
     return sizes;
 }
 
-bool Save(const QImage& image, const QDir& folder, const QString& name) {
-    return folder.mkpath(QStringLiteral(".")) && image.save(folder.filePath(name), "PNG");
+bool SaveBarePixels(const QImage& image, const QString& path) {
+    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    QSaveFile file(path);
+    const auto bytes = static_cast<qint64>(pixels.sizeInBytes());
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(pixels.constBits()), bytes) == bytes &&
+           file.commit();
+}
+
+// Each size as a file of its own: PNG icons, or the drawing's bare pixels.
+int RenderEach(QSvgRenderer& renderer, bool drawing, const QString& output,
+               const QList<int>& sizes) {
+    for (int size : sizes) {
+        const QDir folder(drawing ? output : output + QStringLiteral("/%1x%1").arg(size));
+        const QString path = folder.filePath(drawing ? QStringLiteral("dice-%1.rgba").arg(size)
+                                                     : QStringLiteral("corvane-dice.png"));
+        const QImage image = Render(renderer, size);
+        const bool saved = folder.mkpath(QStringLiteral(".")) &&
+                           (drawing ? SaveBarePixels(image, path) : image.save(path, "PNG"));
+        if (!saved) return Fail(QStringLiteral("cannot write ") + path);
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     const QString usage = QStringLiteral(
-        "usage: png|ico ICON.svg OUTPUT SIZE... or "
-        "drawing ICON.svg SQUARE OUTPUT_DIR PIXELS...");
-    if (argc < 5) return Fail(usage);
-    const QString mode = QString::fromLocal8Bit(argv[1]);
+        "usage: png|ico ICON.svg OUTPUT SIZE... or drawing ICON.svg SQUARE OUTPUT_DIR PIXELS...");
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const bool drawing = mode == QStringLiteral("drawing");
+    const int first = drawing ? 5 : 4;
+    const QList<int> sizes = argc > first ? Sizes(argv + first, argc - first) : QList<int>();
+    if (sizes.isEmpty()) return Fail(usage);
     const QString iconPath = QString::fromLocal8Bit(argv[2]);
     QSvgRenderer renderer(iconPath);
     if (!renderer.isValid()) return Fail(QStringLiteral("cannot read ") + iconPath);
-
-    const bool drawing = mode == QStringLiteral("drawing");
-    const int first = drawing ? 5 : 4;
-    const QList<int> sizes = Sizes(argv + first, argc - first);
-    if (sizes.isEmpty() || (drawing && argc < 6)) return Fail(usage);
     const QString output = QString::fromLocal8Bit(argv[first - 1]);
 
     if (mode == QStringLiteral("ico")) {
@@ -83,13 +103,5 @@ int main(int argc, char* argv[]) {
     } else if (mode != QStringLiteral("png")) {
         return Fail(usage);
     }
-    for (int size : sizes) {
-        const QDir folder(drawing ? output : output + QStringLiteral("/%1x%1").arg(size));
-        const QString name =
-            drawing ? QStringLiteral("dice-%1.png").arg(size) : QStringLiteral("corvane-dice.png");
-        if (!Save(Render(renderer, size), folder, name)) {
-            return Fail(QStringLiteral("cannot write ") + folder.filePath(name));
-        }
-    }
-    return 0;
+    return RenderEach(renderer, drawing, output, sizes);
 }
