@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "runtime/Alerts.h"
+#include "BenchWindow.h"
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
 #include "window/chances/ChancesChart.h"
@@ -20,11 +20,9 @@
 namespace corvane {
 namespace {
 
-class SilentAlerts final : public Alerts {
-public:
-    void Beep() override {}
-    void ShowMessage(std::string_view, std::string_view) override {}
-};
+using bench::NoDialogs;
+using bench::NoPoolsFile;
+using bench::SilentAlerts;
 
 // The second argument opens the roll log beside the window, which then lists
 // every roll as it completes; the third opens the chances chart, which then
@@ -33,7 +31,8 @@ void BM_WindowRoll(benchmark::State& benchState) {
     Pcg32Random random(2026);
     SystemClock clock;
     SilentAlerts alerts;
-    frmRoller window(random, clock, alerts);
+    NoDialogs dialogs;
+    frmRoller window(random, clock, alerts, dialogs, NoPoolsFile());
     window.show();
     if (benchState.range(1) != 0) window.Side().ShowLog();
     if (benchState.range(2) != 0) window.Side().ShowChances();
@@ -58,7 +57,8 @@ void BM_ChancesRedraw(benchmark::State& benchState) {
     Pcg32Random random(2026);
     SystemClock clock;
     SilentAlerts alerts;
-    frmRoller window(random, clock, alerts);
+    NoDialogs dialogs;
+    frmRoller window(random, clock, alerts, dialogs, NoPoolsFile());
     window.Controls().txtInput[0]->setText(QString::number(benchState.range(0)));
     window.Controls().btnRoll->click();
     window.show();

@@ -6,6 +6,8 @@
 #include "runtime/Version.h"
 #include "window/Translations.h"
 #include "window/common/QtAlerts.h"
+#include "window/common/QtDialogs.h"
+#include "window/pools/PoolStore.h"
 #include "window/roller/frmRoller.h"
 
 int main(int argc, char* argv[]) {
@@ -20,7 +22,8 @@ int main(int argc, char* argv[]) {
     corvane::Pcg32Random random = corvane::Pcg32Random::FromRandomDevice();
     corvane::SystemClock clock;
     corvane::QtAlerts alerts;
-    corvane::frmRoller window(random, clock, alerts);
+    corvane::QtDialogs dialogs;
+    corvane::frmRoller window(random, clock, alerts, dialogs, corvane::PoolStore::DefaultPath());
     window.show();
     return QApplication::exec();
 }

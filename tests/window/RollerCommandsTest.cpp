@@ -8,6 +8,7 @@
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogWindow.h"
 #include "window/log/RollText.h"
+#include "window/pools/PoolsWindow.h"
 
 namespace corvane {
 namespace {
@@ -25,6 +26,9 @@ QWidget* OpenWindow(WindowRig& rig, const QString& name) {
     } else if (name == QStringLiteral("chances")) {
         rig.window.Side().ShowChances();
         window = rig.window.Side().Chances();
+    } else if (name == QStringLiteral("pools")) {
+        rig.window.Side().ShowPools();
+        window = rig.window.Side().Pools();
     }
     window->activateWindow();
     // Shortcuts follow the window the application takes as active, which
@@ -71,16 +75,43 @@ const Command kCommands[] = {
     {"copyRoll", QKeySequence(Qt::CTRL | Qt::Key_C), "Copy Roll", {}},
     {"rollLog", QKeySequence(Qt::CTRL | Qt::Key_L), "Roll Log", {}},
     {"chances", QKeySequence(Qt::CTRL | Qt::Key_G), "Chances", {}},
+    {"savePool", QKeySequence(Qt::CTRL | Qt::Key_S), "Save Pool...", {}},
+    {"pools", QKeySequence(Qt::CTRL | Qt::Key_P), "Pools", {}},
+    {"rollPool1", QKeySequence(Qt::CTRL | Qt::Key_1), "Roll 1: P1", {}},
+    {"rollPool2", QKeySequence(Qt::CTRL | Qt::Key_2), "Roll 2: P2", {}},
+    {"rollPool3", QKeySequence(Qt::CTRL | Qt::Key_3), "Roll 3: P3", {}},
+    {"rollPool4", QKeySequence(Qt::CTRL | Qt::Key_4), "Roll 4: P4", {}},
+    {"rollPool5", QKeySequence(Qt::CTRL | Qt::Key_5), "Roll 5: P5", {}},
+    {"rollPool6", QKeySequence(Qt::CTRL | Qt::Key_6), "Roll 6: P6", {}},
+    {"rollPool7", QKeySequence(Qt::CTRL | Qt::Key_7), "Roll 7: P7", {}},
+    {"rollPool8", QKeySequence(Qt::CTRL | Qt::Key_8), "Roll 8: P8", {}},
+    {"rollPool9", QKeySequence(Qt::CTRL | Qt::Key_9), "Roll 9: P9", {}},
     {"about", QKeySequence(Qt::Key_F1), "About Corvane Dice", {}},
     {"quit", QKeySequence(Qt::CTRL | Qt::Key_Q), "Quit", {}},
 };
 
+const char* const kWindows[] = {"dice", "log", "chances", "pools"};
+
+// Nine saved pools, P1 to P9, each of one die more than its number.
+void SaveNinePools(WindowRig& rig) {
+    QList<PoolEdit> edits;
+    for (int i = 1; i <= 9; ++i) {
+        edits << PoolEdit::Put(
+            {QStringLiteral("P%1").arg(i), Int16(static_cast<std::int16_t>(i + 1)), Int16(4)});
+    }
+    rig.window.Pools().Change(edits, {}, &rig.window);
+}
+
 // The dice window's list offers only the commands beside the buttons; in
-// the log's menu its own Copy Rolls stands for Copy Roll.
+// the log's menu its own Copy Rolls and Save Log stand for Copy Roll and
+// Save Pool.
 bool InMenu(const QString& window, const Command& command) {
     const QLatin1String name(command.name);
-    if (window == "dice") return name == "copyRoll" || name == "rollLog" || name == "chances";
-    if (window == "log" && name == "copyRoll") return false;
+    if (window == "dice") {
+        return name == "copyRoll" || name == "rollLog" || name == "chances" || name == "savePool" ||
+               name == "pools";
+    }
+    if (window == "log" && (name == "copyRoll" || name == "savePool")) return false;
     return command.menuEntry != nullptr;
 }
 
@@ -101,7 +132,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("command");  // in kCommands
     QTest::addColumn<bool>("byMenu");
-    for (const char* window : {"dice", "log", "chances"}) {
+    for (const char* window : kWindows) {
         for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
             const Command& command = kCommands[i];
             QTest::addRow("%s, %s by key", window, command.name) << window << i << false;
@@ -120,6 +151,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
     const QString name = QLatin1String(given.name);
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
+    SaveNinePools(rig);
     rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
     rig.SelectRow(2);  // so that Reroll from Marker Down has a die
     const RollRecord* before = rig.window.LastRecord();
@@ -149,6 +181,16 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
         QCOMPARE(rig.alerts.messages.size(), 1U);
         QCOMPARE(QString::fromStdString(rig.alerts.messages[0].title),
                  QStringLiteral("About Corvane Dice"));
+    } else if (name == "savePool") {
+        // In the log, Ctrl+S saves the log; everywhere else it asks the pool's name.
+        const bool inLog = window == "log" && !byMenu;
+        QCOMPARE(rig.dialogs.Texts("save").size(), inLog ? 1 : 0);
+        QCOMPARE(rig.dialogs.Texts("text").size(), inLog ? 0 : 1);
+    } else if (name == "pools") {
+        QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().Pools());
+    } else if (name.startsWith("rollPool")) {
+        QTRY_VERIFY(rig.window.LastRecord() != before);
+        QCOMPARE(rig.window.State().DiceCount.Value(), name.right(1).toInt() + 1);
     } else if (name == "quit") {
         QVERIFY(!rig.window.isVisible());
     }
@@ -158,7 +200,7 @@ void RollerCommandsTest::accessKeysAreUniqueAndClickTheirButtons_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("window");
     for (const char* locale : {"C", "de_DE", "fr_FR"}) {
-        for (const char* window : {"dice", "log", "chances"}) {
+        for (const char* window : kWindows) {
             QTest::addRow("%s, %s", locale, window) << locale << window;
         }
     }
@@ -201,6 +243,7 @@ void RollerCommandsTest::ctrlQCloses_data() {
     QTest::newRow("duringALongRoll") << "duringALongRoll";
     QTest::newRow("inTheRollLog") << "inTheRollLog";
     QTest::newRow("inTheChances") << "inTheChances";
+    QTest::newRow("inThePools") << "inThePools";
 }
 
 void RollerCommandsTest::ctrlQCloses() {
@@ -213,6 +256,7 @@ void RollerCommandsTest::ctrlQCloses() {
     QWidget* target = &rig.window;
     if (when == QStringLiteral("inTheRollLog")) target = OpenWindow(rig, QStringLiteral("log"));
     if (when == QStringLiteral("inTheChances")) target = OpenWindow(rig, QStringLiteral("chances"));
+    if (when == QStringLiteral("inThePools")) target = OpenWindow(rig, QStringLiteral("pools"));
     QVERIFY(target);
     const auto pressCtrlQ = [&] { QTest::keyClick(target, Qt::Key_Q, Qt::ControlModifier); };
     if (when == QStringLiteral("duringALongRoll")) {

@@ -1,12 +1,15 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QListWidget>
 #include <QtTest>
 
 #include "DesignedCaptions.h"
 #include "WindowRig.h"
 #include "runtime/RuntimeError.h"
 #include "window/Translations.h"
+#include "window/log/RollLogWindow.h"
+#include "window/pools/PoolsWindow.h"
 
 namespace corvane {
 
@@ -20,6 +23,8 @@ private slots:
     void controlTable();
     void captionsFitTheirBoxes_data();
     void captionsFitTheirBoxes();
+    void poolAndLogMessagesFitTheirStatusLines_data();
+    void poolAndLogMessagesFitTheirStatusLines();
     void boldLabelsUseABoldSansAtNineAndThreeQuarterPoints();
     void tabOrder();
     void screenReaderNames();
@@ -122,6 +127,82 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     const int room = status->contentsRect().width() - status->indent();
     for (const QString& line : lines) {
         QVERIFY2(statusMetrics.horizontalAdvance(line) <= room, qPrintable(line));
+    }
+}
+
+void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines_data() {
+    captionsFitTheirBoxes_data();
+}
+
+// Every message the pools and the log tell in a status line fits it, in the
+// dice window, the Pools window and the roll log, each at its opening size.
+void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
+    QFETCH(QString, locale);
+    const Translations language{QLocale(locale)};
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("pools.json"));
+    WindowRig rig(file);
+    QVERIFY(rig.ShowAndActivate());
+    // Shortcuts follow the window the application takes as active.
+    const auto activate = [](QWidget* window) {
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; });
+    };
+    QMap<QLabel*, QStringList> lines;
+    const auto note = [&](QLabel* status) { lines[status] << status->text(); };
+    QLineEdit* field = rig.ui.txtInput[0];
+    rig.dialogs.typed << QStringLiteral("A") << QStringLiteral("B");
+    QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+    note(rig.ui.lblStatus);  // saved
+    QTest::keyClick(field, Qt::Key_9, Qt::ControlModifier);
+    note(rig.ui.lblStatus);  // no such pool
+
+    rig.window.Side().ShowPools();
+    PoolsWindow* pools = rig.window.Side().Pools();
+    QVERIFY(activate(pools));
+    QListWidget* list = pools->Entries();
+    rig.window.Pools().SaveFromFields("2", "4", pools);
+    note(pools->Status());  // saved, in the Pools window
+    rig.dialogs.typed << QStringLiteral("C");
+    QTest::keyClick(list, Qt::Key_F2);
+    note(pools->Status());  // renamed
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+    note(pools->Status());  // moved
+    QTest::keyClick(list, Qt::Key_Delete);
+    note(pools->Status());  // deleted
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    note(pools->Status());  // restored
+    rig.dialogs.fileToSave = config.filePath(QStringLiteral("out.json"));
+    rig.window.Pools().Export(pools);
+    note(pools->Status());
+    rig.dialogs.fileToOpen = rig.dialogs.fileToSave;
+    QFile::remove(file);
+    rig.window.Pools().Import(pools);
+    note(pools->Status());  // imported
+    QFile broken(file);
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{") == 1);
+    broken.close();
+    rig.dialogs.typed << QStringLiteral("D");
+    rig.window.Pools().SaveFromFields("3", "4", &rig.window);
+    note(rig.ui.lblStatus);  // not saved: the file is unreadable
+
+    rig.window.Side().ShowLog();
+    RollLogWindow* log = rig.window.Side().LogWindow();
+    QVERIFY(activate(log));
+    rig.dialogs.fileToSave = config.filePath(QStringLiteral("log.txt"));
+    QTest::keyClick(log->Entries(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    note(log->Status());  // none selected
+    for (int i = 0; i < 20; ++i) rig.ui.btnRoll->click();
+    QTest::keyClick(log->Entries(), Qt::Key_S, Qt::ControlModifier);
+    note(log->Status());  // saved
+
+    for (auto [status, texts] : lines.asKeyValueRange()) {
+        const QFontMetrics metrics(status->font());
+        const int room = status->contentsRect().width() - status->indent();
+        for (const QString& line : texts) {
+            QVERIFY2(!line.isEmpty(), qPrintable(status->objectName()));
+            QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+        }
     }
 }
 

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "EngineFakes.h"
+#include "FakeDialogs.h"
 #include "runtime/Alerts.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/frmRoller.h"
@@ -29,12 +31,19 @@ public:
     std::vector<Message> messages;
 };
 
-// A window with scripted dice and recorded beeps and boxes.
+// A window with scripted dice, scripted dialogs and recorded beeps and boxes,
+// which keeps its pools in a folder of its own.
 struct WindowRig {
+    explicit WindowRig(const QString& poolsFile = {})
+        : window(random, clock, alerts, dialogs,
+                 poolsFile.isEmpty() ? config.filePath(QStringLiteral("pools.json")) : poolsFile) {}
+
     ScriptedRandom random;
     FixedClock clock;
     FakeAlerts alerts;
-    frmRoller window{random, clock, alerts};
+    FakeDialogs dialogs;
+    QTemporaryDir config;
+    frmRoller window;
     const RollerControls& ui = window.Controls();
 
     bool ShowAndActivate() {

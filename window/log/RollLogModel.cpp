@@ -30,15 +30,27 @@ void RollLogModel::ShowPending() {
     endInsertRows();
 }
 
-QString RollLogModel::CopiedLines(const QModelIndexList& rows) const {
+QList<const RollRecord*> RollLogModel::Records(const QModelIndexList& rows) const {
     QList<int> newestFirst;
     for (const QModelIndex& index : rows) {
         if (index.isValid() && index.row() < rowCount()) newestFirst << index.row();
     }
     // The log lists the newest first; shared, the rolls read in the order made.
     std::sort(newestFirst.begin(), newestFirst.end(), std::greater<>());
+    QList<const RollRecord*> records;
+    for (int row : newestFirst) records << &log_.At(static_cast<std::size_t>(row));
+    return records;
+}
+
+QModelIndexList RollLogModel::AllRows() const {
+    QModelIndexList rows;
+    for (int row = 0; row < rowCount(); ++row) rows << index(row);
+    return rows;
+}
+
+QString RollLogModel::CopiedLines(const QModelIndexList& rows) const {
     QStringList lines;
-    for (int row : newestFirst) lines << CopiedLine(log_.At(static_cast<std::size_t>(row)));
+    for (const RollRecord* record : Records(rows)) lines << CopiedLine(*record);
     return lines.join(QLatin1Char('\n'));
 }
 

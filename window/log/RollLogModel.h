@@ -24,6 +24,10 @@ public:
     void Add(std::shared_ptr<const RollRecord> record);
     // Shows the rolls still waiting, now.
     void CatchUp() { refresh_.RefreshNow(); }
+    // The rolls of the given rows, oldest first, as they were made.
+    QList<const RollRecord*> Records(const QModelIndexList& rows) const;
+    // Every row, newest first.
+    QModelIndexList AllRows() const;
     // The copied lines of the given rows, oldest first, one to a line.
     QString CopiedLines(const QModelIndexList& rows) const;
 

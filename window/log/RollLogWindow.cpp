@@ -3,16 +3,27 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "window/common/Announcer.h"
+#include "window/common/AtomicFile.h"
 #include "window/common/CloseKeys.h"
+#include "window/common/Dialogs.h"
+#include "window/log/LogFile.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
 
-RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
-    : QWidget(parent, Qt::Window), log_(log), entries_(new QListView(this)) {
+RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      log_(log),
+      dialogs_(dialogs),
+      announcer_(announcer),
+      entries_(new QListView(this)),
+      status_(new QLabel(this)) {
     setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
@@ -21,8 +32,11 @@ RollLogWindow::RollLogWindow(RollLogModel& log, QWidget* parent)
     // A line too long for the window ends in "..." and shows whole as a tooltip;
     // scrolling sideways would hide the times.
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    status_->setFrameShape(QFrame::Panel);
+    status_->setFrameShadow(QFrame::Sunken);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
+    layout->addWidget(status_);
     resize(720, 320);
     ConnectSignals();
 }
@@ -31,7 +45,13 @@ void RollLogWindow::ConnectSignals() {
     auto* copy = new QAction(tr("Copy Rolls"), this);
     copy->setShortcuts(QKeySequence::Copy);
     connect(copy, &QAction::triggered, this, &RollLogWindow::CopySelected);
-    addAction(copy);
+    auto* save = new QAction(tr("Save Log..."), this);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, [this] { Save(false); });
+    auto* saveSelected = new QAction(tr("Save Selected Rolls..."), this);
+    saveSelected->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveSelected, &QAction::triggered, this, [this] { Save(true); });
+    addActions({copy, save, saveSelected});
     AddCloseKeys(*this);
 }
 
@@ -44,6 +64,36 @@ void RollLogWindow::CopySelected() {
     }
     const QString lines = log_.CopiedLines(rows);
     if (!lines.isEmpty()) QGuiApplication::clipboard()->setText(lines);
+}
+
+void RollLogWindow::Save(bool selectedOnly) {
+    log_.CatchUp();
+    const QList<const RollRecord*> records =
+        log_.Records(selectedOnly ? entries_->selectionModel()->selectedRows() : log_.AllRows());
+    if (records.isEmpty()) {
+        Tell(selectedOnly ? tr("No rolls selected.") : tr("No rolls to save."));
+        return;
+    }
+    QString filter;
+    QString path = dialogs_.FileToSave(this, tr("Save Roll Log"), QStringLiteral("roll-log.txt"),
+                                       LogFileFilters(), &filter);
+    if (path.isEmpty()) return;
+    const LogFormat format = LogFormatFor(path, filter);
+    if (const std::optional<QString> error =
+            AtomicFile().Write(path, LogFileBytes(format, records))) {
+        const QString text = tr("The roll log could not be saved to %1: %2.").arg(path, *error);
+        announcer_.Announce(text);
+        dialogs_.Warn(this, tr("Save Roll Log"), text);
+        return;
+    }
+    const auto count = static_cast<int>(records.size());
+    // English has no translation file: its singular is a text of its own.
+    Tell(count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count));
+}
+
+void RollLogWindow::Tell(const QString& text) {
+    status_->setText(text);
+    announcer_.Announce(text);
 }
 
 }  // namespace corvane

@@ -2,28 +2,38 @@
 
 #include <QWidget>
 
+class QLabel;
 class QListView;
 
 namespace corvane {
 
+class Announcer;
+class Dialogs;
 class RollLogModel;
 
 // "Roll Log": the rolls of this run, newest first, in a window of its own
 // beside the dice window. Ctrl+C copies the selected rolls, oldest first, or
-// the newest when none is selected; Esc or Ctrl+W closes it.
+// the newest when none is selected; Ctrl+S saves every roll to a file, and
+// Ctrl+Shift+S the selected ones; Esc or Ctrl+W closes it.
 class RollLogWindow final : public QWidget {
     Q_OBJECT
 public:
-    RollLogWindow(RollLogModel& log, QWidget* parent);
+    RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer, QWidget* parent);
 
     QListView* Entries() const { return entries_; }
+    QLabel* Status() const { return status_; }
 
 private:
     void ConnectSignals();
     void CopySelected();
+    void Save(bool selectedOnly);
+    void Tell(const QString& text);
 
     RollLogModel& log_;
+    Dialogs& dialogs_;
+    Announcer& announcer_;
     QListView* entries_;
+    QLabel* status_;
 };
 
 }  // namespace corvane

@@ -27,19 +27,6 @@ QString Dice(std::span<const Int16> dice, std::size_t shown) {
     return words.join(QLatin1Char(' '));
 }
 
-QString OperationName(RollType operation) {
-    switch (operation) {
-        case RollType::RerollFailures:
-            return QCoreApplication::translate("corvane::RollText", "Reroll Failures");
-        case RollType::RerollFromMarker:
-            return QCoreApplication::translate("corvane::RollText", "Reroll from Marker Down");
-        case RollType::NewRoll:
-            break;
-    }
-    //: What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".
-    return QCoreApplication::translate("corvane::RollText", "Roll");
-}
-
 // "dice 7 to 10", or "die 10" when only the last was rolled again.
 QString RerolledPositions(const RollRecord& record) {
     const QString first = QString::number(record.FirstRerolled.Value());
@@ -80,6 +67,19 @@ QString Tally(const RollerState& state) {
 }
 
 }  // namespace
+
+QString OperationName(RollType operation) {
+    switch (operation) {
+        case RollType::RerollFailures:
+            return QCoreApplication::translate("corvane::RollText", "Reroll Failures");
+        case RollType::RerollFromMarker:
+            return QCoreApplication::translate("corvane::RollText", "Reroll from Marker Down");
+        case RollType::NewRoll:
+            break;
+    }
+    //: What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".
+    return QCoreApplication::translate("corvane::RollText", "Roll");
+}
 
 QString CopiedLine(const RollRecord& record) {
     const RollerState& state = record.After;

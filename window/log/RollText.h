@@ -2,9 +2,9 @@
 
 #include <QString>
 
-namespace corvane {
+#include "engine/RollRecord.h"
 
-struct RollRecord;
+namespace corvane {
 
 // A completed roll in words, to copy and share:
 //   "10 dice at target 5: 14 9 7 5 5 4 3 2 1 1 = 5 successes (high roll 14, total roll 51)"
@@ -16,5 +16,8 @@ QString CopiedLine(const RollRecord& record);
 // for a reroll the dice it replaced, so it can be checked against the roll
 // before. Long pools show their first dice and how many more there are.
 QString LogLine(const RollRecord& record);
+
+// "Roll", "Reroll Failures" or "Reroll from Marker Down".
+QString OperationName(RollType operation);
 
 }  // namespace corvane

@@ -1,8 +1,8 @@
 #include "window/roller/RollerCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 
 #include "runtime/Alerts.h"
 #include "window/log/RollText.h"
+#include "window/pools/PoolKeeper.h"
 #include "window/roller/AboutText.h"
 #include "window/roller/SideWindows.h"
 #include "window/roller/frmRoller.h"
@@ -27,15 +28,15 @@ QString MenuText(const QPushButton* button) {
 // The access key of a button (Alt+R), in whatever language its caption is.
 QKeySequence AccessKey(const QPushButton* button) { return QKeySequence::mnemonic(button->text()); }
 
-// A key the window already gives a command of its own (the log's Ctrl+C
-// copies its selected rolls) stays that window's.
-bool Clashes(const QAction* command, const QList<QAction*>& own) {
+// The command's keys that the window does not already give a command of its
+// own: the log's Ctrl+C copies its selected rolls, the Pools window's Enter
+// rolls the selected pool.
+QList<QKeySequence> FreeKeys(const QAction* command, const QList<QAction*>& own) {
+    QList<QKeySequence> free = command->shortcuts();
     for (const QAction* action : own) {
-        for (const QKeySequence& key : command->shortcuts()) {
-            if (action->shortcuts().contains(key)) return true;
-        }
+        for (const QKeySequence& key : action->shortcuts()) free.removeAll(key);
     }
-    return false;
+    return free;
 }
 
 }  // namespace
@@ -69,17 +70,30 @@ void RollerCommands::SetupActions() {
     // G for graph: the text fields claim most other letters for editing.
     showChances_ =
         Make(tr("Chances"), {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { side_.ShowChances(); });
+    savePool_ = Make(tr("Save Pool..."), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] {
+        window_.Pools().SaveFromFields(window_.DiceText(), window_.TargetText(), CommandWindow());
+    });
+    showPools_ =
+        Make(tr("Pools"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { side_.ShowPools(); });
+    for (int i = 0; i < kPoolKeys; ++i) {
+        const auto key = static_cast<Qt::Key>(Qt::Key_1 + i);
+        rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)},
+                            [this, i] { RollSavedPool(i + 1); });
+    }
     about_ = Make(tr("About Corvane Dice"), {QKeySequence(Qt::Key_F1)}, &RollerCommands::ShowAbout);
     quit_ = Make(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { window_.close(); });
     // From any of the program's windows, as in other desktop programs.
     quit_->setShortcutContext(Qt::ApplicationShortcut);
     separator_ = new QAction(this);
     separator_->setSeparator(true);
-    window_.addActions({copyRoll_, showLog_, showChances_, about_, quit_});
+    window_.addActions({copyRoll_, showLog_, showChances_, savePool_, showPools_});
+    for (QAction* rollPool : rollPool_) window_.addAction(rollPool);
+    window_.addActions({about_, quit_});
 }
 
 void RollerCommands::ConnectSignals() {
     connect(&side_, &SideWindows::created, this, &RollerCommands::JoinSideWindow);
+    connect(&window_.Pools(), &PoolKeeper::changed, this, &RollerCommands::NamePoolKeys);
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -91,17 +105,56 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
     const QList<QAction*> own = window->actions();
     if (!own.isEmpty()) window->addAction(separator_);
     QList<QAction*> commands = rollActions_;
-    commands << copyRoll_ << showLog_ << showChances_ << about_ << quit_;
+    commands << copyRoll_ << showLog_ << showChances_ << savePool_ << showPools_;
+    for (QAction* rollPool : rollPool_) commands << rollPool;
+    commands << about_ << quit_;
     for (QAction* command : commands) {
-        if (!Clashes(command, own)) window->addAction(command);
+        const QList<QKeySequence> free = FreeKeys(command, own);
+        if (free == command->shortcuts()) {
+            window->addAction(command);
+        } else if (!free.isEmpty()) {
+            // Here the command keeps only the keys the window leaves it.
+            auto* stand = new QAction(command->text(), window);
+            stand->setShortcuts(free);
+            connect(stand, &QAction::triggered, command, &QAction::trigger);
+            window->addAction(stand);
+        }
     }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The window's menu lists the pools' keys by name.
+    NamePoolKeys();
+}
+
+void RollerCommands::NamePoolKeys() {
+    const SavedPoolList& pools = window_.Pools().Pools().List();
+    for (int i = 0; i < kPoolKeys; ++i) {
+        //: A menu entry that rolls a saved pool: %1 its place in the list (1 to 9), %2 its name.
+        rollPool_[i]->setText(i < pools.size() ? tr("Roll %1: %2").arg(i + 1).arg(pools[i].Name)
+                                               : tr("Roll Pool %1").arg(i + 1));
+    }
+}
+
+void RollerCommands::RollSavedPool(int number) {
+    const SavedPoolList& pools = window_.Pools().Pools().List();
+    if (number > pools.size()) {
+        alerts_.Beep();
+        const QString text = tr("No pool %1 saved.").arg(number);
+        ui_.lblStatus->setText(text);
+        window_.Announcements().Announce(text);
+        return;
+    }
+    window_.RollPool(pools[number - 1]);
+}
+
+QWidget* RollerCommands::CommandWindow() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : &window_;
 }
 
 void RollerCommands::CopyRoll() {
     const RollRecord* last = window_.LastRecord();
     if (!last) return;
-    QGuiApplication::clipboard()->setText(CopiedLine(*last));
+    QApplication::clipboard()->setText(CopiedLine(*last));
     ui_.lblStatus->setText(tr("Roll copied."));
 }
 
@@ -111,7 +164,7 @@ void RollerCommands::ShowAbout() {
 
 void RollerCommands::ShowListMenu(const QPoint& at) {
     QMenu menu(&window_);
-    menu.addActions({copyRoll_, showLog_, showChances_});
+    menu.addActions({copyRoll_, showLog_, showChances_, savePool_, showPools_});
     menu.exec(ui_.lstResults->viewport()->mapToGlobal(at));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <array>
 
 class QAction;
 class QKeySequence;
@@ -28,6 +29,11 @@ public:
     // Puts the last completed roll on the clipboard as one line.
     void CopyRoll();
     void ShowAbout();
+    // Rolls the saved pool at this place in the list, counted from 1.
+    void RollSavedPool(int number);
+
+    // How many saved pools have a key of their own: Ctrl+1 to Ctrl+9.
+    static constexpr int kPoolKeys = 9;
 
 protected:
     // Ctrl+C in a field with no text selected copies the roll, not nothing.
@@ -40,6 +46,9 @@ private:
     void ConnectSignals();
     void JoinSideWindow(QWidget* window);
     void ShowListMenu(const QPoint& at);
+    void NamePoolKeys();
+    // The window the player gave the command in, to ask and tell there.
+    QWidget* CommandWindow() const;
 
     frmRoller& window_;
     const RollerControls& ui_;
@@ -49,6 +58,9 @@ private:
     QAction* copyRoll_ = nullptr;
     QAction* showLog_ = nullptr;
     QAction* showChances_ = nullptr;
+    QAction* savePool_ = nullptr;
+    QAction* showPools_ = nullptr;
+    std::array<QAction*, kPoolKeys> rollPool_{};
     QAction* about_ = nullptr;
     QAction* quit_ = nullptr;
     QAction* separator_ = nullptr;

@@ -7,23 +7,22 @@ class QWidget;
 
 namespace corvane {
 
-class ChancesSource;
 class ChancesWindow;
+class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
-struct RollerState;
+class frmRoller;
 struct RollRecord;
 
 // The windows beside the dice window and what they show: the roll log, which
 // gathers every completed roll from the start whether its window is open or
-// not, and the chances chart. Each is made when first shown and closes with
-// the dice window.
+// not, the chances chart and the saved pools. Each is made when first shown
+// and closes with the dice window.
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
-    // The chart reads the last roll from `state`, the fields and the selected
-    // row from `source`.
-    SideWindows(QWidget& diceWindow, const RollerState& state, ChancesSource& source);
+    // The chart reads the dice window's last roll, fields and selected row.
+    explicit SideWindows(frmRoller& diceWindow);
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -33,23 +32,24 @@ public:
 
     void ShowLog();
     void ShowChances();
+    void ShowPools();
 
     const RollLogModel& Log() const { return *log_; }
     // Null until first shown.
     RollLogWindow* LogWindow() const { return logWindow_; }
     ChancesWindow* Chances() const { return chancesWindow_; }
+    PoolsWindow* Pools() const { return poolsWindow_; }
 
 signals:
     // A side window was just made; the commands join it here.
     void created(QWidget* window);
 
 private:
-    QWidget& diceWindow_;
-    const RollerState& state_;
-    ChancesSource& source_;
+    frmRoller& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;
+    PoolsWindow* poolsWindow_ = nullptr;
 };
 
 }  // namespace corvane

@@ -25,13 +25,16 @@ constexpr int kEdgeGap = Pixels(60);
 
 }  // namespace
 
-frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget* parent)
+frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs& dialogs,
+                     const QString& poolsFile, QWidget* parent)
     : QWidget(parent),
       alerts_(alerts),
+      dialogs_(dialogs),
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
-      side_(*this, roller_.State(), *this),
+      pools_(poolsFile, dialogs, announcer_, nullptr),
+      side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
     ui_.txtInput[0]->setFocus();
@@ -51,6 +54,9 @@ void frmRoller::ConnectSignals() {
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
+    connect(&pools_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
+        if (window == this) ui_.lblStatus->setText(text);
+    });
 }
 
 void frmRoller::Form_Load() {
@@ -79,6 +85,12 @@ void frmRoller::SetTxtFocus(QLineEdit* field) {
 }
 
 void frmRoller::Image1_DblClick() { commands_.ShowAbout(); }
+
+void frmRoller::RollPool(const SavedPool& pool) {
+    ui_.txtInput[0]->setText(QString::number(pool.Dice.Value()));
+    ui_.txtInput[1]->setText(QString::number(pool.Target.Value()));
+    btnRoll_Click();
+}
 
 void frmRoller::UpdateOdds() {
     display_.UpdateOdds(TargetText(), MarkedRow());

@@ -5,6 +5,8 @@
 #include "engine/Roller.h"
 #include "runtime/EventYield.h"
 #include "window/chances/ChancesSource.h"
+#include "window/common/Announcer.h"
+#include "window/pools/PoolKeeper.h"
 #include "window/roller/ResultsDisplay.h"
 #include "window/roller/RollerCommands.h"
 #include "window/roller/RollerControls.h"
@@ -15,21 +17,33 @@ class QLineEdit;
 namespace corvane {
 
 class Alerts;
+class Dialogs;
+struct SavedPool;
 
 // The dice window: turns the user's clicks and keys into rolls, and answers
 // what the roller asks of it and what the chances chart reads of it.
 class frmRoller final : public QWidget, public RollerView, public ChancesSource, public EventYield {
     Q_OBJECT
 public:
-    frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, QWidget* parent = nullptr);
+    // The saved pools are kept in `poolsFile`, which is read when they are
+    // first needed and written only when the player saves.
+    frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs& dialogs,
+              const QString& poolsFile, QWidget* parent = nullptr);
 
     const RollerState& State() const { return roller_.State(); }
     const RollerControls& Controls() const { return ui_; }
     // The last completed roll; null before the first.
     const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
     RollerCommands& Commands() { return commands_; }
-    // The roll log and the chances chart.
+    // The questions, warnings and file dialogs of every window.
+    Dialogs& Questions() { return dialogs_; }
+    // What the program says to screen readers, from any of its windows.
+    Announcer& Announcements() { return announcer_; }
+    // The roll log, the chances chart and the Pools window.
     SideWindows& Side() { return side_; }
+    PoolKeeper& Pools() { return pools_; }
+    // Puts the pool in the fields and rolls it.
+    void RollPool(const SavedPool& pool);
 
     // What the roller asks of the window; the chart reads the fields and the
     // selected row too.
@@ -66,9 +80,12 @@ private:
     void RunRoll(RollType rollType);
 
     Alerts& alerts_;
+    Dialogs& dialogs_;
     RollerControls ui_;
     Roller roller_;
     ResultsDisplay display_;
+    Announcer announcer_;
+    PoolKeeper pools_;
     SideWindows side_;
     RollerCommands commands_;
     bool shown_ = false;

@@ -136,6 +136,76 @@
     </message>
 </context>
 <context>
+    <name>corvane::LogFile</name>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Reiner Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <translation>Markdown-Tabelle (*.md)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::LogTable</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Mindestwurf</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Botch</source>
+        <translation>Patzer</translation>
+    </message>
+    <message>
+        <source>High roll</source>
+        <translation>Höchster Wurf</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>First rerolled</source>
+        <translation>Erster neu gewürfelt</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Ersetzt</translation>
+    </message>
+</context>
+<context>
     <name>corvane::NumberFormat</name>
     <message>
         <source>C</source>
@@ -219,6 +289,229 @@ Chance auf einen Patzer: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::PoolKeeper</name>
+    <message>
+        <source>Saved Pools</source>
+        <translation>Gespeicherte Pools</translation>
+    </message>
+    <message>
+        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
+        <translation>Nichts gespeichert: Würfel und Mindestwurf müssen Zahlen von -32768 bis 32767 sein.</translation>
+    </message>
+    <message>
+        <source>Save Pool</source>
+        <translation>Pool speichern</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Name des Pools:</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Nichts gespeichert: Ein Name hat 1 bis %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Replace the saved pool &quot;%1&quot;?</source>
+        <translation>Den gespeicherten Pool „%1“ ersetzen?</translation>
+    </message>
+    <message>
+        <source>Pool saved.</source>
+        <translation>Pool gespeichert.</translation>
+    </message>
+    <message>
+        <source>Not saved: kept until you close the program.</source>
+        <translation>Nicht gespeichert: bleibt bis zum Beenden.</translation>
+    </message>
+    <message>
+        <source>Rename Pool</source>
+        <translation>Pool umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the pool:</source>
+        <translation>Neuer Name des Pools:</translation>
+    </message>
+    <message>
+        <source>Not renamed: a name has 1 to %1 characters.</source>
+        <translation>Nicht umbenannt: Ein Name hat 1 bis %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
+        <translation>Nicht umbenannt: Es gibt schon einen Pool namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Pool renamed.</source>
+        <translation>Pool umbenannt.</translation>
+    </message>
+    <message>
+        <source>Export Pools</source>
+        <translation>Pools exportieren</translation>
+    </message>
+    <message>
+        <source>Pools (*.json)</source>
+        <translation>Pools (*.json)</translation>
+    </message>
+    <message>
+        <source>The pools could not be exported to %1: %2.</source>
+        <translation>Die Pools konnten nicht nach %1 exportiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Pools exported.</source>
+        <translation>Pools exportiert.</translation>
+    </message>
+    <message>
+        <source>Import Pools</source>
+        <translation>Pools importieren</translation>
+    </message>
+    <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Ihre Liste hat schon Pools namens %1. Durch die importierten ersetzen?</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
+        <translation>Nichts importiert: %1 lässt sich nicht als gespeicherte Pools lesen, denn %2.</translation>
+    </message>
+    <message>
+        <source>%1 imported.</source>
+        <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>%1 importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolMessages</name>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>sie lässt sich nicht öffnen (%1)</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>sie bricht mittendrin ab</translation>
+    </message>
+    <message>
+        <source>it is not a pools file</source>
+        <translation>sie ist keine Pool-Datei</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Corvane Dice</source>
+        <translation>sie stammt von einer neueren Version von Corvane Dice</translation>
+    </message>
+    <message>
+        <source>its list of pools is missing</source>
+        <translation>ihr fehlt die Liste der Pools</translation>
+    </message>
+    <message>
+        <source>pool %1 in it is not a name with a number of dice and a target</source>
+        <translation>Pool %1 darin ist kein Name mit Würfelzahl und Mindestwurf</translation>
+    </message>
+    <message>
+        <source>the name of pool %1 in it is longer than %2 characters</source>
+        <translation>der Name von Pool %1 darin ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>pool %1 in it has the same name as a pool before it</source>
+        <translation>Pool %1 darin heißt wie ein Pool davor</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pools</source>
+        <translation>sie enthält mehr als %1 Pools</translation>
+    </message>
+    <message>
+        <source>The unreadable pools file is kept as %1.</source>
+        <translation>Die unlesbare Pool-Datei bleibt als %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Another copy of Corvane Dice is saving pools right now. Your change stays in the list until you close the program, and the next save tries again.</source>
+        <translation>Ein anderes Corvane Dice speichert gerade Pools. Ihre Änderung bleibt bis zum Beenden in der Liste, und das nächste Speichern versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Your pools could not be saved in %1: %2. They stay in the list until you close the program, and the next save tries again.</source>
+        <translation>Ihre Pools konnten nicht in %1 gespeichert werden: %2. Sie bleiben bis zum Beenden in der Liste, und das nächste Speichern versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 pools: delete one to save another.</source>
+        <translation>Die Liste fasst höchstens %1 Pools: Löschen Sie einen, um einen weiteren zu speichern.</translation>
+    </message>
+    <message>
+        <source>The saved pools in %1 cannot all be read: %2. The file is left as it is, and the program goes on with the %3 it could read. Your next save asks before it changes anything.</source>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Die gespeicherten Pools in %1 lassen sich nicht alle lesen: %2. Die Datei bleibt, wie sie ist, und das Programm arbeitet mit den lesbaren (%3) weiter. Ihr nächstes Speichern fragt, bevor es etwas ändert.</translation>
+    </message>
+    <message>
+        <source>The saved pools in %1 cannot all be read: %2. To save, the program keeps that file aside under a dated name and writes a new one with the %3 it could read and your changes. Save?</source>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Die gespeicherten Pools in %1 lassen sich nicht alle lesen: %2. Zum Speichern legt das Programm die Datei unter einem Namen mit Datum beiseite und schreibt eine neue mit den lesbaren (%3) und Ihren Änderungen. Speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolStore</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 ließ sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>No file can be written in the folder %1.</source>
+        <translation>Im Ordner %1 lässt sich keine Datei schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolsWindow</name>
+    <message>
+        <source>Pools</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Saved pools; Ctrl+1 to Ctrl+9 roll the first nine</source>
+        <translation>Gespeicherte Pools; Strg+1 bis Strg+9 würfeln die ersten neun</translation>
+    </message>
+    <message>
+        <source>Roll Pool</source>
+        <translation>Pool würfeln</translation>
+    </message>
+    <message>
+        <source>Rename Pool...</source>
+        <translation>Pool umbenennen...</translation>
+    </message>
+    <message>
+        <source>Delete Pool</source>
+        <translation>Pool löschen</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Export Pools...</source>
+        <translation>Pools exportieren...</translation>
+    </message>
+    <message>
+        <source>Import Pools...</source>
+        <translation>Pools importieren...</translation>
+    </message>
+    <message>
+        <source>Pool deleted; Ctrl+Z brings it back.</source>
+        <translation>Pool gelöscht; Strg+Z holt ihn zurück.</translation>
+    </message>
+    <message>
+        <source>Pool restored.</source>
+        <translation>Pool wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Pool moved.</source>
+        <translation>Pool verschoben.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::ResultsDisplay</name>
     <message>
         <source>%1 (botch)</source>
@@ -261,6 +554,41 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Copy Rolls</source>
         <translation>Würfe kopieren</translation>
+    </message>
+    <message>
+        <source>Save Log...</source>
+        <translation>Protokoll speichern...</translation>
+    </message>
+    <message>
+        <source>Save Selected Rolls...</source>
+        <translation>Ausgewählte Würfe speichern...</translation>
+    </message>
+    <message>
+        <source>No rolls selected.</source>
+        <translation>Keine Würfe ausgewählt.</translation>
+    </message>
+    <message>
+        <source>No rolls to save.</source>
+        <translation>Keine Würfe zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Save Roll Log</source>
+        <translation>Wurfprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>The roll log could not be saved to %1: %2.</source>
+        <translation>Das Wurfprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>1 roll saved.</source>
+        <translation>1 Wurf gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls saved.</source>
+        <translation>
+            <numerusform>%n Wurf gespeichert.</numerusform>
+            <numerusform>%n Würfe gespeichert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -367,6 +695,27 @@ Chance auf einen Patzer: %5.</translation>
         <source>Roll copied.</source>
         <translation>Wurf kopiert.</translation>
     </message>
+    <message>
+        <source>Save Pool...</source>
+        <translation>Pool speichern...</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Roll %1: %2</source>
+        <extracomment>A menu entry that rolls a saved pool: %1 its place in the list (1 to 9), %2 its name.</extracomment>
+        <translation>%1 würfeln: %2</translation>
+    </message>
+    <message>
+        <source>Roll Pool %1</source>
+        <translation>Pool %1 würfeln</translation>
+    </message>
+    <message>
+        <source>No pool %1 saved.</source>
+        <translation>Kein Pool %1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -413,6 +762,25 @@ neu würfeln</translation>
     <message>
         <source>About Corvane Dice (F1)</source>
         <translation>Über Corvane Dice (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::SavedPool</name>
+    <message>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1: %2 bei Mindestwurf %3</translation>
+    </message>
+    <message>
+        <source>1 pool</source>
+        <translation>1 Pool</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pools</source>
+        <translation>
+            <numerusform>%n Pool</numerusform>
+            <numerusform>%n Pools</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -136,6 +136,76 @@
     </message>
 </context>
 <context>
+    <name>corvane::LogFile</name>
+    <message>
+        <source>Plain text (*.txt)</source>
+        <translation>Texte brut (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <translation>Tableau Markdown (*.md)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::LogTable</name>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Dés</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Seuil</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Botch</source>
+        <translation>Fumble</translation>
+    </message>
+    <message>
+        <source>High roll</source>
+        <translation>Plus haut dé</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>First rerolled</source>
+        <translation>Premier relancé</translation>
+    </message>
+    <message>
+        <source>Replaced</source>
+        <translation>Remplacés</translation>
+    </message>
+</context>
+<context>
     <name>corvane::NumberFormat</name>
     <message>
         <source>C</source>
@@ -219,6 +289,229 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::PoolKeeper</name>
+    <message>
+        <source>Saved Pools</source>
+        <translation>Réserves enregistrées</translation>
+    </message>
+    <message>
+        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
+        <translation>Rien n’est enregistré : les dés et le seuil doivent être des nombres de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>Save Pool</source>
+        <translation>Enregistrer la réserve</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Nom de la réserve :</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Rien n’est enregistré : un nom a de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Replace the saved pool &quot;%1&quot;?</source>
+        <translation>Remplacer la réserve enregistrée « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Pool saved.</source>
+        <translation>Réserve enregistrée.</translation>
+    </message>
+    <message>
+        <source>Not saved: kept until you close the program.</source>
+        <translation>Non enregistré : gardé jusqu’à la fermeture.</translation>
+    </message>
+    <message>
+        <source>Rename Pool</source>
+        <translation>Renommer la réserve</translation>
+    </message>
+    <message>
+        <source>New name of the pool:</source>
+        <translation>Nouveau nom de la réserve :</translation>
+    </message>
+    <message>
+        <source>Not renamed: a name has 1 to %1 characters.</source>
+        <translation>Non renommée : un nom a de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
+        <translation>Non renommée : il existe déjà une réserve nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Pool renamed.</source>
+        <translation>Réserve renommée.</translation>
+    </message>
+    <message>
+        <source>Export Pools</source>
+        <translation>Exporter les réserves</translation>
+    </message>
+    <message>
+        <source>Pools (*.json)</source>
+        <translation>Réserves (*.json)</translation>
+    </message>
+    <message>
+        <source>The pools could not be exported to %1: %2.</source>
+        <translation>Les réserves n’ont pas pu être exportées vers %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Pools exported.</source>
+        <translation>Réserves exportées.</translation>
+    </message>
+    <message>
+        <source>Import Pools</source>
+        <translation>Importer des réserves</translation>
+    </message>
+    <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Votre liste a déjà des réserves nommées %1. Les remplacer par celles importées ?</translation>
+    </message>
+    <message>
+        <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
+        <translation>Rien n’est importé : %1 ne peut pas être lu comme des réserves enregistrées, car %2.</translation>
+    </message>
+    <message>
+        <source>%1 imported.</source>
+        <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Importé : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolMessages</name>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>il ne peut pas être ouvert (%1)</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>it is cut short</source>
+        <translation>il est tronqué</translation>
+    </message>
+    <message>
+        <source>it is not a pools file</source>
+        <translation>ce n’est pas un fichier de réserves</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Corvane Dice</source>
+        <translation>il vient d’une version plus récente de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>its list of pools is missing</source>
+        <translation>la liste des réserves y manque</translation>
+    </message>
+    <message>
+        <source>pool %1 in it is not a name with a number of dice and a target</source>
+        <translation>la réserve %1 n’y est pas un nom avec un nombre de dés et un seuil</translation>
+    </message>
+    <message>
+        <source>the name of pool %1 in it is longer than %2 characters</source>
+        <translation>le nom de la réserve %1 y dépasse %2 caractères</translation>
+    </message>
+    <message>
+        <source>pool %1 in it has the same name as a pool before it</source>
+        <translation>la réserve %1 y porte le nom d’une réserve précédente</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pools</source>
+        <translation>il contient plus de %1 réserves</translation>
+    </message>
+    <message>
+        <source>The unreadable pools file is kept as %1.</source>
+        <translation>Le fichier de réserves illisible est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Another copy of Corvane Dice is saving pools right now. Your change stays in the list until you close the program, and the next save tries again.</source>
+        <translation>Un autre Corvane Dice enregistre des réserves en ce moment. Votre modification reste dans la liste jusqu’à la fermeture, et le prochain enregistrement réessaie.</translation>
+    </message>
+    <message>
+        <source>Your pools could not be saved in %1: %2. They stay in the list until you close the program, and the next save tries again.</source>
+        <translation>Vos réserves n’ont pas pu être enregistrées dans %1 : %2. Elles restent dans la liste jusqu’à la fermeture, et le prochain enregistrement réessaie.</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 pools: delete one to save another.</source>
+        <translation>La liste contient au plus %1 réserves : supprimez-en une pour en enregistrer une autre.</translation>
+    </message>
+    <message>
+        <source>The saved pools in %1 cannot all be read: %2. The file is left as it is, and the program goes on with the %3 it could read. Your next save asks before it changes anything.</source>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Les réserves enregistrées dans %1 ne peuvent pas toutes être lues : %2. Le fichier reste tel quel, et le programme continue avec celles qu’il a pu lire (%3). Votre prochain enregistrement demande avant de rien changer.</translation>
+    </message>
+    <message>
+        <source>The saved pools in %1 cannot all be read: %2. To save, the program keeps that file aside under a dated name and writes a new one with the %3 it could read and your changes. Save?</source>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Les réserves enregistrées dans %1 ne peuvent pas toutes être lues : %2. Pour enregistrer, le programme garde ce fichier à part sous un nom daté et en écrit un nouveau avec celles qu’il a pu lire (%3) et vos modifications. Enregistrer ?</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolStore</name>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>No file can be written in the folder %1.</source>
+        <translation>Aucun fichier ne peut être écrit dans le dossier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::PoolsWindow</name>
+    <message>
+        <source>Pools</source>
+        <translation>Réserves</translation>
+    </message>
+    <message>
+        <source>Saved pools; Ctrl+1 to Ctrl+9 roll the first nine</source>
+        <translation>Réserves enregistrées ; Ctrl+1 à Ctrl+9 lancent les neuf premières</translation>
+    </message>
+    <message>
+        <source>Roll Pool</source>
+        <translation>Lancer la réserve</translation>
+    </message>
+    <message>
+        <source>Rename Pool...</source>
+        <translation>Renommer la réserve...</translation>
+    </message>
+    <message>
+        <source>Delete Pool</source>
+        <translation>Supprimer la réserve</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Export Pools...</source>
+        <translation>Exporter les réserves...</translation>
+    </message>
+    <message>
+        <source>Import Pools...</source>
+        <translation>Importer des réserves...</translation>
+    </message>
+    <message>
+        <source>Pool deleted; Ctrl+Z brings it back.</source>
+        <translation>Réserve supprimée ; Ctrl+Z la rétablit.</translation>
+    </message>
+    <message>
+        <source>Pool restored.</source>
+        <translation>Réserve rétablie.</translation>
+    </message>
+    <message>
+        <source>Pool moved.</source>
+        <translation>Réserve déplacée.</translation>
+    </message>
+</context>
+<context>
     <name>corvane::ResultsDisplay</name>
     <message>
         <source>%1 (botch)</source>
@@ -261,6 +554,41 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Copy Rolls</source>
         <translation>Copier les jets</translation>
+    </message>
+    <message>
+        <source>Save Log...</source>
+        <translation>Enregistrer l’historique...</translation>
+    </message>
+    <message>
+        <source>Save Selected Rolls...</source>
+        <translation>Enregistrer les jets choisis...</translation>
+    </message>
+    <message>
+        <source>No rolls selected.</source>
+        <translation>Aucun jet choisi.</translation>
+    </message>
+    <message>
+        <source>No rolls to save.</source>
+        <translation>Aucun jet à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save Roll Log</source>
+        <translation>Enregistrer l’historique des jets</translation>
+    </message>
+    <message>
+        <source>The roll log could not be saved to %1: %2.</source>
+        <translation>L’historique des jets n’a pas pu être enregistré dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>1 roll saved.</source>
+        <translation>1 jet enregistré.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls saved.</source>
+        <translation>
+            <numerusform>%n jet enregistré.</numerusform>
+            <numerusform>%n jets enregistrés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -367,6 +695,27 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Roll copied.</source>
         <translation>Jet copié.</translation>
     </message>
+    <message>
+        <source>Save Pool...</source>
+        <translation>Enregistrer la réserve...</translation>
+    </message>
+    <message>
+        <source>Pools</source>
+        <translation>Réserves</translation>
+    </message>
+    <message>
+        <source>Roll %1: %2</source>
+        <extracomment>A menu entry that rolls a saved pool: %1 its place in the list (1 to 9), %2 its name.</extracomment>
+        <translation>Lancer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Roll Pool %1</source>
+        <translation>Lancer la réserve %1</translation>
+    </message>
+    <message>
+        <source>No pool %1 saved.</source>
+        <translation>Aucune réserve %1.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -413,6 +762,25 @@ le &amp;marqueur</translation>
     <message>
         <source>About Corvane Dice (F1)</source>
         <translation>À propos de Corvane Dice (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::SavedPool</name>
+    <message>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1 : %2 au seuil %3</translation>
+    </message>
+    <message>
+        <source>1 pool</source>
+        <translation>1 réserve</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pools</source>
+        <translation>
+            <numerusform>%n réserve</numerusform>
+            <numerusform>%n réserves</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,174 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QtTest>
+
+#include "WindowRig.h"
+#include "window/common/Announcer.h"
+#include "window/log/LogTable.h"
+#include "window/log/RollLogModel.h"
+#include "window/log/RollLogWindow.h"
+#include "window/log/RollText.h"
+
+namespace corvane {
+
+using testing_support::ExamplePoolDraws;
+using testing_support::Face;
+using testing_support::WindowRig;
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The rows Python's csv module reads from the file.
+QList<QStringList> ReadCsv(const QString& path) {
+    QProcess python;
+    python.start(QStringLiteral(CORVANE_PYTHON3), {QStringLiteral(CORVANE_CSV_READER), path});
+    if (!python.waitForFinished(30000) || python.exitCode() != 0) return {};
+    QList<QStringList> rows;
+    for (const QJsonValue row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+        rows << row.toVariant().toStringList();
+    }
+    return rows;
+}
+
+// A roll, a reroll of its failures and a botch, in the rig's log.
+RollLogWindow* LogOfThreeRolls(WindowRig& rig) {
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());  // 9 5 4 3 1
+    rig.random.Script({Face(2)});
+    rig.ui.Command1->click();
+    rig.Roll(QStringLiteral("2"), QStringLiteral("4"), {Face(1)});
+    rig.window.Side().ShowLog();
+    RollLogWindow* log = rig.window.Side().LogWindow();
+    // Shortcuts follow the window the application takes as active.
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == log; }) ? log : nullptr;
+}
+
+}  // namespace
+
+class LogSaveTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savesEveryRollOrTheSelected_data();
+    void savesEveryRollOrTheSelected();
+    void csvQuotesWhatNeedsQuoting_data();
+    void csvQuotesWhatNeedsQuoting();
+    void aFailedSaveSaysWhyAndWritesNothing();
+};
+
+void LogSaveTest::savesEveryRollOrTheSelected_data() {
+    QTest::addColumn<QString>("name");  // as typed in the dialog
+    QTest::addColumn<int>("filter");    // chosen in the dialog
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("text") << "log" << 0 << false << "log.txt";
+    QTest::newRow("csvByFilter") << "log" << 1 << false << "log.csv";
+    QTest::newRow("csvByName") << "log.CSV" << 0 << false << "log.CSV";
+    QTest::newRow("markdown") << "log.md" << 0 << false << "log.md";
+    QTest::newRow("selectedCsv") << "log.csv" << 0 << true << "log.csv";
+}
+
+void LogSaveTest::savesEveryRollOrTheSelected() {
+    QFETCH(QString, name);
+    QFETCH(int, filter);
+    QFETCH(bool, selected);
+    QFETCH(QString, written);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    RollLogWindow* log = LogOfThreeRolls(rig);
+    QVERIFY(log);
+    // The opening roll, then the three above; the last two selected.
+    QTRY_COMPARE(log->Entries()->model()->rowCount(), 4);
+    if (selected) {
+        log->Entries()->selectionModel()->select(rig.window.Side().Log().index(0),
+                                                 QItemSelectionModel::Select);
+        log->Entries()->selectionModel()->select(rig.window.Side().Log().index(1),
+                                                 QItemSelectionModel::Select);
+    }
+    rig.dialogs.fileToSave = rig.config.filePath(name);
+    rig.dialogs.filterChosen = filter;
+    QSignalSpy announced(&rig.window.Announcements(), &Announcer::announced);
+    QTest::keyClick(log->Entries(), Qt::Key_S,
+                    selected ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+    const QString path = rig.config.filePath(written);
+    const QList<const RollRecord*> records =
+        rig.window.Side().Log().Records(selected ? log->Entries()->selectionModel()->selectedRows()
+                                                 : rig.window.Side().Log().AllRows());
+    QCOMPARE(records.size(), selected ? 2 : 4);
+    QCOMPARE(log->Status()->text(),
+             selected ? QStringLiteral("2 rolls saved.") : QStringLiteral("4 rolls saved."));
+    QCOMPARE(announced.size(), 1);
+
+    if (written.endsWith(".txt")) {
+        QStringList lines;
+        for (const RollRecord* record : records) lines << CopiedLine(*record) + "\n";
+        QCOMPARE(QString::fromUtf8(Bytes(path)), lines.join(QString()));
+        return;
+    }
+    if (written.endsWith(".md")) {
+        const QStringList lines = QString::fromUtf8(Bytes(path)).split('\n');
+        QCOMPARE(lines.size(), 2 + 4 + 1);
+        QVERIFY(lines[0].startsWith("| Time | Operation | Dice | Target | Successes | Botch |"));
+        QCOMPARE(lines[1], "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |");
+        QCOMPARE(lines[5], "| 12:34:56 | Roll | 2 | 4 | 0 | yes | 1 | 2 | 1 1 |  |  |");
+        return;
+    }
+    QList<QStringList> expected = {
+        {"Time", "Operation", "Dice", "Target", "Successes", "Botch", "High roll", "Total",
+         "Results", "First rerolled", "Replaced"},
+        {"12:34:56", "Reroll Failures", "5", "4", "3", "no", "9", "22", "9 5 4 2 2", "4", "3 1"},
+        {"12:34:56", "Roll", "2", "4", "0", "yes", "1", "2", "1 1", "", ""}};
+    // Before them, the opening roll (the rig's dice show 1 until scripted) and the first.
+    if (!selected) {
+        expected.insert(
+            1, {"12:34:56", "Roll", "6", "4", "0", "yes", "1", "6", "1 1 1 1 1 1", "", ""});
+        expected.insert(2,
+                        {"12:34:56", "Roll", "5", "4", "3", "no", "9", "22", "9 5 4 3 1", "", ""});
+    }
+    QCOMPARE(ReadCsv(path), expected);
+    QVERIFY(Bytes(path).endsWith("\r\n"));
+}
+
+void LogSaveTest::csvQuotesWhatNeedsQuoting_data() {
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("plain") << QStringList{"Roll", "12:34:56", ""};
+    QTest::newRow("commas") << QStringList{"Roll, again", "12:34:56,250", ","};
+    QTest::newRow("quotes") << QStringList{"\"Reroll\" Failures", "\"", "a\"\"b"};
+    QTest::newRow("lineBreaks") << QStringList{"two\nlines", "cr\r\nlf", "\r"};
+    QTest::newRow("unicode") << QStringList{"Würfel 🎲", " leading and trailing ", "é"};
+}
+
+void LogSaveTest::csvQuotesWhatNeedsQuoting() {
+    QFETCH(QStringList, cells);
+    const LogTable table{{"a", "b", "c"}, {cells, cells}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath("cells.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(CsvBytes(table));
+    file.close();
+    QCOMPARE(ReadCsv(path), (QList<QStringList>{{"a", "b", "c"}, cells, cells}));
+}
+
+void LogSaveTest::aFailedSaveSaysWhyAndWritesNothing() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    RollLogWindow* log = LogOfThreeRolls(rig);
+    QVERIFY(log);
+    const QString path = rig.config.filePath("no such folder/log.csv");
+    rig.dialogs.fileToSave = path;
+    QSignalSpy announced(&rig.window.Announcements(), &Announcer::announced);
+    QTest::keyClick(log->Entries(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(rig.dialogs.Texts("warn").size(), 1);
+    QVERIFY(rig.dialogs.Texts("warn")[0].contains(path));
+    QCOMPARE(announced.size(), 1);
+    QVERIFY(!QFile::exists(path));
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::LogSaveTest)
+#include "LogSaveTest.moc"

@@ -1,0 +1,249 @@
+#include <QAccessible>
+#include <QFile>
+#include <QListWidget>
+#include <QtTest>
+
+#include "WindowRig.h"
+#include "window/pools/PoolFile.h"
+#include "window/pools/PoolsWindow.h"
+
+namespace corvane {
+
+using testing_support::Face;
+using testing_support::FakeDialogs;
+using testing_support::WindowRig;
+
+namespace {
+
+// Types the pool into the fields and saves it with Ctrl+S under `name`.
+void SavePool(WindowRig& rig, const QString& dice, const QString& target, const QString& name) {
+    rig.ui.txtInput[0]->setText(dice);
+    rig.ui.txtInput[1]->setText(target);
+    rig.dialogs.typed << name;
+    QTest::keyClick(rig.ui.txtInput[0], Qt::Key_S, Qt::ControlModifier);
+}
+
+QStringList Names(const SavedPoolList& pools) {
+    QStringList names;
+    for (const SavedPool& pool : pools) names << pool.Name;
+    return names;
+}
+
+PoolsWindow* OpenPools(WindowRig& rig) {
+    rig.window.Side().ShowPools();
+    PoolsWindow* pools = rig.window.Side().Pools();
+    // Shortcuts follow the window the application takes as active.
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == pools; }) ? pools : nullptr;
+}
+
+}  // namespace
+
+class PoolsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void threePoolsSavedRollAfterARestart();
+    void savingTakesTheFieldsAsTheRollerReadsThem_data();
+    void savingTakesTheFieldsAsTheRollerReadsThem();
+    void anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses_data();
+    void anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses();
+    void thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard();
+    void importAsksAboutClashingNamesAndExportWritesTheList();
+};
+
+void PoolsWindowTest::threePoolsSavedRollAfterARestart() {
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("corvane-dice/pools.json"));
+    {
+        WindowRig rig(file);
+        QVERIFY(rig.ShowAndActivate());
+        SavePool(rig, "7", "4", "Pistol");
+        QCOMPARE(rig.ui.lblStatus->text(), QStringLiteral("Pool saved."));
+        SavePool(rig, "5", "5", "Dodge");
+        SavePool(rig, "12abc", "3", "  Ritual, \"long\"  ");
+    }
+    WindowRig rig(file);
+    QVERIFY(rig.ShowAndActivate());
+    const QList<std::pair<int, int>> pools = {{7, 4}, {5, 5}, {12, 3}};
+    for (int i = 0; i < pools.size(); ++i) {
+        rig.random.Script({Face(3)});
+        QTest::keyClick(&rig.window, Qt::Key(Qt::Key_1 + i), Qt::ControlModifier);
+        QCOMPARE(rig.window.State().DiceCount.Value(), pools[i].first);
+        QCOMPARE(rig.window.State().TargetNumber.Value(), pools[i].second);
+    }
+    QCOMPARE(rig.window.Pools().Pools().List()[2].Name, QStringLiteral("Ritual, \"long\""));
+    QTest::keyClick(&rig.window, Qt::Key_4, Qt::ControlModifier);
+    QCOMPARE(rig.ui.lblStatus->text(), QStringLiteral("No pool 4 saved."));
+    QCOMPARE(rig.alerts.beeps, 1);
+}
+
+void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem_data() {
+    QTest::addColumn<QString>("dice");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answer");     // to "replace?", -1 when not asked
+    QTest::addColumn<QString>("saved");  // the list after the second save
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("new") << "2.5"
+                         << "Other" << -1 << "Keep: 3 dice at target 4; Other: 2 dice at target 4"
+                         << "";
+    QTest::newRow("noDice") << "abc"
+                            << "Other" << -1 << "Keep: 3 dice at target 4; Other: 1 die at target 4"
+                            << "";
+    QTest::newRow("replaced") << "9"
+                              << "Keep" << int(Dialogs::Answer::Yes) << "Keep: 9 dice at target 4"
+                              << "";
+    QTest::newRow("notReplaced") << "9"
+                                 << "Keep" << int(Dialogs::Answer::No) << "Keep: 3 dice at target 4"
+                                 << "";
+    QTest::newRow("blankName") << "9"
+                               << "  " << -1 << "Keep: 3 dice at target 4"
+                               << "Nothing saved: a name has 1 to 60 characters.";
+    QTest::newRow("pastTheLimit") << "40000"
+                                  << "Other" << -1 << "Keep: 3 dice at target 4"
+                                  << "Nothing saved: the dice and the target must be numbers "
+                                     "from -32768 to 32767.";
+}
+
+void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
+    QFETCH(QString, dice);
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(QString, saved);
+    QFETCH(QString, warning);
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    SavePool(rig, "3", "4", "Keep");
+    if (answer >= 0) rig.dialogs.answers << Dialogs::Answer(answer);
+    SavePool(rig, dice, "4", name);
+    QCOMPARE(rig.dialogs.Texts("ask").size(), answer >= 0 ? 1 : 0);
+    QCOMPARE(rig.dialogs.Texts("warn"), warning.isEmpty() ? QStringList() : QStringList{warning});
+    const SavedPoolList pools = rig.window.Pools().Pools().List();
+    QStringList texts;
+    for (const SavedPool& pool : pools) texts << PoolText(pool);
+    QCOMPARE(texts.join("; "), saved);
+    // On disk as in the list.
+    QCOMPARE(ReadPoolFile([&] {
+                 QFile file(rig.window.Pools().Pools().Path());
+                 file.open(QIODevice::ReadOnly);
+                 return file.readAll();
+             }())
+                 .pools,
+             pools);
+}
+
+void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses_data() {
+    QTest::addColumn<bool>("setAside");
+    QTest::newRow("cancelled") << false;
+    QTest::newRow("setAside") << true;
+}
+
+void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses() {
+    QFETCH(bool, setAside);
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("pools.json"));
+    const QByteArray broken = "{\"format\": \"corvane-dice-pools\", \"version\": 1, \"pools\": [";
+    QFile write(file);
+    QVERIFY(write.open(QIODevice::WriteOnly) && write.write(broken) == broken.size());
+    write.close();
+    WindowRig rig(file);
+    QVERIFY(rig.ShowAndActivate());
+    QVERIFY(rig.dialogs.shown.isEmpty());  // nothing is read before the pools are needed
+
+    if (setAside) rig.dialogs.answers << Dialogs::Answer::Yes;
+    SavePool(rig, "4", "4", "New");
+    QCOMPARE(rig.dialogs.Texts("warn").size(), setAside ? 2 : 1);
+    QVERIFY(rig.dialogs.Texts("warn")[0].contains(file));
+    QVERIFY(rig.dialogs.Texts("warn")[0].contains("it is cut short"));
+    const QString status = rig.ui.lblStatus->text();
+    QTest::keyClick(rig.ui.txtInput[0], Qt::Key_1, Qt::ControlModifier);  // told only once
+    QCOMPARE(rig.dialogs.Texts("warn").size(), setAside ? 2 : 1);
+    QCOMPARE(rig.dialogs.Texts("ask").size(), 1);
+    QCOMPARE(rig.window.Pools().Pools().List().size(), 1);  // in the list for this run
+    QFile read(file);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    if (!setAside) {
+        QCOMPARE(read.readAll(), broken);
+        QCOMPARE(status, QStringLiteral("Not saved: kept until you close the program."));
+        return;
+    }
+    QCOMPARE(ReadPoolFile(read.readAll()).pools.size(), 1);
+    const QStringList aside = QDir(config.path()).entryList({"pools.unreadable-*.json"});
+    QCOMPARE(aside.size(), 1);
+    QFile kept(config.filePath(aside[0]));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), broken);
+    QVERIFY(rig.dialogs.Texts("warn").last().contains(aside[0]));
+}
+
+void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    SavePool(rig, "7", "4", "Pistol");
+    SavePool(rig, "5", "5", "Dodge");
+    PoolsWindow* pools = OpenPools(rig);
+    QVERIFY(pools);
+    QListWidget* list = pools->Entries();
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Pistol: 7 dice at target 4"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
+             QStringLiteral("Pistol: 7 dice at target 4"));
+    const auto names = [&] { return Names(rig.window.Pools().Pools().List()); };
+
+    list->setCurrentRow(1);
+    rig.random.Script({Face(2)});
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(rig.window.State().DiceCount.Value(), 5);
+    QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(names(), (QStringList{"Dodge", "Pistol"}));
+    rig.dialogs.typed << "Dodge, fast";
+    QTest::keyClick(list, Qt::Key_F2);
+    QCOMPARE(names(), (QStringList{"Dodge, fast", "Pistol"}));
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(names(), QStringList{"Pistol"});
+    QCOMPARE(pools->Status()->text(), QStringLiteral("Pool deleted; Ctrl+Z brings it back."));
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(names(), (QStringList{"Dodge, fast", "Pistol"}));
+    // Undo lasts only while the window is open.
+    QTest::keyClick(list, Qt::Key_Delete);
+    pools->close();
+    pools = OpenPools(rig);
+    QTest::keyClick(pools->Entries(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(names(), QStringList{"Pistol"});
+}
+
+void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    SavePool(rig, "7", "4", "Pistol");
+    SavePool(rig, "5", "5", "Dodge");
+    const QString exported = rig.config.filePath(QStringLiteral("evening"));
+    rig.dialogs.fileToSave = exported;
+    rig.window.Pools().Export(&rig.window);
+    QFile file(exported + QStringLiteral(".json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), PoolFileBytes(rig.window.Pools().Pools().List()));
+
+    const QString gameMaster = rig.config.filePath(QStringLiteral("gm.json"));
+    QFile gm(gameMaster);
+    QVERIFY(gm.open(QIODevice::WriteOnly));
+    gm.write(PoolFileBytes({{"Pistol", Int16(9), Int16(3)},
+                            {"Dodge", Int16(5), Int16(5)},
+                            {"Sword", Int16(6), Int16(6)}}));
+    gm.close();
+    rig.dialogs.fileToOpen = gameMaster;
+    rig.dialogs.answers << Dialogs::Answer::No;  // keep my Pistol
+    rig.window.Pools().Import(&rig.window);
+    QCOMPARE(rig.dialogs.Texts("ask").size(), 1);
+    QVERIFY(rig.dialogs.Texts("ask")[0].contains("Pistol"));
+    QVERIFY(!rig.dialogs.Texts("ask")[0].contains("Dodge"));  // the same pool: no clash
+    QCOMPARE(PoolText(rig.window.Pools().Pools().List()[0]),
+             QStringLiteral("Pistol: 7 dice at target 4"));
+    QCOMPARE(Names(rig.window.Pools().Pools().List()), (QStringList{"Pistol", "Dodge", "Sword"}));
+    rig.dialogs.answers << Dialogs::Answer::Yes;
+    rig.window.Pools().Import(&rig.window);
+    QCOMPARE(PoolText(rig.window.Pools().Pools().List()[0]),
+             QStringLiteral("Pistol: 9 dice at target 3"));
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::PoolsWindowTest)
+#include "PoolsWindowTest.moc"

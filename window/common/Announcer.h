@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace corvane {
+
+// The one voice the program speaks to screen readers with: each message is
+// announced once, in the user's language, wherever the keyboard focus is.
+// Every window's messages (outcomes, refusals, what a command did) go
+// through the one announcer the dice window owns.
+class Announcer final : public QObject {
+    Q_OBJECT
+public:
+    explicit Announcer(QObject* parent = nullptr);
+
+    void Announce(const QString& text);
+
+signals:
+    // Each message as it is announced.
+    void announced(const QString& text);
+};
+
+}  // namespace corvane

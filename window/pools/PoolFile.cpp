@@ -1,0 +1,110 @@
+#include "window/pools/PoolFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+#include <cmath>
+#include <optional>
+
+namespace corvane {
+namespace {
+
+const QString kFormat = QStringLiteral("corvane-dice-pools");
+
+// A whole number from `low` to 32767, or nothing.
+std::optional<Int16> WholeNumber(const QJsonValue& value, int low) {
+    if (!value.isDouble()) return std::nullopt;
+    const double number = value.toDouble();
+    if (number != std::floor(number) || number < low || number > INT16_MAX) return std::nullopt;
+    return Int16(static_cast<std::int16_t>(number));
+}
+
+PoolFileContent Refused(PoolFileProblem problem) {
+    PoolFileContent content;
+    content.problem = problem;
+    return content;
+}
+
+bool CutShort(const QByteArray& bytes, const QJsonParseError& error) {
+    switch (error.error) {
+        case QJsonParseError::UnterminatedObject:
+        case QJsonParseError::UnterminatedArray:
+        case QJsonParseError::UnterminatedString:
+            return true;
+        default:
+            // The parser ran out of text where more had to come.
+            return error.offset >= bytes.trimmed().size();
+    }
+}
+
+// Adds one pool of the file, or notes why it is left out. `names` holds the
+// names read so far, so that a long list is checked in one pass.
+void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& content,
+              QSet<QString>& names) {
+    const auto note = [&](PoolFileProblem problem) {
+        if (content.problem != PoolFileProblem::None) return;
+        content.problem = problem;
+        content.entry = number;
+    };
+    const QJsonObject pool = entry.toObject();
+    const std::optional<Int16> dice = WholeNumber(pool.value(QLatin1String("dice")), 1);
+    const std::optional<Int16> target = WholeNumber(pool.value(QLatin1String("target")), INT16_MIN);
+    const QJsonValue name = pool.value(QLatin1String("name"));
+    const std::optional<QString> kept = PoolName(name.toString());
+    if (!entry.isObject() || !dice || !target || !name.isString() ||
+        name.toString().trimmed().isEmpty()) {
+        note(PoolFileProblem::WrongTypes);
+    } else if (!kept) {
+        note(PoolFileProblem::NameTooLong);
+    } else if (names.contains(*kept)) {
+        note(PoolFileProblem::DuplicateName);
+    } else if (content.pools.size() >= kMostPools) {
+        note(PoolFileProblem::TooManyPools);
+    } else {
+        content.pools << SavedPool{*kept, *dice, *target};
+        names.insert(*kept);
+    }
+}
+
+}  // namespace
+
+QByteArray PoolFileBytes(const SavedPoolList& pools) {
+    QJsonArray entries;
+    for (const SavedPool& pool : pools) {
+        entries << QJsonObject{{QLatin1String("name"), pool.Name},
+                               {QLatin1String("dice"), pool.Dice.Value()},
+                               {QLatin1String("target"), pool.Target.Value()}};
+    }
+    const QJsonObject file{{QLatin1String("format"), kFormat},
+                           {QLatin1String("version"), kPoolFileVersion},
+                           {QLatin1String("pools"), entries}};
+    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+}
+
+PoolFileContent ReadPoolFile(const QByteArray& bytes) {
+    if (bytes.size() > kLargestPoolFile) return Refused(PoolFileProblem::TooLarge);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        return Refused(CutShort(bytes, error) ? PoolFileProblem::Truncated
+                                              : PoolFileProblem::NotPoolsFile);
+    }
+    const QJsonObject file = document.object();
+    const QJsonValue version = file.value(QLatin1String("version"));
+    const double written = version.toDouble();
+    if (file.value(QLatin1String("format")).toString() != kFormat || !version.isDouble() ||
+        written != std::floor(written) || written < 1) {
+        return Refused(PoolFileProblem::NotPoolsFile);
+    }
+    if (written > kPoolFileVersion) return Refused(PoolFileProblem::NewerVersion);
+    const QJsonValue entries = file.value(QLatin1String("pools"));
+    if (!entries.isArray()) return Refused(PoolFileProblem::WrongTypes);
+    PoolFileContent content;
+    QSet<QString> names;
+    qsizetype number = 0;
+    for (const QJsonValue& entry : entries.toArray()) ReadPool(entry, ++number, content, names);
+    return content;
+}
+
+}  // namespace corvane

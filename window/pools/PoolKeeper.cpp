@@ -1,0 +1,196 @@
+#include "window/pools/PoolKeeper.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include "engine/Roller.h"
+#include "window/common/Announcer.h"
+#include "window/common/Dialogs.h"
+#include "window/pools/PoolMessages.h"
+
+namespace corvane {
+namespace {
+
+QString Title() { return PoolKeeper::tr("Saved Pools"); }
+
+// The name of a saved pool that rolls the same, to offer again.
+QString NameOf(const SavedPoolList& pools, const SavedPool& pool) {
+    for (const SavedPool& saved : pools) {
+        if (saved.Dice == pool.Dice && saved.Target == pool.Target) return saved.Name;
+    }
+    return {};
+}
+
+}  // namespace
+
+PoolKeeper::PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer, QObject* parent)
+    : QObject(parent),
+      dialogs_(dialogs),
+      announcer_(announcer),
+      store_(path, writer_),
+      pools_(store_, this) {
+    connect(&pools_, &SavedPools::changed, this, &PoolKeeper::changed);
+}
+
+SavedPools& PoolKeeper::Pools() {
+    if (loaded_) return pools_;
+    loaded_ = true;
+    pools_.Load();
+    if (pools_.Loaded().problem != PoolFileProblem::None) {
+        Warn(QApplication::activeWindow(),
+             PoolMessages::Unreadable(pools_.Path(), pools_.Loaded()));
+    }
+    return pools_;
+}
+
+void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targetText,
+                                QWidget* parent) {
+    const std::optional<Int16> dice = TryFieldNumber(diceText);
+    const std::optional<Int16> target = TryFieldNumber(targetText);
+    if (!dice || !target) {
+        Warn(parent, tr("Nothing saved: the dice and the target must be numbers from -32768 to "
+                        "32767."));
+        return;
+    }
+    // As the roller reads them: at least one die.
+    SavedPool pool{{}, std::max(*dice, Int16(1)), *target};
+    const std::optional<QString> typed = dialogs_.AskText(
+        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(Pools().List(), pool));
+    if (!typed) return;
+    const std::optional<QString> name = PoolName(*typed);
+    if (!name) {
+        Warn(parent, tr("Nothing saved: a name has 1 to %1 characters.").arg(kLongestPoolName));
+        return;
+    }
+    pool.Name = *name;
+    const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
+    if (existing >= 0 &&
+        dialogs_.Ask(parent, tr("Save Pool"),
+                     tr("Replace the saved pool \"%1\"?").arg(PoolText(Pools().List()[existing])),
+                     false) != Dialogs::Answer::Yes) {
+        return;
+    }
+    Change({PoolEdit::Put(pool)}, tr("Pool saved."), parent);
+}
+
+bool PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent) {
+    SavedPoolList trial = Pools().List();
+    for (const PoolEdit& edit : edits) {
+        if (!Apply(trial, edit)) {
+            Warn(parent, PoolMessages::Full());
+            return false;
+        }
+    }
+    for (const PoolEdit& edit : edits) Pools().Make(edit);
+    return Write(done, parent);
+}
+
+bool PoolKeeper::Write(const QString& done, QWidget* parent) {
+    PoolStore::Outcome outcome = Pools().Write(PoolStore::IfUnreadable::Refuse);
+    if (outcome.status == PoolStore::Status::Unreadable) {
+        if (dialogs_.Ask(parent, Title(),
+                         PoolMessages::SetAsideQuestion(Pools().Path(), outcome.found),
+                         false) != Dialogs::Answer::Yes) {
+            Tell(tr("Not saved: kept until you close the program."), parent);
+            return false;
+        }
+        outcome = Pools().Write(PoolStore::IfUnreadable::SetAside);
+    }
+    if (outcome.status != PoolStore::Status::Saved) {
+        Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
+        return false;
+    }
+    Tell(done, parent);
+    if (!outcome.setAside.isEmpty()) Warn(parent, PoolMessages::SetAside(outcome.setAside));
+    // Another copy filled the list meanwhile.
+    if (outcome.refused > 0) Warn(parent, PoolMessages::Full());
+    return true;
+}
+
+void PoolKeeper::Rename(const QString& name, QWidget* parent) {
+    const qsizetype index = IndexOfPool(Pools().List(), name);
+    if (index < 0) return;
+    const std::optional<QString> typed =
+        dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
+    if (!typed) return;
+    SavedPool pool = Pools().List()[index];
+    const std::optional<QString> renamed = PoolName(*typed);
+    if (!renamed) {
+        Warn(parent, tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
+        return;
+    }
+    if (*renamed == name) return;
+    if (IndexOfPool(Pools().List(), *renamed) >= 0) {
+        Warn(parent, tr("Not renamed: there is a pool named \"%1\" already.").arg(*renamed));
+        return;
+    }
+    pool.Name = *renamed;
+    Change({PoolEdit::Rename(name, pool)}, tr("Pool renamed."), parent);
+}
+
+void PoolKeeper::Export(QWidget* parent) {
+    QString path = dialogs_.FileToSave(parent, tr("Export Pools"), QStringLiteral("pools.json"),
+                                       {tr("Pools (*.json)")}, nullptr);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+    if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(Pools().List()))) {
+        Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
+        return;
+    }
+    Tell(tr("Pools exported."), parent);
+}
+
+void PoolKeeper::Import(QWidget* parent) {
+    const QString path = dialogs_.FileToOpen(parent, tr("Import Pools"), {tr("Pools (*.json)")});
+    if (path.isEmpty()) return;
+    const std::optional<SavedPoolList> imported = ReadImport(path, parent);
+    if (!imported) return;
+    QList<PoolEdit> fresh, clashing;
+    QStringList clashes;
+    for (const SavedPool& pool : *imported) {
+        const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
+        if (existing < 0) fresh << PoolEdit::Put(pool);
+        if (existing < 0 || Pools().List()[existing] == pool) continue;
+        clashing << PoolEdit::Put(pool);
+        clashes << pool.Name;
+    }
+    if (!clashes.isEmpty()) {
+        const Dialogs::Answer answer = dialogs_.Ask(
+            parent, tr("Import Pools"),
+            tr("Your list already has pools named %1. Replace them with the imported ones?")
+                .arg(clashes.join(QStringLiteral(", "))),
+            true);
+        if (answer == Dialogs::Answer::Cancel) return;
+        if (answer == Dialogs::Answer::Yes) fresh << clashing;
+    }
+    //: %1 is "1 pool" or "4 pools".
+    Change(fresh, tr("%1 imported.").arg(PoolCount(static_cast<int>(fresh.size()))), parent);
+}
+
+std::optional<SavedPoolList> PoolKeeper::ReadImport(const QString& path, QWidget* parent) {
+    QFile file(path);
+    PoolFileContent content;
+    if (!file.open(QIODevice::ReadOnly)) {
+        content.problem = PoolFileProblem::CannotOpen;
+        content.detail = file.errorString();
+    } else {
+        content = ReadPoolFile(file.read(kLargestPoolFile + 1));
+    }
+    if (content.problem == PoolFileProblem::None) return content.pools;
+    Warn(parent, tr("Nothing imported: %1 cannot be read as saved pools, because %2.")
+                     .arg(path, PoolMessages::Problem(content)));
+    return std::nullopt;
+}
+
+void PoolKeeper::Tell(const QString& text, QWidget* window) {
+    emit told(text, window);
+    announcer_.Announce(text);
+}
+
+void PoolKeeper::Warn(QWidget* parent, const QString& text) {
+    announcer_.Announce(text);
+    dialogs_.Warn(parent, Title(), text);
+}
+
+}  // namespace corvane

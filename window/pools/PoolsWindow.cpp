@@ -1,0 +1,117 @@
+#include "window/pools/PoolsWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "window/common/CloseKeys.h"
+#include "window/pools/PoolKeeper.h"
+
+namespace corvane {
+
+PoolsWindow::PoolsWindow(PoolKeeper& keeper, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      keeper_(keeper),
+      entries_(new QListWidget(this)),
+      status_(new QLabel(this)) {
+    setWindowTitle(tr("Pools"));
+    entries_->setAccessibleName(tr("Saved pools; Ctrl+1 to Ctrl+9 roll the first nine"));
+    entries_->setSelectionMode(QAbstractItemView::SingleSelection);
+    entries_->setUniformItemSizes(true);
+    status_->setFrameShape(QFrame::Panel);
+    status_->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(entries_);
+    layout->addWidget(status_);
+    resize(360, 320);
+    SetupActions();
+    ConnectSignals();
+    ShowPools();
+}
+
+void PoolsWindow::SetupActions() {
+    const auto make = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        // The list's own keys (Enter, Delete) would go to the list first.
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+    };
+    make(tr("Roll Pool"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+         &PoolsWindow::RollSelected);
+    make(tr("Rename Pool..."), {QKeySequence(Qt::Key_F2)},
+         [this] { keeper_.Rename(Selected(), this); });
+    make(tr("Delete Pool"), {QKeySequence(QKeySequence::Delete)}, &PoolsWindow::DeleteSelected);
+    make(tr("Undo Delete"), {QKeySequence(QKeySequence::Undo)}, &PoolsWindow::UndoDelete);
+    make(tr("Move Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, [this] { MoveSelected(-1); });
+    make(tr("Move Down"), {QKeySequence(Qt::ALT | Qt::Key_Down)}, [this] { MoveSelected(1); });
+    make(tr("Export Pools..."), {}, [this] { keeper_.Export(this); });
+    make(tr("Import Pools..."), {}, [this] { keeper_.Import(this); });
+    AddCloseKeys(*this);
+}
+
+void PoolsWindow::ConnectSignals() {
+    connect(&keeper_, &PoolKeeper::changed, this, &PoolsWindow::ShowPools);
+    connect(entries_, &QListWidget::itemDoubleClicked, this, &PoolsWindow::RollSelected);
+    connect(&keeper_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
+        if (window == this) status_->setText(text);
+    });
+}
+
+void PoolsWindow::ShowPools() {
+    const QString selected = Selected();
+    entries_->clear();
+    shown_.clear();
+    for (const SavedPool& pool : keeper_.Pools().List()) {
+        entries_->addItem(PoolText(pool));
+        shown_ << pool.Name;
+    }
+    const qsizetype row = IndexOfPool(keeper_.Pools().List(), selected);
+    entries_->setCurrentRow(static_cast<int>(row >= 0 ? row : 0));
+}
+
+QString PoolsWindow::Selected() const {
+    // By the rows as shown: the list may have changed under them.
+    const int row = entries_->currentRow();
+    if (row < 0 || row >= shown_.size() || !entries_->currentItem()->isSelected()) return {};
+    return shown_[row];
+}
+
+void PoolsWindow::RollSelected() {
+    const qsizetype index = IndexOfPool(keeper_.Pools().List(), Selected());
+    if (index >= 0) emit rollRequested(keeper_.Pools().List()[index]);
+}
+
+void PoolsWindow::DeleteSelected() {
+    const QString name = Selected();
+    const qsizetype index = IndexOfPool(keeper_.Pools().List(), name);
+    if (index < 0) return;
+    deleted_ << Deleted{keeper_.Pools().List()[index], index};
+    keeper_.Change({PoolEdit::Remove(name)}, tr("Pool deleted; Ctrl+Z brings it back."), this);
+    entries_->setCurrentRow(std::min(static_cast<int>(index), entries_->count() - 1));
+}
+
+void PoolsWindow::UndoDelete() {
+    if (deleted_.isEmpty()) return;
+    const Deleted last = deleted_.takeLast();
+    if (keeper_.Change({PoolEdit::Restore(last.pool, last.at)}, tr("Pool restored."), this)) {
+        entries_->setCurrentRow(
+            static_cast<int>(IndexOfPool(keeper_.Pools().List(), last.pool.Name)));
+    }
+}
+
+void PoolsWindow::MoveSelected(qsizetype by) {
+    const QString name = Selected();
+    if (name.isEmpty()) return;
+    keeper_.Change({PoolEdit::Move(name, by)}, tr("Pool moved."), this);
+}
+
+void PoolsWindow::closeEvent(QCloseEvent* event) {
+    // Undo lasts as long as the window is open; minimised, it still is.
+    deleted_.clear();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace corvane

@@ -1,0 +1,36 @@
+#include "window/pools/SavedPool.h"
+
+#include <QCoreApplication>
+
+#include "window/common/CountText.h"
+
+namespace corvane {
+
+std::optional<QString> PoolName(const QString& typed) {
+    const QString name = typed.trimmed().normalized(QString::NormalizationForm_C);
+    if (name.isEmpty() || NameLength(name) > kLongestPoolName) return std::nullopt;
+    return name;
+}
+
+qsizetype NameLength(const QString& name) { return name.toUcs4().size(); }
+
+qsizetype IndexOfPool(const SavedPoolList& pools, const QString& name) {
+    for (qsizetype i = 0; i < pools.size(); ++i) {
+        if (pools[i].Name == name) return i;
+    }
+    return -1;
+}
+
+QString PoolCount(int count) {
+    // English has no translation file: its singular is a text of its own.
+    if (count == 1) return QCoreApplication::translate("corvane::SavedPool", "1 pool");
+    return QCoreApplication::translate("corvane::SavedPool", "%n pools", nullptr, count);
+}
+
+QString PoolText(const SavedPool& pool) {
+    //: A saved pool: %1 is its name, %2 "7 dice", %3 the target number.
+    return QCoreApplication::translate("corvane::SavedPool", "%1: %2 at target %3")
+        .arg(pool.Name, DiceCount(pool.Dice.Value()), QString::number(pool.Target.Value()));
+}
+
+}  // namespace corvane
