@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <span>
 
 #include "engine/SuccessCount.h"
@@ -11,13 +10,7 @@ namespace corvane {
 namespace {
 
 using detail::SuccessCount;
-
-constexpr double kTiniest = std::numeric_limits<double>::denorm_min();
-constexpr double kAlmostCertain = 1.0 - std::numeric_limits<double>::epsilon() / 2.0;
-
-// For chances that can go either way: keeps them off exactly 0 and 1 however
-// far a double has to round them.
-double Uncertain(double chance) { return std::clamp(chance, kTiniest, kAlmostCertain); }
+using detail::Uncertain;
 
 // Rerolling the dice from position `start` (counted from 1) to the end.
 RerollOdds OddsOfRerollingFrom(const RollerState& state, int start) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/RollerState.h"
+#include "engine/ThrownDice.h"
 #include "runtime/Int16.h"
 
 namespace corvane {
@@ -21,7 +22,7 @@ constexpr RollType OperationOf(RollType bits) {
 }
 
 // What a completed roll did: enough to show it in a log, to copy it as a line,
-// and to check a reroll against the roll before it.
+// to check a reroll against the roll before it, and to judge its luck.
 struct RollRecord {
     // One of the three operations, whatever bits asked for it.
     RollType Operation = RollType::NewRoll;
@@ -34,6 +35,9 @@ struct RollRecord {
     std::vector<Int16> Replaced;
     // The pool and its tally as the roll left them.
     RollerState After;
+    // The dice this roll threw, counted against After.TargetNumber: the whole
+    // pool for a new roll, the dice from FirstRerolled on for a reroll.
+    ThrownDice Thrown;
 
     friend bool operator==(const RollRecord&, const RollRecord&) = default;
 };

@@ -1,10 +1,21 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
-// Internal to the engine: the odds functions and the success distribution
-// share this one binomial, so it is not part of the engine's interface.
+// Internal to the engine: the odds functions, the success distribution and
+// the luck share this one binomial, so it is not part of the engine's
+// interface.
 namespace corvane::detail {
+
+// For chances that can go either way: keeps them off exactly 0 and 1 however
+// far a double has to round them, so nothing possible reads "never" and
+// nothing uncertain "always".
+inline double Uncertain(double chance) {
+    return std::clamp(chance, std::numeric_limits<double>::denorm_min(),
+                      1.0 - std::numeric_limits<double>::epsilon() / 2.0);
+}
 
 // A term this much smaller than the sum so far cannot change it any more.
 inline constexpr double kNegligible = 1e-17;

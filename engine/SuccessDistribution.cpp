@@ -106,9 +106,12 @@ std::size_t SuccessDistribution::SpreadFreshDice() {
 
 void SuccessDistribution::FindLandmarks(std::size_t peak) {
     // Rounding can put the peak one count off the greatest chance, never more.
-    const auto nearPeak = chances_.begin() + static_cast<std::ptrdiff_t>(peak);
-    const auto likeliest =
-        std::max_element(nearPeak - (peak > 0 ? 1 : 0), std::min(nearPeak + 2, chances_.end()));
+    // The neighbours are clamped as indices: an iterator may not even be formed
+    // past the end, and the peak is often the last bar.
+    const std::size_t first = peak > 0 ? peak - 1 : 0;
+    const std::size_t last = std::min(peak + 2, chances_.size());
+    const auto likeliest = std::max_element(chances_.begin() + static_cast<std::ptrdiff_t>(first),
+                                            chances_.begin() + static_cast<std::ptrdiff_t>(last));
     mostLikely_ = firstStored_ + static_cast<int>(std::distance(chances_.begin(), likeliest));
     firstShown_ = firstStored_ + CountWithin(chances_.begin(), chances_.end(), kTailLeftOff);
     lastShown_ = firstStored_ + static_cast<int>(chances_.size()) - 1 -

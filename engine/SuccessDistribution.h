@@ -16,11 +16,15 @@ struct RollerState;
 // plus those of some fresh dice, each succeeding with the same chance; a new
 // roll keeps none. Counts run from 0 to Dice(), the dice in the pool.
 //
-// Chances are doubles in [0, 1] that add up to 1 within rounding. The chance of
-// each count is exact to double precision wherever it is at least the smallest
-// normal double (about 2.2e-308); a count less likely than that, or impossible,
-// reads 0, since no chart can show it. Only the counts above that line are
-// stored (a few thousand at most), so any pool up to 32767 dice costs little.
+// Chances are doubles in [0, 1] that add up to 1 within rounding. Measured
+// against 40-digit arithmetic for pools up to 32767 dice, the chance of each
+// count is within 3e-14 of itself in the range a chart shows and within 3e-13
+// in the far tails, wherever it is at least the smallest normal double (about
+// 2.2e-308); a count less likely than that, or impossible, reads 0, since no
+// chart can show it. AtLeast() is within 2e-10 of itself at 32767 dice (its
+// log-factorials lose digits in the largest pools), 4e-11 at 7000. Only the
+// counts above that line are stored (a few thousand at most), so any pool up
+// to 32767 dice costs little.
 //
 // Bad input is safe: a die chance of 0 or less, or not a number, means no die
 // can succeed; 1 or more means every die does; either, like a reroll of nothing,

@@ -57,6 +57,7 @@ private slots:
     void windowShowsTheDrawingAtItsScreensRatio();
     void darkThemeKeepsTheDiceColours_data();
     void darkThemeKeepsTheDiceColours();
+    void theBackgroundFollowsEveryPaletteChange();
     void windowHasNoMaximiseButton();
 };
 
@@ -146,8 +147,7 @@ void DicePictureTest::darkThemeKeepsTheDiceColours() {
     WindowRig rig;
     if (!darkAtStart) rig.window.setPalette(DarkPalette());
     // The window paints itself in the colour behind text fields.
-    const QRgb background = rig.window.palette().color(QPalette::Window).rgb();
-    if (darkAtStart) QCOMPARE(background, DarkPalette().color(QPalette::Base).rgb());
+    const QRgb background = DarkPalette().color(QPalette::Base).rgb();
 
     const QImage picture = rig.ui.Image1->pixmap().toImage();
     const qreal ratio = picture.devicePixelRatio();
@@ -161,6 +161,31 @@ void DicePictureTest::darkThemeKeepsTheDiceColours() {
     QCOMPARE(at(5.5, 11.5) | 0xFF000000U, qRgb(255, 0, 0));      // a face
     QCOMPARE(at(7.2, 13.2) | 0xFF000000U, qRgb(255, 255, 255));  // a pip
     QCOMPARE(at(0.2, 10.5) | 0xFF000000U, qRgb(0, 0, 0));        // an outline
+}
+
+void DicePictureTest::theBackgroundFollowsEveryPaletteChange() {
+    WindowRig rig;
+    const QColor light = QApplication::palette().color(QPalette::Base);
+    // What the window shows where no control is: left of the reroll buttons,
+    // between the outcome line and the picture.
+    const auto blank = [&] {
+        const QImage shown = rig.window.grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+        return shown.pixelColor(static_cast<int>(20 * ratio), static_cast<int>(180 * ratio));
+    };
+    const auto pictureCorner = [&] {
+        const QImage picture = rig.ui.Image1->pixmap().toImage();
+        return picture.pixelColor(picture.width() - 1, 0);
+    };
+    QCOMPARE(blank(), light);
+    {
+        const PaletteForTest theme(DarkPalette());
+        const QColor dark = DarkPalette().color(QPalette::Base);
+        QTRY_COMPARE(blank(), dark);
+        QCOMPARE(pictureCorner().rgb(), dark.rgb());
+    }
+    QTRY_COMPARE(blank(), light);
+    QCOMPARE(pictureCorner().rgb(), light.rgb());
 }
 
 void DicePictureTest::windowHasNoMaximiseButton() {

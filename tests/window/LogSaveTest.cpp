@@ -114,7 +114,7 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
 
     if (written.endsWith(".txt")) {
         QStringList lines;
-        for (const RollRecord* record : records) lines << CopiedLine(*record) + "\n";
+        for (const RollRecord* record : records) lines << CopiedEntry(*record) + "\n";
         QCOMPARE(QString::fromUtf8(Bytes(path)), lines.join(QString()));
         return;
     }

@@ -8,6 +8,7 @@
 
 #include "window/chances/ChancesAccessible.h"
 #include "window/chances/ChancesGeometry.h"
+#include "window/chances/ChancesLabels.h"
 #include "window/chances/ChancesPainter.h"
 #include "window/chances/ChancesText.h"
 
@@ -30,14 +31,17 @@ ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
 void ChancesChart::Show(ChancesData chances) {
     const bool newRolledCount = !data_ || data_->Rolled() != chances.Rolled();
     data_.emplace(std::move(chances));
-    current_ = newRolledCount ? data_->Rolled()
-                              : std::clamp(current_, data_->FirstCount(), data_->LastCount());
+    current_ = newRolledCount ? data_->Rolled() : data_->Axis().Nearest(current_);
     update();
     if (hasFocus()) AnnounceCurrent(QAccessible::NameChanged);
 }
 
 ChancesGeometry ChancesChart::Geometry() const {
     return ChancesGeometry(size(), fontMetrics(), *data_);
+}
+
+ChancesLabels ChancesChart::Labels() const {
+    return ChancesLabels(Geometry(), fontMetrics(), *data_);
 }
 
 QString ChancesChart::ColumnText(int successes) const {
@@ -70,35 +74,38 @@ void ChancesChart::paintEvent(QPaintEvent*) {
     if (!data_) return;
     QPainter painter(this);
     const ChancesGeometry geometry = Geometry();
-    ChancesPainter(painter, geometry, *data_, palette()).Paint(current_, hasFocus());
+    const ChancesLabels labels(geometry, fontMetrics(), *data_);
+    ChancesPainter(painter, geometry, labels, *data_, palette()).Paint(current_, hasFocus());
 }
 
 void ChancesChart::keyPressEvent(QKeyEvent* event) {
     if (!data_) return QWidget::keyPressEvent(event);
-    int count = current_;
+    // Along the columns, over any break in the axis.
+    const CountAxis& axis = data_->Axis();
+    int column = axis.IndexOf(current_);
     switch (event->key()) {
         case Qt::Key_Left:
-            count -= 1;
+            column -= 1;
             break;
         case Qt::Key_Right:
-            count += 1;
+            column += 1;
             break;
         case Qt::Key_PageUp:
-            count -= kPageCounts;
+            column -= kPageCounts;
             break;
         case Qt::Key_PageDown:
-            count += kPageCounts;
+            column += kPageCounts;
             break;
         case Qt::Key_Home:
-            count = data_->FirstCount();
+            column = 0;
             break;
         case Qt::Key_End:
-            count = data_->LastCount();
+            column = axis.Counts() - 1;
             break;
         default:
             return QWidget::keyPressEvent(event);
     }
-    MoveTo(count);
+    MoveTo(axis.CountAt(column));
 }
 
 void ChancesChart::mousePressEvent(QMouseEvent* event) {
@@ -112,7 +119,7 @@ void ChancesChart::focusInEvent(QFocusEvent* event) {
 }
 
 void ChancesChart::MoveTo(int successes) {
-    const int count = std::clamp(successes, data_->FirstCount(), data_->LastCount());
+    const int count = data_->Axis().Nearest(successes);
     if (count == current_) return;
     current_ = count;
     update();
@@ -121,7 +128,7 @@ void ChancesChart::MoveTo(int successes) {
 
 void ChancesChart::AnnounceCurrent(QAccessible::Event what) {
     QAccessibleEvent event(this, what);
-    event.setChild(current_ - data_->FirstCount());
+    event.setChild(data_->Axis().IndexOf(current_));
     QAccessible::updateAccessibility(&event);
 }
 

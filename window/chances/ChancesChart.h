@@ -9,10 +9,11 @@
 namespace corvane {
 
 class ChancesGeometry;
+class ChancesLabels;
 
 // The chances as a bar chart: a column for each count of successes on the
 // axis, with a bar per series in it. It takes the focus; the arrow keys, Home,
-// End, Page Up and Page Down move from column to column, a click picks one,
+// End, Page Up and Page Down move from column to column, over any break, a click picks one,
 // and resting the mouse on one tells its chances. Screen readers see each
 // column as an item of the chart and hear it as the keyboard reaches it.
 class ChancesChart final : public QWidget {
@@ -32,6 +33,8 @@ public:
     QString ColumnText(int successes) const;
     QRect ColumnRect(int successes) const;
     std::optional<int> CountAt(const QPoint& point) const;
+    // Where the chart's texts go at its size now.
+    ChancesLabels Labels() const;
 
     QSize sizeHint() const override;
 

@@ -16,9 +16,11 @@ public:
     static QString ChartName();
     static QString ChanceAxis();
     static QString RolledMark();
-    // "Successes", or the counts shown and that the rest hold under 0.1%.
+    // "Successes", or the counts shown, stretch by stretch where the axis
+    // breaks, and that the rest hold under 0.1%.
     static QString CountAxis(const ChancesData& data);
-    static QString Legend(const ChancesData::Series& series, const ChancesData& data);
+    // The series with its pool and target: "New roll: 20 dice at target 5".
+    static QString Legend(const ChancesData::Series& series);
     static QString Expected(const ChancesData::Series& series);
     // One column, its chance in each series: "4 successes: 23.4%; after Reroll
     // Failures 30.1%". The hover tooltip and the column's accessible text.
@@ -29,6 +31,8 @@ public:
 
 private:
     static QString Likeliest(const ChancesData::Series& series);
+    // A reroll's pool: "2 of 5 dice at target 4".
+    static QString Pool(const ChancesData::Series& series);
 };
 
 }  // namespace corvane

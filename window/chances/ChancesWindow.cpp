@@ -25,9 +25,11 @@ ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QW
     layout->addWidget(summary_);
     layout->addWidget(chart_, 1);
     setFocusProxy(chart_);
-    resize(640, 520);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize ChancesWindow::sizeHint() const { return QSize(640, 520); }
 
 void ChancesWindow::ConnectSignals() { AddCloseKeys(*this); }
 
@@ -42,7 +44,7 @@ void ChancesWindow::showEvent(QShowEvent* event) {
 }
 
 void ChancesWindow::Refresh() {
-    ChancesData chances(state_, source_.TargetText(), source_.MarkedRow());
+    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow());
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);
     setAccessibleDescription(summary);

@@ -13,7 +13,7 @@ struct RollerState;
 
 // "Chances": the chart of how likely each number of successes is, in a window
 // of its own beside the dice window, following it: it redraws after every
-// completed roll and as the target or the selected row changes. The summary
+// completed roll and as either field or the selected row changes. The summary
 // over the chart is also the window's accessible description. Esc or Ctrl+W
 // closes it.
 //
@@ -31,6 +31,7 @@ public:
 
     ChancesChart* Chart() const { return chart_; }
     QLabel* Summary() const { return summary_; }
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -39,7 +39,7 @@ QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldest
             break;
     }
     QString text;
-    for (const RollRecord* record : oldestFirst) text += CopiedLine(*record) + QLatin1Char('\n');
+    for (const RollRecord* record : oldestFirst) text += CopiedEntry(*record) + QLatin1Char('\n');
     return text.toUtf8();
 }
 

@@ -9,7 +9,7 @@ namespace corvane {
 
 struct RollRecord;
 
-// The roll log saved as a file: the copied lines as plain text, a CSV table or
+// The roll log saved as a file: its copied entries as plain text, a CSV table or
 // a Markdown table, all in UTF-8.
 enum class LogFormat { Text, Csv, Markdown };
 

@@ -13,6 +13,7 @@
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
 #include "window/log/LogFile.h"
+#include "window/log/RollLogDelegate.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
@@ -29,18 +30,21 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
     entries_->setModel(&log_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    entries_->setUniformItemSizes(true);
-    // A line too long for the window ends in "..." and shows whole as a tooltip;
-    // scrolling sideways would hide the times.
+    // Each entry wraps to the width, so it shows whole and a narrower window
+    // only makes it taller; scrolling sideways would hide the times.
+    entries_->setItemDelegate(new RollLogDelegate(entries_));
+    entries_->setResizeMode(QListView::Adjust);
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
     layout->addWidget(status_);
-    resize(720, 320);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize RollLogWindow::sizeHint() const { return QSize(720, 320); }
 
 void RollLogWindow::ConnectSignals() {
     auto* copy = new QAction(tr("Copy Rolls"), this);

@@ -21,6 +21,7 @@ public:
     RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer, QWidget* parent);
 
     QListView* Entries() const { return entries_; }
+    QSize sizeHint() const override;
     QLabel* Status() const { return status_; }
 
 private:

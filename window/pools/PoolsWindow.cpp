@@ -24,11 +24,13 @@ PoolsWindow::PoolsWindow(PoolKeeper& keeper, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
     layout->addWidget(status_);
-    resize(360, 320);
     SetupActions();
     ConnectSignals();
     ShowPools();
 }
+
+// What it opens with, where the screen has the room.
+QSize PoolsWindow::sizeHint() const { return QSize(360, 320); }
 
 void PoolsWindow::SetupActions() {
     const auto make = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {

@@ -62,12 +62,12 @@ RollerControls::RollerControls(QWidget* window) {
     window->setWindowIcon(DicePicture::WindowIcon());
     // Maximised, only the list would grow beside the fixed column of controls.
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // The window is painted in the colour behind text fields.
-    QPalette background = window->palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Base));
-    window->setPalette(background);
+    // The window is painted in the colour behind text fields, by role rather
+    // than by a colour taken once, so it follows every change of palette.
+    window->setBackgroundRole(QPalette::Base);
     window->setAutoFillBackground(true);
     window->resize(kInitialClientWidth, kInitialClientHeight);
+    window->setMaximumSize(kMaximumClientWidth, kMaximumClientHeight);
     window->setFont(SansFont(8.25, QFont::Normal));
     const QFont bold = SansFont(9.75, QFont::Bold);
 

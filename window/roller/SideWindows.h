@@ -45,6 +45,10 @@ signals:
     void created(QWidget* window);
 
 private:
+    // Before a side window opens: beside the dice window, where the window
+    // system lets the program say so, and of a size that leaves it in sight.
+    void Place(QWidget* window) const;
+
     frmRoller& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;

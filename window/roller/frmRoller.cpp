@@ -12,6 +12,7 @@
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
 #include "window/roller/DicePicture.h"
+#include "window/roller/FirstClickSelects.h"
 #include "window/roller/Twips.h"
 
 namespace corvane {
@@ -37,6 +38,7 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
+    for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
     Form_Load();
 }
@@ -51,6 +53,7 @@ void frmRoller::ConnectSignals() {
             if (now == ui_.txtInput[i]) txtInput_GotFocus(i);
         }
     });
+    connect(ui_.txtInput[0], &QLineEdit::textChanged, &side_, &SideWindows::OddsChanged);
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
@@ -71,10 +74,10 @@ void frmRoller::Command2_Click() { RunRoll(RollType::RerollFromMarker); }
 void frmRoller::RunRoll(RollType rollType) {
     try {
         roller_.Roll(rollType);
-    } catch (const RuntimeError& error) {
+    } catch (const RollFailure& failure) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        display_.ShowError(error);
+        display_.ShowError(failure);
     }
 }
 

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "CaseName.h"
+#include "EveryFace.h"
+#include "LuckSupport.h"
+#include "engine/EveningLuck.h"
+
+namespace corvane {
+namespace {
+
+struct Roll {
+    int dice;
+    int target;
+};
+
+long double DieChanceOf(int target) {
+    return testing_support::ChanceOf(testing_support::Enumerate(1, target), 1);
+}
+
+struct EveningCase {
+    const char* name;
+    std::vector<Roll> rolls;
+};
+
+class ShortEvenings : public testing::TestWithParam<EveningCase> {};
+
+// Every total the evening can reach, against the chances of every total
+// convolved one die at a time, each die's chance from the enumeration of its
+// faces. The successes go to the first rolls first.
+TEST_P(ShortEvenings, MatchTheConvolutionOfEveryDie) {
+    const std::vector<Roll>& rolls = GetParam().rolls;
+    std::vector<long double> chances{1.0L};
+    long double expected = 0.0L;
+    for (const Roll& roll : rolls) {
+        const long double p = DieChanceOf(roll.target);
+        expected += roll.dice * p;
+        for (int die = 0; die < roll.dice; ++die) {
+            chances.push_back(0.0L);
+            for (std::size_t k = chances.size() - 1; k > 0; --k) {
+                chances[k] = chances[k] * (1.0L - p) + chances[k - 1] * p;
+            }
+            chances[0] *= 1.0L - p;
+        }
+    }
+    for (std::size_t total = 0; total < chances.size(); ++total) {
+        if (chances[total] == 0.0L) continue;
+        EveningTally tally;
+        int left = static_cast<int>(total);
+        for (const Roll& roll : rolls) {
+            tally.Add(testing_support::RecordOf(roll.dice, std::min(left, roll.dice), roll.target));
+            left -= std::min(left, roll.dice);
+        }
+        long double atLeast = 0.0L;
+        for (std::size_t k = total; k < chances.size(); ++k) atLeast += chances[k];
+        const EveningLuck luck = tally.Luck();
+        EXPECT_TRUE(luck.Exact);
+        EXPECT_NEAR(luck.AtLeastThisLucky, static_cast<double>(atLeast), 1e-12) << total;
+        EXPECT_NEAR(luck.AtMostThisLucky, static_cast<double>(1.0L - atLeast + chances[total]),
+                    1e-12)
+            << total;
+        EXPECT_EQ(luck.Successes, static_cast<std::int64_t>(total));
+        EXPECT_NEAR(luck.ExpectedSuccesses, static_cast<double>(expected), 1e-12);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Evenings, ShortEvenings,
+    testing::Values(EveningCase{"NoRolls", {}}, EveningCase{"OneDie", {{1, 4}}},
+                    EveningCase{"OneRoll", {{6, 4}}},
+                    EveningCase{"FourTargets", {{3, 2}, {5, 7}, {2, 13}, {4, 4}}},
+                    EveningCase{"SixAndSevenShareAChance", {{4, 6}, {3, 7}, {2, 6}}},
+                    EveningCase{"SomeDiceCannotFail", {{3, 1}, {2, 4}, {2, -7}}},
+                    EveningCase{"NoDieCanMeetIt", {{3, 32767}, {2, 5}}},
+                    EveningCase{"ManyRolls", {{2, 3}, {1, 5}, {4, 8}, {3, 3}, {2, 20}, {6, 5}}}),
+    testing_support::CaseName());
+
+// The log's bound, at one target and at seven, from no successes to all:
+// quick, and nothing but chances.
+TEST(EveningLuckTest, AThousandRollsOfTheLargestPoolStayChances) {
+    for (const int targets : {1, 7}) {
+        for (const double share : {0.0, 0.4, 0.5, 0.6, 1.0}) {
+            EveningTally tally;
+            for (int roll = 0; roll < 1000; ++roll) {
+                const int target = 2 + roll % targets;
+                const double p = 2 * share * static_cast<double>(DieChanceOf(target));
+                tally.Add(testing_support::RecordOf(
+                    32766, static_cast<int>(32766 * std::min(1.0, p)), target));
+            }
+            const EveningLuck luck = tally.Luck();
+            EXPECT_EQ(luck.Exact, targets == 1);
+            EXPECT_TRUE(luck.AtLeastThisLucky >= 0.0 && luck.AtMostThisLucky <= 1.0);
+            EXPECT_GE(luck.AtLeastThisLucky + luck.AtMostThisLucky, 1.0 - 1e-9) << share;
+        }
+    }
+}
+
+struct CalibrationCase {
+    const char* name;
+    int pool;
+    int rolls;
+    int evenings;
+    bool exact;
+};
+
+class Calibration : public testing::TestWithParam<CalibrationCase> {};
+
+// With fair dice, where each evening falls among all evenings of the same
+// rolls is uniform. A count has ties, so each is spread over its own chance at
+// random (the randomised probability integral transform).
+TEST_P(Calibration, PutsFairEveningsEvenlyAcrossTheRange) {
+    const CalibrationCase& c = GetParam();
+    Pcg32Random dice(2026);
+    Pcg32Random spread(7);
+    std::vector<double> places;
+    for (int evening = 0; evening < c.evenings; ++evening) {
+        EveningTally tally;
+        for (int roll = 0; roll < c.rolls; ++roll) {
+            tally.Add(testing_support::ThrowDice(c.pool, 2 + (evening + roll) % 5, dice));
+        }
+        const EveningLuck luck = tally.Luck();
+        ASSERT_EQ(luck.Exact, c.exact);
+        const double thisOne = luck.AtMostThisLucky + luck.AtLeastThisLucky - 1.0;
+        places.push_back(1.0 - luck.AtMostThisLucky + spread.Next() * thisOne);
+    }
+    EXPECT_TRUE(testing_support::LooksUniform(places));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pools, Calibration,
+                         testing::Values(CalibrationCase{"SixDice", 6, 12, 2000, true},
+                                         CalibrationCase{"ThreeHundredDice", 300, 10, 300, true},
+                                         CalibrationCase{"ThreeHundredDiceLong", 300, 80, 200,
+                                                         false}),
+                         testing_support::CaseName());
+
+}  // namespace
+}  // namespace corvane
