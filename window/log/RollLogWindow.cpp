@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
@@ -99,7 +100,9 @@ void RollLogWindow::Save(bool selectedOnly) {
     const LogFormat format = LogFormatFor(path, filter);
     if (const std::optional<QString> error =
             AtomicFile().Write(path, LogFileBytes(format, records))) {
-        const QString text = tr("The roll log could not be saved to %1: %2.").arg(path, *error);
+        // The path as the system writes paths, as the pools' messages give it.
+        const QString text = tr("The roll log could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), *error);
         announcer_.Announce(text);
         dialogs_.Warn(this, tr("Save Roll Log"), text);
         return;
