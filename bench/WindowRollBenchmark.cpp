@@ -67,7 +67,7 @@ void BM_ChancesRedraw(benchmark::State& benchState) {
     const Int16 middleRow = Int16::From(benchState.range(0) / 2);
     ChancesChart& chart = *window.Side().Chances()->Chart();
     for (auto _ : benchState) {
-        chart.Show(ChancesData(window.State(), window.TargetText(), middleRow));
+        chart.Show(ChancesData(window.State(), window.DiceText(), window.TargetText(), middleRow));
         chart.repaint();
     }
 }

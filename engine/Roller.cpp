@@ -1,5 +1,9 @@
 #include "engine/Roller.h"
 
+#include <algorithm>
+#include <numeric>
+
+#include "engine/PoolTotal.h"
 #include "engine/RollDice.h"
 #include "engine/SortIntArray.h"
 #include "runtime/NumberText.h"
@@ -9,6 +13,8 @@ namespace corvane {
 namespace {
 
 constexpr Int16 kOne{1};
+// A pool that stays within the limit this often is worth rolling again.
+constexpr double kRollsAgainChance = 0.01;
 
 // Marks the roller busy for the length of one roll, whichever way it ends.
 class BusyScope {
@@ -56,6 +62,25 @@ void Tally(RollerState& next) {
     next.HighRoll = next.DiceResults[kOne];
 }
 
+// What the dice above `start` add up to, as far as the pool reaches.
+int KeptTotal(const ResultArray& pool, Int16 start) {
+    const auto dice = pool.Dice();
+    const auto kept =
+        dice.first(std::min(dice.size(), static_cast<std::size_t>(start.Value() - 1)));
+    return std::accumulate(kept.begin(), kept.end(), 0,
+                           [](int sum, Int16 die) { return sum + die.Value(); });
+}
+
+// Reads a field, blaming any run-time error on it.
+template <class Read>
+Int16 ReadField(RollFault field, Read read) {
+    try {
+        return read();
+    } catch (const RuntimeError& error) {
+        throw RollFailure(error.Number(), field);
+    }
+}
+
 }  // namespace
 
 Int16 FieldNumber(std::string_view text) { return RoundToInt16(LeadingNumber(text)); }
@@ -68,31 +93,64 @@ std::optional<Int16> TryFieldNumber(std::string_view text) {
     }
 }
 
+Int16 DiceCountOf(std::string_view text) { return std::max(kOne, FieldNumber(text)); }
+
+std::optional<Int16> TryDiceCountOf(std::string_view text) {
+    const std::optional<Int16> number = TryFieldNumber(text);
+    if (!number) return std::nullopt;
+    return std::max(kOne, *number);
+}
+
 Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
     : view_(view), random_(random), clock_(clock), yield_(yield) {}
 
 RollOutcome Roller::Roll(RollType rollType) {
     if (rolling_) return RollOutcome::Ignored;
     BusyScope busy(rolling_);
+    Draw draw;
+    try {
+        return Attempt(OperationOf(rollType), draw);
+    } catch (const RollFailure&) {
+        throw;
+    } catch (const RuntimeError& error) {
+        // Past the fields, only the dice can pass the limit, or a list out of
+        // step with the pool be read past.
+        RollFault fault = RollFault::PoolOutOfStep;
+        if (error.Number() == ErrorNumber::Overflow) {
+            fault = TotalFitsChance(draw.fresh, draw.keptTotal) >= kRollsAgainChance
+                        ? RollFault::TotalThisTime
+                        : RollFault::TotalTooLarge;
+        }
+        throw RollFailure(error.Number(), fault);
+    }
+}
 
+RollOutcome Roller::Attempt(RollType operation, Draw& draw) {
     RollerState next = state_;
     RollRecord record;
-    record.Operation = OperationOf(rollType);
-    if (record.Operation == RollType::RerollFailures) {
-        next.DiceCount = view_.RowCount();
-        if (next.FailurePoint == Int16()) return Refuse(kNoFailuresMessage, next.DiceCount);
-        RerollFrom(next.FailurePoint, next, record, random_, clock_);
-    } else if (record.Operation == RollType::RerollFromMarker) {
-        next.DiceCount = view_.RowCount();
-        const Int16 start = view_.MarkedRow() + kOne;
-        if (start < kOne || start > next.DiceCount) return Refuse(kNoMarkerMessage, next.DiceCount);
-        RerollFrom(start, next, record, random_, clock_);
-    } else {
-        next.DiceCount = FieldNumber(view_.DiceText());
-        if (next.DiceCount < kOne) next.DiceCount = kOne;
-        next.TargetNumber = FieldNumber(view_.TargetText());
+    record.Operation = operation;
+    if (operation == RollType::NewRoll) {
+        next.DiceCount =
+            ReadField(RollFault::DiceField, [this] { return DiceCountOf(view_.DiceText()); });
+        next.TargetNumber =
+            ReadField(RollFault::TargetField, [this] { return FieldNumber(view_.TargetText()); });
+        draw.fresh = next.DiceCount.Value();
         RollDice(next.DiceCount, next.DiceResults, random_, clock_);
         record.Thrown = CountThrown(next.DiceResults.Dice(), next.TargetNumber);
+    } else {
+        next.DiceCount = view_.RowCount();
+        Int16 start = next.FailurePoint;
+        if (operation == RollType::RerollFailures) {
+            if (start == Int16()) return Refuse(kNoFailuresMessage, next.DiceCount);
+        } else {
+            start = view_.MarkedRow() + kOne;
+            if (start < kOne || start > next.DiceCount) {
+                return Refuse(kNoMarkerMessage, next.DiceCount);
+            }
+        }
+        draw.fresh = next.DiceCount.Value() - start.Value() + 1;
+        draw.keptTotal = KeptTotal(next.DiceResults, start);
+        RerollFrom(start, next, record, random_, clock_);
     }
 
     if (SortIntArray(next.DiceResults, yield_) == SortOutcome::Abandoned) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/RollFailure.h"
 #include "engine/RollRecord.h"
 #include "engine/RollerState.h"
 #include "runtime/Clock.h"
@@ -60,13 +61,19 @@ Int16 FieldNumber(std::string_view text);
 // The same number, or nothing where it is past the 16-bit limits, for those
 // that show what a typed text would do without rolling it.
 std::optional<Int16> TryFieldNumber(std::string_view text);
+// How many dice a new roll of the dice field's text rolls: its number, and at
+// least one. Raises Overflow where the number is past the 16-bit limits.
+Int16 DiceCountOf(std::string_view text);
+// The same count, or nothing where the number is past the limits.
+std::optional<Int16> TryDiceCountOf(std::string_view text);
 
 // Performs the three roll operations on its state and shows each outcome.
 //
 // A roll that goes ahead is all-or-nothing: it works on a copy of the state and
 // keeps it only when it completes, so a run-time error (an Overflow past 32767,
 // say) leaves the pool, the counts and the view as they were, and reaches the
-// caller as a RuntimeError. A refused reroll is the one exception: it still
+// caller as a RollFailure that says what stopped it. A refused reroll is the
+// one exception: it still
 // brings DiceCount in line with the list's row count, which it equals after
 // any completed roll.
 class Roller {
@@ -84,6 +91,13 @@ public:
     bool IsRolling() const { return rolling_; }
 
 private:
+    // The dice a roll draws afresh, and what the dice it keeps add up to.
+    struct Draw {
+        int fresh = 0;
+        int keptTotal = 0;
+    };
+
+    RollOutcome Attempt(RollType operation, Draw& draw);
     RollOutcome Refuse(std::string_view message, Int16 rowCount);
 
     RollerView& view_;

@@ -25,7 +25,7 @@ ChancesChart& Chart(WindowRig& rig) { return *rig.window.Side().Chances()->Chart
 QStringList Legend(const ChancesChart& chart) {
     QStringList names;
     for (const auto& series : chart.Data().AllSeries()) {
-        names << ChancesText::Legend(series, chart.Data());
+        names << ChancesText::Legend(series);
     }
     return names;
 }
@@ -187,25 +187,28 @@ void ChancesTest::theSeriesFollowRerollsTargetEditsAndSelection() {
     WindowRig rig;
     rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());  // 9 5 4 3 1
     ChancesChart& chart = *OpenChances(rig).Chart();
-    QCOMPARE(Legend(chart),
-             (QStringList{"New roll at target 4", "After Reroll Failures (2 dice)"}));
+    QCOMPARE(Legend(chart), (QStringList{"New roll: 5 dice at target 4",
+                                         "After Reroll Failures: 2 of 5 dice at target 4"}));
     // The chart expects what the tooltip does.
     QCOMPARE(ChancesText::Expected(chart.Data().AllSeries()[1]), QStringLiteral("4.0 expected"));
     QVERIFY(rig.ui.Command1->toolTip().contains(QStringLiteral("4.0 successes expected")));
 
     rig.SelectRow(1);
-    QTRY_COMPARE(Legend(chart),
-                 (QStringList{"New roll at target 4", "After Reroll Failures (2 dice)",
-                              "After Reroll from Marker Down (4 dice)"}));
+    QTRY_COMPARE(Legend(chart), (QStringList{"New roll: 5 dice at target 4",
+                                             "After Reroll Failures: 2 of 5 dice at target 4",
+                                             "After Reroll from Marker Down: 4 of 5 dice at "
+                                             "target 4"}));
     // A new roll takes the target as typed; the rerolls keep the last roll's.
     rig.ui.txtInput[1]->setText(QStringLiteral("5"));
-    QTRY_COMPARE(Legend(chart),
-                 (QStringList{"New roll at target 5", "After Reroll Failures (2 dice)",
-                              "After Reroll from Marker Down (4 dice)"}));
+    QTRY_COMPARE(Legend(chart), (QStringList{"New roll: 5 dice at target 5",
+                                             "After Reroll Failures: 2 of 5 dice at target 4",
+                                             "After Reroll from Marker Down: 4 of 5 dice at "
+                                             "target 4"}));
     rig.random.Script({Face(5)});
     rig.ui.Command1->click();  // 9 5 5 5 4, and no row selected
     QTRY_COMPARE(Legend(chart),
-                 (QStringList{"New roll at target 4", "After Reroll Failures (none to reroll)"}));
+                 (QStringList{"New roll: 5 dice at target 4",
+                              "After Reroll Failures: 5 dice at target 4, none to reroll"}));
     QCOMPARE(chart.Data().Rolled(), 5);
     QCOMPARE(chart.CurrentCount(), 5);
 }
@@ -238,8 +241,8 @@ void ChancesTest::badInputIsSaidPlainly_data() {
     QTest::newRow("targetNoNumber")
         << "3"
         << "4" << fives << "abc"
-        << "A new roll at target 0: most likely 3 successes (100.0%), 3.0 expected; at least 3 "
-           "successes: 100.0%."
+        << "A new roll of 3 dice at target 0: most likely 3 successes (100.0%), 3.0 expected; at "
+           "least 3 successes: 100.0%."
         << 4;
     QTest::newRow("oneDie") << "1"
                             << "4" << std::vector<float>{Face(2)} << ""
@@ -250,8 +253,8 @@ void ChancesTest::badInputIsSaidPlainly_data() {
     QTest::newRow("noDieCanSucceed")
         << "3"
         << "30000" << fives << ""
-        << "A new roll at target 30000: most likely 0 successes (100.0%), 0.0 expected; at least "
-           "0 successes: 100.0%."
+        << "A new roll of 3 dice at target 30000: most likely 0 successes (100.0%), 0.0 expected; "
+           "at least 0 successes: 100.0%."
         << 4;
 }
 

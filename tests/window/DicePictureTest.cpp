@@ -52,20 +52,24 @@ class DicePictureTest : public QObject {
 private slots:
     void drawingFitsTheScreensPixels_data();
     void drawingFitsTheScreensPixels();
+    void drawingBetweenScalesTakesTheNearest_data();
+    void drawingBetweenScalesTakesTheNearest();
     void windowShowsTheDrawingAtItsScreensRatio();
     void darkThemeKeepsTheDiceColours_data();
     void darkThemeKeepsTheDiceColours();
+    void theBackgroundFollowsEveryPaletteChange();
     void windowHasNoMaximiseButton();
 };
 
 void DicePictureTest::drawingFitsTheScreensPixels_data() {
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("1") << 1.0 << 32;
-    QTest::newRow("1.25") << 1.25 << 40;
-    QTest::newRow("1.5") << 1.5 << 48;
-    QTest::newRow("2") << 2.0 << 64;
-    QTest::newRow("3") << 3.0 << 96;
+    // Every display scale Windows offers.
+    QTest::newRow("100%") << 1.0 << 32;
+    for (int percent = 125; percent <= 350; percent += 25) {
+        QTest::addRow("%d%%", percent) << percent / 100.0 << 32 * percent / 100;
+    }
+    QTest::newRow("400%") << 4.0 << 128;
 }
 
 void DicePictureTest::drawingFitsTheScreensPixels() {
@@ -88,6 +92,31 @@ void DicePictureTest::drawingFitsTheScreensPixels() {
     // ...but the same design: shrunk back to 32 pixels it nearly matches them.
     const QImage shrunk = drawing.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QVERIFY(DifferingPixels(shrunk, kPixels) < 32 * 32 / 10);
+}
+
+void DicePictureTest::drawingBetweenScalesTakesTheNearest_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<qreal>("nearest");
+    QTest::newRow("just above 1") << 1.1 << 35 << 1.0;
+    QTest::newRow("just below 1.25") << 1.2 << 38 << 1.25;
+    QTest::newRow("between 3.5 and 4") << 3.8 << 122 << 4.0;
+    QTest::newRow("above 4") << 5.0 << 160 << 4.0;
+}
+
+void DicePictureTest::drawingBetweenScalesTakesTheNearest() {
+    QFETCH(qreal, ratio);
+    QFETCH(int, pixels);
+    QFETCH(qreal, nearest);
+    const QImage drawing = DiceDrawing::ForRatio(ratio);
+    // Still filling the screen's pixels, resized from the nearest scale's.
+    QCOMPARE(drawing.size(), QSize(pixels, pixels));
+    QCOMPARE(drawing.devicePixelRatio(), pixels / 32.0);
+    QImage resized = DiceDrawing::ForRatio(nearest).scaled(pixels, pixels, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation);
+    resized.setDevicePixelRatio(drawing.devicePixelRatio());
+    QCOMPARE(drawing.convertToFormat(QImage::Format_ARGB32),
+             resized.convertToFormat(QImage::Format_ARGB32));
 }
 
 void DicePictureTest::windowShowsTheDrawingAtItsScreensRatio() {
@@ -118,8 +147,7 @@ void DicePictureTest::darkThemeKeepsTheDiceColours() {
     WindowRig rig;
     if (!darkAtStart) rig.window.setPalette(DarkPalette());
     // The window paints itself in the colour behind text fields.
-    const QRgb background = rig.window.palette().color(QPalette::Window).rgb();
-    if (darkAtStart) QCOMPARE(background, DarkPalette().color(QPalette::Base).rgb());
+    const QRgb background = DarkPalette().color(QPalette::Base).rgb();
 
     const QImage picture = rig.ui.Image1->pixmap().toImage();
     const qreal ratio = picture.devicePixelRatio();
@@ -133,6 +161,31 @@ void DicePictureTest::darkThemeKeepsTheDiceColours() {
     QCOMPARE(at(5.5, 11.5) | 0xFF000000U, qRgb(255, 0, 0));      // a face
     QCOMPARE(at(7.2, 13.2) | 0xFF000000U, qRgb(255, 255, 255));  // a pip
     QCOMPARE(at(0.2, 10.5) | 0xFF000000U, qRgb(0, 0, 0));        // an outline
+}
+
+void DicePictureTest::theBackgroundFollowsEveryPaletteChange() {
+    WindowRig rig;
+    const QColor light = QApplication::palette().color(QPalette::Base);
+    // What the window shows where no control is: left of the reroll buttons,
+    // between the outcome line and the picture.
+    const auto blank = [&] {
+        const QImage shown = rig.window.grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+        return shown.pixelColor(static_cast<int>(20 * ratio), static_cast<int>(180 * ratio));
+    };
+    const auto pictureCorner = [&] {
+        const QImage picture = rig.ui.Image1->pixmap().toImage();
+        return picture.pixelColor(picture.width() - 1, 0);
+    };
+    QCOMPARE(blank(), light);
+    {
+        const PaletteForTest theme(DarkPalette());
+        const QColor dark = DarkPalette().color(QPalette::Base);
+        QTRY_COMPARE(blank(), dark);
+        QCOMPARE(pictureCorner().rgb(), dark.rgb());
+    }
+    QTRY_COMPARE(blank(), light);
+    QCOMPARE(pictureCorner().rgb(), light.rgb());
 }
 
 void DicePictureTest::windowHasNoMaximiseButton() {

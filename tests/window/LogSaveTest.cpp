@@ -1,7 +1,9 @@
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QtTest>
+#include <optional>
 
 #include "WindowRig.h"
 #include "engine/FairnessCheck.h"
@@ -25,16 +27,24 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The rows Python's csv module reads from the file.
-QList<QStringList> ReadCsv(const QString& path) {
+// The rows Python's csv module reads from the file. A Windows build has no
+// such reader: the build machine's Python cannot open the Windows program's
+// files by their Windows paths, and a Windows machine has no Python of its
+// own. There the comparison is left to the Linux build, which runs the same
+// writer; the file's line endings are still checked.
+std::optional<QList<QStringList>> ReadCsv([[maybe_unused]] const QString& path) {
+#ifdef CORVANE_CSV_READER
     QProcess python;
     python.start(QStringLiteral(CORVANE_PYTHON3), {QStringLiteral(CORVANE_CSV_READER), path});
-    if (!python.waitForFinished(30000) || python.exitCode() != 0) return {};
+    if (!python.waitForFinished(30000) || python.exitCode() != 0) return QList<QStringList>();
     QList<QStringList> rows;
     for (const QJsonValue row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
         rows << row.toVariant().toStringList();
     }
     return rows;
+#else
+    return std::nullopt;
+#endif
 }
 
 // A roll, a reroll of its failures and a botch, in the rig's log.
@@ -121,7 +131,7 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
 
     if (written.endsWith(".txt")) {
         QStringList lines;
-        for (const RollRecord* record : records) lines << CopiedLine(*record) + "\n";
+        for (const RollRecord* record : records) lines << CopiedEntry(*record) + "\n";
         // The evening counts every roll, the ones not saved too.
         lines << "\n" + kEvening + "\n" + FairnessOfThreeRolls() + "\n";
         QCOMPARE(QString::fromUtf8(Bytes(path)), lines.join(QString()));
@@ -160,7 +170,7 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
         expected.insert(2, {"12:34:56", "Roll", "5", "4", "3", "no", "9", "22", "9 5 4 3 1", "", "",
                             "5", "3", "2.5", "0.5", "0.8125", "top 50%"});
     }
-    QCOMPARE(ReadCsv(path), expected);
+    if (const auto rows = ReadCsv(path)) QCOMPARE(*rows, expected);
     QVERIFY(Bytes(path).endsWith("\r\n"));
 }
 
@@ -182,7 +192,9 @@ void LogSaveTest::csvQuotesWhatNeedsQuoting() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(CsvBytes(table));
     file.close();
-    QCOMPARE(ReadCsv(path), (QList<QStringList>{{"a", "b", "c"}, cells, cells}));
+    const auto rows = ReadCsv(path);
+    if (!rows) QSKIP("This build has no CSV reader of its own to compare with (see ReadCsv).");
+    QCOMPARE(*rows, (QList<QStringList>{{"a", "b", "c"}, cells, cells}));
 }
 
 void LogSaveTest::aFailedSaveSaysWhyAndWritesNothing() {
@@ -195,7 +207,7 @@ void LogSaveTest::aFailedSaveSaysWhyAndWritesNothing() {
     QSignalSpy announced(&rig.window.Announcements(), &Announcer::announced);
     QTest::keyClick(log->Entries(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(rig.dialogs.Texts("warn").size(), 1);
-    QVERIFY(rig.dialogs.Texts("warn")[0].contains(path));
+    QVERIFY(rig.dialogs.Texts("warn")[0].contains(QDir::toNativeSeparators(path)));
     QCOMPARE(announced.size(), 1);
     QVERIFY(!QFile::exists(path));
 }

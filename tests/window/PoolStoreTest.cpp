@@ -1,4 +1,8 @@
+// Folders made read-only through permission bits, and a test run as root
+// giving its rights up, are POSIX's (see the read-only folder test).
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -110,6 +114,11 @@ void PoolStoreTest::aFailedWriteLeavesTheOldFileWhole() {
 }
 
 void PoolStoreTest::aReadOnlyFolderIsReportedAndTheNextSaveTriesAgain() {
+#ifdef Q_OS_WIN
+    // Windows keeps who may write a folder in its access list, which
+    // QFile::setPermissions does not change (and wine does not enforce).
+    QSKIP("A read-only folder is made through permission bits, which Windows does not have.");
+#else
     Rig rig;
     rig.pools.Make(PoolEdit::Put(Pool("Old")));
     rig.pools.Write(PoolStore::IfUnreadable::Refuse);
@@ -131,6 +140,7 @@ void PoolStoreTest::aReadOnlyFolderIsReportedAndTheNextSaveTriesAgain() {
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(rig.pools.Write(PoolStore::IfUnreadable::Refuse).status, PoolStore::Status::Saved);
     QCOMPARE(rig.store.Read().pools.size(), 2);
+#endif
 }
 
 void PoolStoreTest::aSaveWaitsForTheOtherCopysLock() {

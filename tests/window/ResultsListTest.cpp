@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QtTest>
 
 #include "WindowRig.h"
@@ -9,11 +10,13 @@ using testing_support::Face;
 using testing_support::WindowRig;
 
 // A pool of the given dice, largest first as a roll leaves it.
-ResultArray PoolOf(const QList<int>& dice) {
-    ResultArray pool;
-    pool.Redim(Int16::From(dice.size()));
-    for (qsizetype i = 0; i < dice.size(); ++i) pool[Int16::From(i + 1)] = Int16::From(dice[i]);
-    return pool;
+RollerState PoolOf(const QList<int>& dice, int target = 4) {
+    RollerState state;
+    state.TargetNumber = Int16::From(target);
+    state.DiceResults.Redim(Int16::From(dice.size()));
+    for (qsizetype i = 0; i < dice.size(); ++i)
+        state.DiceResults[Int16::From(i + 1)] = Int16::From(dice[i]);
+    return state;
 }
 
 class ResultsListTest : public QObject {
@@ -21,9 +24,12 @@ class ResultsListTest : public QObject {
 private slots:
     void modelRowsAreThePool_data();
     void modelRowsAreThePool();
+    void rowsReadToScreenReaders_data();
+    void rowsReadToScreenReaders();
     void aShorterPoolBeforeTheRefreshIsNeverReadPast();
     void eachRollClearsTheSelection_data();
     void eachRollClearsTheSelection();
+    void withTheFocusElsewhereARollLeavesNoCurrentRow();
 };
 
 void ResultsListTest::modelRowsAreThePool_data() {
@@ -37,12 +43,12 @@ void ResultsListTest::modelRowsAreThePool_data() {
 
 void ResultsListTest::modelRowsAreThePool() {
     QFETCH(QList<int>, dice);
-    const ResultArray noRollYet;
+    const RollerState noRollYet;
     ResultsModel empty(noRollYet);
     empty.Refresh();
     QCOMPARE(empty.rowCount(), 0);
 
-    const ResultArray pool = PoolOf(dice);
+    const RollerState pool = PoolOf(dice);
     ResultsModel model(pool);
     QCOMPARE(model.rowCount(), 0);  // the view hears of the rows only at a refresh
     model.Refresh();
@@ -50,15 +56,50 @@ void ResultsListTest::modelRowsAreThePool() {
     for (int row = 0; row < dice.size(); ++row) {
         const QModelIndex index = model.index(row);
         QCOMPARE(index.data().toString(), QString::number(dice[row]));
-        QCOMPARE(index.data(Qt::AccessibleTextRole).toString(), QString::number(dice[row]));
+        QVERIFY(index.data(Qt::AccessibleTextRole)
+                    .toString()
+                    .startsWith(QString::number(dice[row]) + QLatin1Char(',')));
     }
     QVERIFY(!model.index(-1).isValid());
     QVERIFY(!model.index(static_cast<int>(dice.size())).isValid());
     QCOMPARE(model.rowCount(model.index(0)), 0);
 }
 
+void ResultsListTest::rowsReadToScreenReaders_data() {
+    QTest::addColumn<QList<int>>("dice");
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QStringList>("spoken");
+    QTest::newRow("examplePool") << QList<int>{9, 5, 4, 3, 1} << 4
+                                 << QStringList{"9, success, high roll, die 1 of 5", "5, success",
+                                                "4, success", "3, failure", "1, failure"};
+    QTest::newRow("oneDieFails") << QList<int>{2} << 5
+                                 << QStringList{"2, failure, high roll, die 1 of 1"};
+}
+
+// The eye sees the number; a screen reader hears whether it succeeded, and on
+// the first row that it is the highest of how many.
+void ResultsListTest::rowsReadToScreenReaders() {
+    QFETCH(QList<int>, dice);
+    QFETCH(int, target);
+    QFETCH(QStringList, spoken);
+    RollerState pool = PoolOf(dice, target);
+    ResultsModel model(pool);
+    model.Refresh();
+    // Read against the target the rows were rolled at, not one set since.
+    pool.TargetNumber = Int16::From(100);
+    QStringList heard;
+    QListView view;
+    view.setModel(&model);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        heard << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
+        QCOMPARE(model.index(row).data().toString(), QString::number(dice[row]));
+    }
+    QCOMPARE(heard, spoken);
+}
+
 void ResultsListTest::aShorterPoolBeforeTheRefreshIsNeverReadPast() {
-    ResultArray pool = PoolOf({9, 5, 4, 3, 1});
+    RollerState pool = PoolOf({9, 5, 4, 3, 1});
     ResultsModel model(pool);
     model.Refresh();
     pool = PoolOf({6});
@@ -104,9 +145,21 @@ void ResultsListTest::eachRollClearsTheSelection() {
     rig.random.Script({Face(2)});
     rig.window.findChild<QPushButton*>(button)->click();
     QCOMPARE(rig.SelectedRowCount(), 0);
-    QCOMPARE(rig.CurrentRow(), -1);
+    // The list keeps its place, unselected, as the focus was in it.
+    QCOMPARE(rig.CurrentRow(), marked);
     QCOMPARE(rig.window.MarkedRow().Value(), -1);
     QCOMPARE(rig.Rows(), rows);
+}
+
+void ResultsListTest::withTheFocusElsewhereARollLeavesNoCurrentRow() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), testing_support::ExamplePoolDraws());
+    rig.SelectRow(3);
+    QVERIFY(!rig.ui.lstResults->hasFocus());
+    rig.ui.Command2->click();
+    QCOMPARE(rig.CurrentRow(), -1);
+    QCOMPARE(rig.SelectedRowCount(), 0);
 }
 
 }  // namespace corvane

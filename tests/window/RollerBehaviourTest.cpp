@@ -18,6 +18,7 @@ private slots:
     void displayShowsTheOutcome_data();
     void displayShowsTheOutcome();
     void lettersInTheDiceFieldRollOneDie();
+    void aRollWritesOnlyTheFieldsItChanges();
     void enterInEitherFieldRolls_data();
     void enterInEitherFieldRolls();
     void tabbingIntoAFieldSelectsItsText();
@@ -95,6 +96,19 @@ void RollerBehaviourTest::lettersInTheDiceFieldRollOneDie() {
     rig.Roll(QStringLiteral("abc"), QStringLiteral("4"), {Face(2)});
     QCOMPARE(rig.ui.txtInput[0]->text(), QStringLiteral("1"));
     QCOMPARE(rig.Rows(), QStringList{"2"});
+}
+
+// Writing a field's text again, unchanged, has screen readers read it out as
+// deleted and typed anew; so a roll leaves such a field alone, selection and all.
+void RollerBehaviourTest::aRollWritesOnlyTheFieldsItChanges() {
+    WindowRig rig;
+    rig.ui.txtInput[0]->setText(QStringLiteral("3.0"));
+    rig.ui.txtInput[1]->setText(QStringLiteral("4"));
+    rig.ui.txtInput[1]->selectAll();
+    rig.random.Script({Face(2)});
+    rig.ui.btnRoll->click();
+    QCOMPARE(rig.ui.txtInput[0]->text(), QStringLiteral("3"));
+    QCOMPARE(rig.ui.txtInput[1]->selectedText(), QStringLiteral("4"));
 }
 
 void RollerBehaviourTest::enterInEitherFieldRolls_data() {
@@ -178,7 +192,7 @@ void RollerBehaviourTest::overflowLeavesEverythingAndTheProgramGoesOn() {
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});
     QCOMPARE(rig.alerts.beeps, 1);
     QCOMPARE(rig.ui.lblStatus->text(),
-             QStringLiteral("Overflow: a number passed 32767; nothing changed."));
+             QStringLiteral("Dice to Roll: type a number from 1 to 32767."));
     QCOMPARE(rig.Rows(), rows);
     QCOMPARE(rig.ui.lblResult[0]->text(), QStringLiteral("3"));
     QCOMPARE(rig.ui.lblResult[1]->text(), highAndTotal);

@@ -37,9 +37,10 @@ QWidget* OpenWindow(WindowRig& rig, const QString& name) {
     return window;
 }
 
-// Opens the context menu as the Menu key does and picks the entry, as a
-// player would; false when the menu has no such entry.
-bool PickFromMenu(QWidget* widget, const QString& entry) {
+// Opens the context menu as the Menu key does (or by Shift+F10, which many
+// keyboards without a Menu key have) and picks the entry, as a player would;
+// false when the menu has no such entry.
+bool PickFromMenu(QWidget* widget, const QString& entry, bool byShiftF10) {
     bool picked = false;
     QTimer::singleShot(0, widget, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -52,9 +53,13 @@ bool PickFromMenu(QWidget* widget, const QString& entry) {
         }
         QTest::keyClick(menu, picked ? Qt::Key_Return : Qt::Key_Escape);
     });
-    const QPoint centre = widget->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
-    QApplication::sendEvent(widget, &event);
+    if (byShiftF10) {
+        QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint centre = widget->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget->mapToGlobal(centre));
+        QApplication::sendEvent(widget, &event);
+    }
     return picked;
 }
 
@@ -130,15 +135,16 @@ private slots:
 
 void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("command");  // in kCommands
-    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<int>("command");   // in kCommands
+    QTest::addColumn<QString>("menu");  // empty: by its key; else how the menu opens
     for (const char* window : kWindows) {
         for (int i = 0; i < static_cast<int>(std::size(kCommands)); ++i) {
             const Command& command = kCommands[i];
-            QTest::addRow("%s, %s by key", window, command.name) << window << i << false;
-            const bool inMenu = InMenu(QLatin1String(window), command);
-            if (inMenu)
-                QTest::addRow("%s, %s by menu", window, command.name) << window << i << true;
+            QTest::addRow("%s, %s by key", window, command.name) << window << i << "";
+            if (!InMenu(QLatin1String(window), command)) continue;
+            for (const char* menu : {"menuKey", "shiftF10"}) {
+                QTest::addRow("%s, %s by %s", window, command.name, menu) << window << i << menu;
+            }
         }
     }
 }
@@ -146,7 +152,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
 void RollerCommandsTest::eachCommandWorksFromEachWindow() {
     QFETCH(QString, window);
     QFETCH(int, command);
-    QFETCH(bool, byMenu);
+    QFETCH(QString, menu);
     const Command& given = kCommands[command];
     const QString name = QLatin1String(given.name);
     WindowRig rig;
@@ -160,9 +166,11 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
 
     QWidget* target = OpenWindow(rig, window);
     QVERIFY(target);
-    if (byMenu) {
+    if (!menu.isEmpty()) {
         QWidget* menuOwner = window == "dice" ? rig.ui.lstResults : target->focusWidget();
-        QVERIFY(PickFromMenu(menuOwner ? menuOwner : target, QLatin1String(given.menuEntry)));
+        if (menuOwner == rig.ui.lstResults) menuOwner->setFocus();
+        QVERIFY(PickFromMenu(menuOwner ? menuOwner : target, QLatin1String(given.menuEntry),
+                             menu == "shiftF10"));
     } else {
         QWidget* focused = QApplication::focusWidget();
         QTest::keySequence(focused && focused->window() == target ? focused : target, given.key);
@@ -172,7 +180,10 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
         QTRY_VERIFY(rig.window.LastRecord() != before);
         QCOMPARE(rig.window.LastRecord()->Operation, given.rolls);
     } else if (name == "copyRoll") {
-        QCOMPARE(QGuiApplication::clipboard()->text(), CopiedLine(*rig.window.LastRecord()));
+        // The log copies its own entries: with none selected, the newest whole.
+        const RollRecord& last = *rig.window.LastRecord();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 window == "log" ? CopiedEntry(last) : CopiedLine(last));
     } else if (name == "rollLog") {
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().LogWindow());
     } else if (name == "chances") {
@@ -183,7 +194,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
                  QStringLiteral("About Corvane Dice"));
     } else if (name == "savePool") {
         // In the log, Ctrl+S saves the log; everywhere else it asks the pool's name.
-        const bool inLog = window == "log" && !byMenu;
+        const bool inLog = window == "log" && menu.isEmpty();
         QCOMPARE(rig.dialogs.Texts("save").size(), inLog ? 1 : 0);
         QCOMPARE(rig.dialogs.Texts("text").size(), inLog ? 0 : 1);
     } else if (name == "pools") {

@@ -7,7 +7,7 @@
 #include "DesignedCaptions.h"
 #include "WindowRig.h"
 #include "engine/EveningLuck.h"
-#include "runtime/RuntimeError.h"
+#include "engine/RollFailure.h"
 #include "window/Translations.h"
 #include "window/log/EveningHeader.h"
 #include "window/log/EveningText.h"
@@ -113,7 +113,11 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     QVERIFY2(metrics.horizontalAdvance(longest) <= rig.ui.lblResult[1]->width(),
              qPrintable(longest));
 
-    // And every line the status bar can hold, as the window opens.
+    // And every line the status bar can hold, at the window's smallest.
+    rig.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+    rig.window.resize(1, 1);
+    QTRY_COMPARE(rig.window.frameGeometry().width(), 267);
     QLabel* status = rig.ui.lblStatus;
     QStringList lines;
     rig.Roll(QStringLiteral("5"), QStringLiteral("0"), testing_support::ExamplePoolDraws());
@@ -123,8 +127,9 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     lines << status->text();
     rig.window.Commands().CopyRoll();
     lines << status->text();
-    for (ErrorNumber error : {ErrorNumber::Overflow, ErrorNumber::SubscriptOutOfRange}) {
-        lines << ResultsDisplay::ErrorText(RuntimeError(error));
+    for (RollFault fault : {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
+                            RollFault::TotalTooLarge, RollFault::PoolOutOfStep}) {
+        lines << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault));
     }
     const QFontMetrics statusMetrics(status->font());
     const int room = status->contentsRect().width() - status->indent();
@@ -306,10 +311,12 @@ void RollerLayoutTest::resizeLaysOutTheListAndStatusLine_data() {
     QTest::addColumn<QSize>("outer");  // 0 keeps what was asked for
     // The minimum outer size is 4000 x 4500 twips: 267 x 300 pixels.
     QTest::newRow("initial") << QSize(314, 273) << QSize(0, 300);
-    QTest::newRow("larger") << QSize(600, 500) << QSize(0, 0);
+    QTest::newRow("larger") << QSize(380, 500) << QSize(0, 0);
     QTest::newRow("tooSmall") << QSize(100, 100) << QSize(267, 300);
-    QTest::newRow("narrowTall") << QSize(150, 700) << QSize(267, 0);
-    QTest::newRow("shortWide") << QSize(700, 150) << QSize(0, 300);
+    QTest::newRow("narrowTall") << QSize(150, 520) << QSize(267, 0);
+    QTest::newRow("shortWide") << QSize(380, 150) << QSize(0, 300);
+    // The most it grows to, 392 x 546 inside the frame (-1: plus the frame).
+    QTest::newRow("pastTheMaximum") << QSize(900, 900) << QSize(-1, -1);
 }
 
 void RollerLayoutTest::resizeLaysOutTheListAndStatusLine() {
@@ -320,9 +327,9 @@ void RollerLayoutTest::resizeLaysOutTheListAndStatusLine() {
     QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
     const QSize frame = rig.window.frameGeometry().size() - rig.window.size();
     rig.window.resize(requested);
-    const QSize expectedOuter(
-        outer.width() ? outer.width() : requested.width() + frame.width(),
-        outer.height() ? outer.height() : requested.height() + frame.height());
+    QSize expectedOuter(outer.width() ? outer.width() : requested.width() + frame.width(),
+                        outer.height() ? outer.height() : requested.height() + frame.height());
+    if (outer == QSize(-1, -1)) expectedOuter = QSize(392, 546) + frame;
     QTRY_COMPARE(rig.window.frameGeometry().size(), expectedOuter);
 
     // The list keeps 60 twips (4 pixels) from the right edge and from the
@@ -338,8 +345,8 @@ void RollerLayoutTest::minimisingMovesNothing() {
     WindowRig rig;
     rig.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
-    rig.window.resize(500, 400);
-    QTRY_COMPARE(rig.window.size(), QSize(500, 400));
+    rig.window.resize(380, 400);
+    QTRY_COMPARE(rig.window.size(), QSize(380, 400));
     const QRect list = rig.ui.lstResults->geometry();
     rig.window.showMinimized();
     QTRY_VERIFY(rig.window.isMinimized());

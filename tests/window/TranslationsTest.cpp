@@ -144,17 +144,31 @@ void TranslationsTest::aRollShowsItsOutcomeInTheLanguage() {
 
 void TranslationsTest::refusalsAndErrorsSpeakTheLanguage_data() {
     QTest::addColumn<QString>("locale");
-    QTest::addColumn<QStringList>("messages");  // no failures, no marker, overflow
+    // No failures, no marker, the dice field, the target field, a total past
+    // the limit this time, a pool too large.
+    QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("C") << "C"
-                       << QStringList{"No failures to reroll.", "No marker specified.",
-                                      "Overflow: a number passed 32767; nothing changed."};
+                       << QStringList{"No failures to reroll.",
+                                      "No marker specified.",
+                                      "Dice to Roll: type a number from 1 to 32767.",
+                                      "Target Number: type from -32768 to 32767.",
+                                      "The total passed 32767 this time: roll fewer dice.",
+                                      "The dice add up past 32767: roll at most 7600."};
     QTest::newRow("de") << "de_DE"
-                        << QStringList{"Keine Fehlschläge zum Neuwürfeln.", "Kein Würfel markiert.",
-                                       "Überlauf: eine Zahl überstieg 32767; nichts geändert."};
+                        << QStringList{"Keine Fehlschläge zum Neuwürfeln.",
+                                       "Kein Würfel markiert.",
+                                       "Würfelpool: eine Zahl von 1 bis 32767 eingeben.",
+                                       "Mindestwurf: von -32768 bis 32767 eingeben.",
+                                       "Summe diesmal über 32767: weniger würfeln.",
+                                       "Summe über 32767: mit höchstens 7600 würfeln."};
     QTest::newRow("fr") << "fr_FR"
-                        << QStringList{"Aucun échec à relancer.", "Aucun dé marqué.",
-                                       "Dépassement au-delà de 32767\u00A0; rien n'a changé."};
+                        << QStringList{"Aucun échec à relancer.",
+                                       "Aucun dé marqué.",
+                                       "Nombre de dés\u00A0: saisissez de 1 à 32767.",
+                                       "Seuil de réussite\u00A0: de -32768 à 32767.",
+                                       "Somme au-delà de 32767 cette fois\u00A0: moins de dés.",
+                                       "Somme au-delà de 32767\u00A0: au plus 7600 dés."};
 }
 
 // The refusals come from the engine in English and are translated where they
@@ -172,6 +186,12 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguage() {
     rig.ui.Command2->click();
     shown << status->text();
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});
+    shown << status->text();
+    rig.Roll(QStringLiteral("3"), QStringLiteral("-40000"), {Face(1)});
+    shown << status->text();
+    rig.Roll(QStringLiteral("6554"), QStringLiteral("4"), {Face(5)});  // 32770
+    shown << status->text();
+    rig.Roll(QStringLiteral("9000"), QStringLiteral("4"), {Face(5)});
     shown << status->text();
     QCOMPARE(shown, messages);
 }
@@ -247,13 +267,13 @@ void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage_data() {
         << "de_DE"
         << "5" << example << "" << -1
         << "5 Würfel bei Mindestwurf 4: 9 5 4 3 1 = 3 Erfolge (höchster Wurf 9, Summe 22)"
-        << "  Wurf, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, Summe 22). Würfel: 9 "
-           "5 4 3 1.";
+        << "  Wurf, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, Summe 22).\nWürfel: "
+           "9 5 4 3 1.";
     QTest::newRow("de, one die, botch")
         << "de_DE"
         << "1" << std::vector<float>{Face(1)} << "" << -1
         << "1 Würfel bei Mindestwurf 4: 1 = 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1)"
-        << "  Wurf, 1 Würfel bei Mindestwurf 4: 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1). "
+        << "  Wurf, 1 Würfel bei Mindestwurf 4: 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1).\n"
            "Würfel: 1.";
     QTest::newRow("de, failures")
         << "de_DE"
@@ -261,19 +281,19 @@ void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage_data() {
         << "Neuwurf der Fehlschläge (Würfel 4 bis 5), 5 Würfel bei Mindestwurf 4: 9 5 4 2 2 = 3 "
            "Erfolge (höchster Wurf 9, Summe 22)"
         << "  Neuwurf der Fehlschläge, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, "
-           "Summe 22). Würfel: 9 5 4 2 2. Würfel 4 bis 5 waren: 3 1.";
+           "Summe 22).\nWürfel: 9 5 4 2 2.\nWürfel 4 bis 5 waren: 3 1.";
     QTest::newRow("fr, one success")
         << "fr_FR"
         << "1" << std::vector<float>{Face(5)} << "" << -1
         << "1 dé au seuil 4\u00A0: 5 = 1 succès (meilleur dé 5, total 5)"
-        << "  Jet, 1 dé au seuil 4\u00A0: 1 succès (meilleur dé 5, total 5). Dés\u00A0: 5.";
+        << "  Jet, 1 dé au seuil 4\u00A0: 1 succès (meilleur dé 5, total 5).\nDés\u00A0: 5.";
     QTest::newRow("fr, last die")
         << "fr_FR"
         << "5" << example << "Command2" << 4
         << "Relance dès le marqueur (dé 5), 5 dés au seuil 4\u00A0: 9 5 4 3 2 = 3 succès "
            "(meilleur dé 9, total 23)"
         << "  Relance dès le marqueur, 5 dés au seuil 4\u00A0: 3 succès (meilleur dé 9, total "
-           "23). Dés\u00A0: 9 5 4 3 2. Le dé 5 était\u00A0: 1.";
+           "23).\nDés\u00A0: 9 5 4 3 2.\nLe dé 5 était\u00A0: 1.";
 }
 
 void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage() {

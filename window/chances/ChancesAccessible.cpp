@@ -45,18 +45,18 @@ int ChancesChartAccessible::indexOfChild(const QAccessibleInterface* child) cons
 
 QAccessibleInterface* ChancesChartAccessible::childAt(int x, int y) const {
     const std::optional<int> count = Chart()->CountAt(Chart()->mapFromGlobal(QPoint(x, y)));
-    return count ? child(*count - Chart()->Data().FirstCount()) : nullptr;
+    return count ? child(Chart()->Data().Axis().IndexOf(*count)) : nullptr;
 }
 
 QAccessibleInterface* ChancesChartAccessible::focusChild() const {
     if (!Chart()->hasFocus() || !Chart()->HasData()) return nullptr;
-    return child(Chart()->CurrentCount() - Chart()->Data().FirstCount());
+    return child(Chart()->Data().Axis().IndexOf(Chart()->CurrentCount()));
 }
 
 ChancesColumnAccessible::ChancesColumnAccessible(ChancesChart* chart, int index)
     : chart_(chart), index_(index) {}
 
-int ChancesColumnAccessible::Count() const { return chart_->Data().FirstCount() + index_; }
+int ChancesColumnAccessible::Count() const { return chart_->Data().Axis().CountAt(index_); }
 
 bool ChancesColumnAccessible::isValid() const {
     // The axis may have grown shorter since this column was made.

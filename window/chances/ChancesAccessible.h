@@ -10,7 +10,7 @@ namespace corvane {
 class ChancesChart;
 
 // What screen readers see of the chances chart: a chart whose items are its
-// columns, one per count on the axis, counted from the first. The item the
+// columns, one per count on the axis, numbered along it. The item the
 // keyboard is on is the focused one.
 class ChancesChartAccessible final : public QAccessibleWidget {
 public:

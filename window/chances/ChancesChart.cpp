@@ -3,13 +3,16 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 
 #include "window/chances/ChancesAccessible.h"
 #include "window/chances/ChancesGeometry.h"
+#include "window/chances/ChancesLabels.h"
 #include "window/chances/ChancesPainter.h"
 #include "window/chances/ChancesText.h"
+#include "window/common/Announcer.h"
 
 namespace corvane {
 namespace {
@@ -18,7 +21,8 @@ constexpr int kPageCounts = 10;
 
 }  // namespace
 
-ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
+ChancesChart::ChancesChart(Announcer& announcer, QWidget* parent)
+    : QWidget(parent), announcer_(announcer) {
     QAccessible::installFactory(&ChancesChartAccessible::Create);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(ChancesText::ChartName());
@@ -30,14 +34,17 @@ ChancesChart::ChancesChart(QWidget* parent) : QWidget(parent) {
 void ChancesChart::Show(ChancesData chances) {
     const bool newRolledCount = !data_ || data_->Rolled() != chances.Rolled();
     data_.emplace(std::move(chances));
-    current_ = newRolledCount ? data_->Rolled()
-                              : std::clamp(current_, data_->FirstCount(), data_->LastCount());
+    current_ = newRolledCount ? data_->Rolled() : data_->Axis().Nearest(current_);
     update();
     if (hasFocus()) AnnounceCurrent(QAccessible::NameChanged);
 }
 
 ChancesGeometry ChancesChart::Geometry() const {
     return ChancesGeometry(size(), fontMetrics(), *data_);
+}
+
+ChancesLabels ChancesChart::Labels() const {
+    return ChancesLabels(Geometry(), fontMetrics(), *data_);
 }
 
 QString ChancesChart::ColumnText(int successes) const {
@@ -70,35 +77,47 @@ void ChancesChart::paintEvent(QPaintEvent*) {
     if (!data_) return;
     QPainter painter(this);
     const ChancesGeometry geometry = Geometry();
-    ChancesPainter(painter, geometry, *data_, palette()).Paint(current_, hasFocus());
+    const ChancesLabels labels(geometry, fontMetrics(), *data_);
+    ChancesPainter(painter, geometry, labels, *data_, palette()).Paint(current_, hasFocus());
 }
 
 void ChancesChart::keyPressEvent(QKeyEvent* event) {
     if (!data_) return QWidget::keyPressEvent(event);
-    int count = current_;
+    // Along the columns, over any break in the axis.
+    const CountAxis& axis = data_->Axis();
+    int column = axis.IndexOf(current_);
+    int step = 0;  // which way the key goes
     switch (event->key()) {
         case Qt::Key_Left:
-            count -= 1;
+            column -= 1;
+            step = -1;
             break;
         case Qt::Key_Right:
-            count += 1;
+            column += 1;
+            step = 1;
             break;
         case Qt::Key_PageUp:
-            count -= kPageCounts;
+            column -= kPageCounts;
+            step = -1;
             break;
         case Qt::Key_PageDown:
-            count += kPageCounts;
+            column += kPageCounts;
+            step = 1;
             break;
         case Qt::Key_Home:
-            count = data_->FirstCount();
+            column = 0;
+            step = -1;
             break;
         case Qt::Key_End:
-            count = data_->LastCount();
+            column = axis.Counts() - 1;
+            step = 1;
             break;
         default:
             return QWidget::keyPressEvent(event);
     }
-    MoveTo(count);
+    const int end = step < 0 ? 0 : axis.Counts() - 1;
+    if (axis.IndexOf(current_) == end) return SayEnd(step);
+    MoveTo(axis.CountAt(column));
 }
 
 void ChancesChart::mousePressEvent(QMouseEvent* event) {
@@ -108,20 +127,28 @@ void ChancesChart::mousePressEvent(QMouseEvent* event) {
 
 void ChancesChart::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    if (data_) AnnounceCurrent(QAccessible::Focus);
+    // Qt tells screen readers that the chart has the focus after this, and
+    // they present what they hear of last: tell them the column again then.
+    QTimer::singleShot(0, this, [this] {
+        if (data_ && hasFocus()) AnnounceCurrent(QAccessible::Focus);
+    });
 }
 
 void ChancesChart::MoveTo(int successes) {
-    const int count = std::clamp(successes, data_->FirstCount(), data_->LastCount());
+    const int count = data_->Axis().Nearest(successes);
     if (count == current_) return;
     current_ = count;
     update();
     if (hasFocus()) AnnounceCurrent(QAccessible::Focus);
 }
 
+void ChancesChart::SayEnd(int step) {
+    announcer_.Announce(step < 0 ? ChancesText::FirstColumn() : ChancesText::LastColumn());
+}
+
 void ChancesChart::AnnounceCurrent(QAccessible::Event what) {
     QAccessibleEvent event(this, what);
-    event.setChild(current_ - data_->FirstCount());
+    event.setChild(data_->Axis().IndexOf(current_));
     QAccessible::updateAccessibility(&event);
 }
 

@@ -8,17 +8,20 @@
 
 namespace corvane {
 
+class Announcer;
 class ChancesGeometry;
+class ChancesLabels;
 
 // The chances as a bar chart: a column for each count of successes on the
 // axis, with a bar per series in it. It takes the focus; the arrow keys, Home,
-// End, Page Up and Page Down move from column to column, a click picks one,
+// End, Page Up and Page Down move from column to column, over any break, a click picks one,
 // and resting the mouse on one tells its chances. Screen readers see each
-// column as an item of the chart and hear it as the keyboard reaches it.
+// column as an item of the chart and hear it as the keyboard reaches it, and
+// hear that the keyboard is at an end when it tries to go past it.
 class ChancesChart final : public QWidget {
     Q_OBJECT
 public:
-    explicit ChancesChart(QWidget* parent = nullptr);
+    ChancesChart(Announcer& announcer, QWidget* parent = nullptr);
 
     // Draws these chances. The column the keyboard is on starts on the rolled
     // count, goes back to it when the rolled count changes, and otherwise
@@ -32,6 +35,8 @@ public:
     QString ColumnText(int successes) const;
     QRect ColumnRect(int successes) const;
     std::optional<int> CountAt(const QPoint& point) const;
+    // Where the chart's texts go at its size now.
+    ChancesLabels Labels() const;
 
     QSize sizeHint() const override;
 
@@ -45,9 +50,13 @@ protected:
 private:
     ChancesGeometry Geometry() const;
     void MoveTo(int successes);
+    // The keyboard asked for a column before the first (step < 0) or past the
+    // last one.
+    void SayEnd(int step);
     // Tells screen readers about the column the keyboard is on.
     void AnnounceCurrent(QAccessible::Event what);
 
+    Announcer& announcer_;
     std::optional<ChancesData> data_;
     int current_ = 0;
 };

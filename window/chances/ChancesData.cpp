@@ -7,39 +7,48 @@
 
 namespace corvane {
 
-ChancesData::ChancesData(const RollerState& state, std::string_view targetText, Int16 markedRow,
-                         std::optional<RollLuck> luck)
+ChancesData::ChancesData(const RollerState& state, std::string_view diceText,
+                         std::string_view targetText, Int16 markedRow, std::optional<RollLuck> luck)
     : dice_(state.DiceCount.Value()),
       rolled_(state.Successes.Value()),
       rolledTarget_(state.TargetNumber),
+      typedDice_(TryDiceCountOf(diceText)),
       typedTarget_(TryFieldNumber(targetText)),
-      luck_(luck) {
-    if (typedTarget_) {
-        series_.push_back({Kind::NewRoll, dice_,
-                           SuccessDistribution::OfNewRoll(dice_, DieChance(*typedTarget_))});
+      luck_(luck),
+      axis_(CountAxis::Whole(0)) {
+    if (typedDice_ && typedTarget_) {
+        const int dice = typedDice_->Value();
+        series_.push_back({Kind::NewRoll, dice, *typedTarget_, dice,
+                           SuccessDistribution::OfNewRoll(dice, DieChance(*typedTarget_))});
     }
-    series_.push_back({Kind::RerollFailures, RerollFailuresOdds(state).Rerolled,
+    series_.push_back({Kind::RerollFailures, dice_, rolledTarget_,
+                       RerollFailuresOdds(state).Rerolled,
                        SuccessDistribution::AfterRerollFailures(state)});
     const int markerRerolls = RerollFromMarkerOdds(state, markedRow).Rerolled;
     if (markerRerolls > 0) {
-        series_.push_back({Kind::RerollFromMarker, markerRerolls,
+        series_.push_back({Kind::RerollFromMarker, dice_, rolledTarget_, markerRerolls,
                            SuccessDistribution::AfterRerollFromMarker(state, markedRow)});
     }
-    ChooseAxis();
+    axis_ = ChooseAxis();
 }
 
-void ChancesData::ChooseAxis() {
-    if (dice_ <= kWholeAxisUpTo) {
-        firstCount_ = 0;
-        lastCount_ = dice_;
-        return;
-    }
-    firstCount_ = rolled_;
-    lastCount_ = rolled_;
+int ChancesData::MostDice() const {
+    int most = dice_;
+    for (const Series& series : series_) most = std::max(most, series.dice);
+    return most;
+}
+
+CountAxis ChancesData::ChooseAxis() const {
+    if (MostDice() <= kWholeAxisUpTo) return CountAxis::Whole(MostDice());
+    std::vector<CountAxis::Stretch> likely{{rolled_, rolled_}};
     for (const Series& series : series_) {
-        firstCount_ = std::min(firstCount_, series.chances.FirstShown());
-        lastCount_ = std::max(lastCount_, series.chances.LastShown());
+        likely.push_back({series.chances.FirstShown(), series.chances.LastShown()});
     }
+    return CountAxis::Around(std::move(likely));
+}
+
+bool ChancesData::LeavesOff() const {
+    return axis_.Breaks() || axis_.First() > 0 || axis_.Last() < MostDice();
 }
 
 const ChancesData::Series* ChancesData::Find(Kind kind) const {

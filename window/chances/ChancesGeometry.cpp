@@ -22,8 +22,10 @@ double RoundStep(double least) {
 double GreatestChance(const ChancesData& data) {
     double greatest = 0.0;
     for (const ChancesData::Series& series : data.AllSeries()) {
-        for (int k = data.FirstCount(); k <= data.LastCount(); ++k) {
-            greatest = std::max(greatest, series.chances.Exactly(k));
+        for (const CountAxis::Stretch& stretch : data.Axis().Stretches()) {
+            for (int k = stretch.first; k <= stretch.last; ++k) {
+                greatest = std::max(greatest, series.chances.Exactly(k));
+            }
         }
     }
     return greatest;
@@ -33,33 +35,37 @@ double GreatestChance(const ChancesData& data) {
 constexpr double kColumnFill = 0.8;
 // Narrower bars could not show their hatching or stand apart.
 constexpr double kNarrowestBar = 4.0;
-constexpr int kChanceGridLines = 4;
+constexpr int kMostChanceGridLines = 4;
 
 }  // namespace
 
 ChancesGeometry::ChancesGeometry(const QSize& size, const QFontMetrics& metrics,
                                  const ChancesData& data)
-    : line_(metrics.height()),
-      firstCount_(data.FirstCount()),
-      counts_(data.Counts()),
-      seriesCount_(std::max(1, static_cast<int>(data.AllSeries().size()))) {
-    // Every chart has some count with a chance; the floor only keeps a broken
-    // one from dividing by zero.
-    const double greatest = std::max(GreatestChance(data), 1e-9);
-    chanceStep_ = RoundStep(greatest / kChanceGridLines);
-    topChance_ = std::ceil(greatest / chanceStep_ - 1e-9) * chanceStep_;
-
+    : size_(size),
+      line_(metrics.height()),
+      axis_(data.Axis()),
+      seriesCount_(std::max(1, static_cast<int>(data.AllSeries().size()))),
+      gap_(line_) {
     const int pad = line_ / 2;
-    const QString widestChance = PercentLabel(topChance_ * 100.0, ChanceDecimals());
-    const int countWidth = metrics.horizontalAdvance(QString::number(data.LastCount()));
-    const int left = pad + line_ + pad + metrics.horizontalAdvance(widestChance) + pad;
     // Room for the legend, then for the mark over the rolled count's bars.
     const int top = pad + seriesCount_ * line_ + 2 * line_;
     const int belowAxis = line_ + TickLength() + seriesCount_ * line_ + line_ + pad;
+    const int bottom = std::max(top + line_, size.height() - belowAxis);
+
+    // Every chart has some count with a chance; the floor only keeps a broken
+    // one from dividing by zero.
+    const double greatest = std::max(GreatestChance(data), 1e-9);
+    const int gridLines = std::clamp((bottom - top) * 2 / (3 * line_), 1, kMostChanceGridLines);
+    chanceStep_ = RoundStep(greatest / gridLines);
+    topChance_ = std::ceil(greatest / chanceStep_ - 1e-9) * chanceStep_;
+
+    const QString widestChance = PercentLabel(topChance_ * 100.0, ChanceDecimals());
+    const int countWidth = metrics.horizontalAdvance(QString::number(axis_.Last()));
+    const int left = pad + line_ + pad + metrics.horizontalAdvance(widestChance) + pad;
     const int right = size.width() - 1 - pad - countWidth / 2;
-    plot_ = QRect(QPoint(left, top),
-                  QPoint(std::max(left, right), std::max(top + line_, size.height() - belowAxis)));
-    slot_ = static_cast<double>(std::max(1, plot_.width())) / counts_;
+    plot_ = QRect(QPoint(left, top), QPoint(std::max(left, right), bottom));
+    const double breaks = gap_ * static_cast<double>(axis_.Stretches().size() - 1);
+    slot_ = std::max(1.0, plot_.width() - breaks) / axis_.Counts();
     countStep_ = static_cast<int>(RoundStep(std::max(1.0, (countWidth + line_) / slot_)));
 }
 
@@ -68,7 +74,9 @@ int ChancesGeometry::ChanceDecimals() const {
 }
 
 QRect ChancesGeometry::LegendRow(int series) const {
-    return QRect(plot_.left(), line_ / 2 + series * line_, plot_.width(), line_);
+    // Across the whole chart, so long names in any language have room.
+    const int pad = line_ / 2;
+    return QRect(pad, pad + series * line_, size_.width() - 2 * pad, line_);
 }
 
 QRect ChancesGeometry::CountLabels() const {
@@ -76,21 +84,45 @@ QRect ChancesGeometry::CountLabels() const {
 }
 
 QRect ChancesGeometry::ExpectedRow(int series) const {
-    return QRect(plot_.left(), CountLabels().bottom() + 1 + series * line_, plot_.width(), line_);
+    return QRect(0, CountLabels().bottom() + 1 + series * line_, size_.width(), line_);
 }
 
 QRect ChancesGeometry::CountTitle() const { return ExpectedRow(seriesCount_); }
-
-bool ChancesGeometry::DrawsBars() const {
-    return slot_ * kColumnFill / seriesCount_ >= kNarrowestBar;
-}
 
 QRect ChancesGeometry::ChanceTitle() const {
     return QRect(line_ / 2, plot_.top(), line_, plot_.height());
 }
 
+bool ChancesGeometry::DrawsBars() const {
+    return slot_ * kColumnFill / seriesCount_ >= kNarrowestBar;
+}
+
+double ChancesGeometry::StretchLeft(std::size_t stretch) const {
+    double left = plot_.left();
+    for (std::size_t s = 0; s < stretch; ++s) left += axis_.Stretches()[s].Counts() * slot_ + gap_;
+    return left;
+}
+
+std::size_t ChancesGeometry::StretchOf(double successes) const {
+    const auto& stretches = axis_.Stretches();
+    std::size_t nearest = 0;
+    double distance = -1.0;
+    for (std::size_t s = 0; s < stretches.size(); ++s) {
+        const double inside =
+            std::clamp(successes, stretches[s].first - 0.5, stretches[s].last + 0.5);
+        if (distance < 0.0 || std::abs(inside - successes) < distance) {
+            nearest = s;
+            distance = std::abs(inside - successes);
+        }
+    }
+    return nearest;
+}
+
 double ChancesGeometry::CentreOf(double successes) const {
-    return plot_.left() + (successes - firstCount_ + 0.5) * slot_;
+    const std::size_t s = StretchOf(successes);
+    const CountAxis::Stretch& stretch = axis_.Stretches()[s];
+    const double inside = std::clamp(successes, stretch.first - 0.5, stretch.last + 0.5);
+    return StretchLeft(s) + (inside - stretch.first + 0.5) * slot_;
 }
 
 double ChancesGeometry::YOf(double chance) const {
@@ -98,8 +130,7 @@ double ChancesGeometry::YOf(double chance) const {
 }
 
 QRectF ChancesGeometry::Column(int successes) const {
-    return QRectF(plot_.left() + (successes - firstCount_) * slot_, plot_.top(), slot_,
-                  plot_.height());
+    return QRectF(CentreOf(successes) - slot_ / 2.0, plot_.top(), slot_, plot_.height());
 }
 
 QRectF ChancesGeometry::Bar(int series, int successes, double chance) const {
@@ -111,29 +142,44 @@ QRectF ChancesGeometry::Bar(int series, int successes, double chance) const {
 }
 
 std::optional<int> ChancesGeometry::CountAt(const QPoint& point) const {
-    const double column = std::floor((point.x() - plot_.left()) / slot_);
-    if (column < 0.0 || column >= counts_) return std::nullopt;
-    return firstCount_ + static_cast<int>(column);
-}
-
-QPolygonF ChancesGeometry::Outline(const ChancesData& data,
-                                   const SuccessDistribution& chances) const {
-    const double bottom = plot_.bottom() + 1;
-    QPolygonF steps{QPointF(plot_.left(), bottom)};
-    double stepLeft = -1.0;
-    for (int k = data.FirstCount(); k <= data.LastCount(); ++k) {
-        const QRectF column = Column(k);
-        const double y = YOf(chances.Exactly(k));
-        if (column.right() - stepLeft < 1.0) {
-            const double top = std::min(steps.last().y(), y);
-            steps[steps.size() - 2].setY(top);
-            steps.last() = QPointF(column.right(), top);
-        } else {
-            stepLeft = column.left();
-            steps << QPointF(column.left(), y) << QPointF(column.right(), y);
+    const auto& stretches = axis_.Stretches();
+    for (std::size_t s = 0; s < stretches.size(); ++s) {
+        const double column = std::floor((point.x() - StretchLeft(s)) / slot_);
+        if (column >= 0.0 && column < stretches[s].Counts()) {
+            return stretches[s].first + static_cast<int>(column);
         }
     }
-    steps << QPointF(plot_.right() + 1, bottom);
+    return std::nullopt;
+}
+
+std::vector<double> ChancesGeometry::Breaks() const {
+    std::vector<double> breaks;
+    for (std::size_t s = 1; s < axis_.Stretches().size(); ++s) {
+        breaks.push_back(StretchLeft(s) - gap_ / 2.0);
+    }
+    return breaks;
+}
+
+QPolygonF ChancesGeometry::Outline(const SuccessDistribution& chances) const {
+    const double bottom = plot_.bottom() + 1;
+    QPolygonF steps;
+    for (const CountAxis::Stretch& stretch : axis_.Stretches()) {
+        steps << QPointF(Column(stretch.first).left(), bottom);
+        double stepLeft = -1.0;
+        for (int k = stretch.first; k <= stretch.last; ++k) {
+            const QRectF column = Column(k);
+            const double y = YOf(chances.Exactly(k));
+            if (column.right() - stepLeft < 1.0) {
+                const double highest = std::min(steps.last().y(), y);
+                steps[steps.size() - 2].setY(highest);
+                steps.last() = QPointF(column.right(), highest);
+            } else {
+                stepLeft = column.left();
+                steps << QPointF(column.left(), y) << QPointF(column.right(), y);
+            }
+        }
+        steps << QPointF(Column(stretch.last).right(), bottom);
+    }
     return steps;
 }
 

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QSize>
 #include <optional>
+#include <vector>
+
+#include "window/chances/CountAxis.h"
 
 namespace corvane {
 
@@ -13,12 +16,14 @@ class SuccessDistribution;
 
 // Where each part of the chances chart goes in a widget of a given size: the
 // legend on top, the bars in the plot, and under the axis the count labels,
-// a row per series marking its expected successes, and the axis title. The
+// a row per series marking its expected successes, and the axis title. Where
+// the axis breaks, each stretch of counts gets its share of the width. The
 // painter draws from it, and the widget finds the bar under the mouse.
 class ChancesGeometry {
 public:
     ChancesGeometry(const QSize& size, const QFontMetrics& metrics, const ChancesData& data);
 
+    QSize Size() const { return size_; }
     int LineHeight() const { return line_; }
     int TickLength() const { return line_ / 4; }
     QRect Plot() const { return plot_; }
@@ -29,7 +34,8 @@ public:
     // Left of the chance labels, where the rotated axis title goes.
     QRect ChanceTitle() const;
 
-    // The chance the top of the plot stands for, and the step between its grid lines.
+    // The chance the top of the plot stands for, and the step between its
+    // grid lines, which stand at least a line and a half apart.
     double TopChance() const { return topChance_; }
     double ChanceStep() const { return chanceStep_; }
     int ChanceDecimals() const;
@@ -47,20 +53,27 @@ public:
     // The tops of a series' bars as one outline, closed along the axis. Counts
     // that share a pixel make one step, as high as the likeliest of them, so a
     // long axis costs no more to draw than the plot is wide.
-    QPolygonF Outline(const ChancesData& data, const SuccessDistribution& chances) const;
-    // The count whose column holds the point; none outside the plot's width.
+    QPolygonF Outline(const SuccessDistribution& chances) const;
+    // The count whose column holds the point; none outside the stretches.
     std::optional<int> CountAt(const QPoint& point) const;
+    // The middle of each gap where the axis breaks.
+    std::vector<double> Breaks() const;
 
 private:
+    double StretchLeft(std::size_t stretch) const;
+    // The stretch that holds the count, or the nearest one.
+    std::size_t StretchOf(double successes) const;
+
+    QSize size_;
     int line_;
-    int firstCount_;
-    int counts_;
+    CountAxis axis_;
     int seriesCount_;
     QRect plot_;
-    double slot_;
-    double topChance_;
-    double chanceStep_;
-    int countStep_;
+    double slot_ = 1.0;
+    double gap_;
+    double topChance_ = 1.0;
+    double chanceStep_ = 1.0;
+    int countStep_ = 1;
 };
 
 }  // namespace corvane

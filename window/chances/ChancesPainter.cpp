@@ -6,9 +6,8 @@
 
 #include "window/chances/ChancesData.h"
 #include "window/chances/ChancesGeometry.h"
+#include "window/chances/ChancesLabels.h"
 #include "window/chances/ChancesStyle.h"
-#include "window/chances/ChancesText.h"
-#include "window/common/NumberFormat.h"
 
 namespace corvane {
 
@@ -22,8 +21,9 @@ QColor Translucent(QColor colour) {
 }  // namespace
 
 ChancesPainter::ChancesPainter(QPainter& painter, const ChancesGeometry& geometry,
-                               const ChancesData& data, const QPalette& palette)
-    : painter_(painter), geometry_(geometry), data_(data), palette_(palette) {}
+                               const ChancesLabels& labels, const ChancesData& data,
+                               const QPalette& palette)
+    : painter_(painter), geometry_(geometry), labels_(labels), data_(data), palette_(palette) {}
 
 void ChancesPainter::Paint(int current, bool focused) {
     PaintCurrent(current, focused);
@@ -47,24 +47,22 @@ void ChancesPainter::PaintCurrent(int current, bool focused) {
 
 void ChancesPainter::PaintChanceAxis() {
     const QRect plot = geometry_.Plot();
-    const int line = geometry_.LineHeight();
-    for (double chance = 0.0; chance <= geometry_.TopChance() + 1e-12;
-         chance += geometry_.ChanceStep()) {
-        const int y = qRound(geometry_.YOf(chance));
-        painter_.setPen(palette_.color(QPalette::Mid));
+    const double step = geometry_.ChanceStep();
+    painter_.setPen(palette_.color(QPalette::Mid));
+    for (int i = 0; i * step <= geometry_.TopChance() + 1e-12; ++i) {
+        const int y = qRound(geometry_.YOf(i * step));
         painter_.drawLine(plot.left(), y, plot.right(), y);
-        painter_.setPen(palette_.color(QPalette::WindowText));
-        const QString label = PercentLabel(chance * 100.0, geometry_.ChanceDecimals());
-        painter_.drawText(QRect(0, y - line / 2, plot.left() - line / 2, line),
-                          Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    painter_.setPen(palette_.color(QPalette::WindowText));
+    for (const ChancesLabels::Label& tick : labels_.ChanceTicks()) {
+        painter_.drawText(tick.box, tick.flags, tick.text);
     }
     // The title reads upwards along the axis.
-    const QRect title = geometry_.ChanceTitle();
+    const ChancesLabels::Label& title = labels_.ChanceTitle();
     painter_.save();
-    painter_.translate(title.left(), title.bottom());
+    painter_.translate(title.box.left(), title.box.bottom() + 1);
     painter_.rotate(-90.0);
-    painter_.drawText(QRect(0, 0, title.height(), title.width()), Qt::AlignCenter,
-                      ChancesText::ChanceAxis());
+    painter_.drawText(QRect(0, 0, title.box.height(), title.box.width()), title.flags, title.text);
     painter_.restore();
 }
 
@@ -79,12 +77,12 @@ void ChancesPainter::PaintBars() {
             // Too many counts for bars side by side: each series becomes the
             // outline of its bars, see-through where they overlap.
             QPainterPath area;
-            area.addPolygon(geometry_.Outline(data_, chances));
+            area.addPolygon(geometry_.Outline(chances));
             Fill(area, {Translucent(style.fill), style.hatch, style.line},
                  QPen(style.fill, 2, style.line));
         }
         // The expected successes, as a line through the plot.
-        const double x = geometry_.CentreOf(chances.Mean());
+        const double x = labels_.ExpectedLines()[s];
         painter_.setPen(QPen(style.fill, 2, style.line));
         painter_.drawLine(QPointF(x, geometry_.Plot().top()),
                           QPointF(x, geometry_.Plot().bottom()));
@@ -94,12 +92,14 @@ void ChancesPainter::PaintBars() {
 void ChancesPainter::PaintBarsOf(int series, const SuccessDistribution& chances,
                                  const SeriesStyle& style) {
     const QPen outline(palette_.color(QPalette::WindowText));
-    for (int k = data_.FirstCount(); k <= data_.LastCount(); ++k) {
-        const double chance = chances.Exactly(k);
-        if (chance <= 0.0) continue;
-        QPainterPath bar;
-        bar.addRect(geometry_.Bar(series, k, chance).adjusted(0.5, 0.5, -0.5, 0));
-        Fill(bar, style, outline);
+    for (const CountAxis::Stretch& stretch : data_.Axis().Stretches()) {
+        for (int k = stretch.first; k <= stretch.last; ++k) {
+            const double chance = chances.Exactly(k);
+            if (chance <= 0.0) continue;
+            QPainterPath bar;
+            bar.addRect(geometry_.Bar(series, k, chance).adjusted(0.5, 0.5, -0.5, 0));
+            Fill(bar, style, outline);
+        }
     }
 }
 
@@ -112,19 +112,33 @@ void ChancesPainter::Fill(const QPainterPath& shape, const SeriesStyle& style,
 
 void ChancesPainter::PaintCountAxis() {
     const QRect plot = geometry_.Plot();
-    const QRect labels = geometry_.CountLabels();
-    const int step = geometry_.CountStep();
+    const int top = geometry_.CountLabels().top();
     painter_.setPen(palette_.color(QPalette::WindowText));
     painter_.drawLine(plot.left(), plot.bottom() + 1, plot.right(), plot.bottom() + 1);
-    for (int k = data_.FirstCount(); k <= data_.LastCount(); ++k) {
-        if (k % step != 0) continue;
-        const int x = qRound(geometry_.CentreOf(k));
-        painter_.drawLine(x, labels.top(), x, labels.top() + geometry_.TickLength());
-        const int half = labels.height() * 4;
-        painter_.drawText(QRect(x - half, labels.top(), 2 * half, labels.height()),
-                          Qt::AlignHCenter | Qt::AlignBottom, QString::number(k));
+    const auto& ticks = labels_.CountTicks();
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        const int x = qRound(geometry_.CentreOf(labels_.TickedCounts()[i]));
+        painter_.drawLine(x, top, x, top + geometry_.TickLength());
+        painter_.drawText(ticks[i].box, ticks[i].flags, ticks[i].text);
     }
-    painter_.drawText(geometry_.CountTitle(), Qt::AlignCenter, ChancesText::CountAxis(data_));
+    const ChancesLabels::Label& title = labels_.CountTitle();
+    painter_.drawText(title.box, title.flags, title.text);
+    PaintBreaks();
+}
+
+void ChancesPainter::PaintBreaks() {
+    // Where counts are left out between two stretches: a gap in the axis,
+    // marked by two slanted strokes.
+    const QRect plot = geometry_.Plot();
+    const double y = plot.bottom() + 1;
+    const double reach = geometry_.LineHeight() / 4.0;
+    for (const double x : geometry_.Breaks()) {
+        painter_.fillRect(QRectF(x - reach, y - 1, 2 * reach, 3), palette_.color(QPalette::Base));
+        for (const double side : {-reach / 2, reach / 2}) {
+            painter_.drawLine(QPointF(x + side - reach / 2, y + reach),
+                              QPointF(x + side + reach / 2, y - reach));
+        }
+    }
 }
 
 void ChancesPainter::PaintExpected() {
@@ -142,13 +156,8 @@ void ChancesPainter::PaintExpected() {
         painter_.setPen(palette_.color(QPalette::WindowText));
         painter_.setBrush(StyleOf(allSeries[s].kind).fill);
         painter_.drawPath(triangle);
-        const QString text = ChancesText::Expected(allSeries[s]);
-        const int width = painter_.fontMetrics().horizontalAdvance(text);
-        // Beside the triangle, on whichever side has room.
-        const bool onTheRight = x + half * 2 + width <= row.right();
-        const QRect box(onTheRight ? qRound(x) + half * 2 : qRound(x) - half * 2 - width, row.top(),
-                        width, row.height());
-        painter_.drawText(box, Qt::AlignVCenter, text);
+        const ChancesLabels::Label& label = labels_.Expected()[s];
+        painter_.drawText(label.box, label.flags, label.text);
     }
 }
 
@@ -159,9 +168,8 @@ void ChancesPainter::PaintRolledMark() {
         greatest = std::max(greatest, series.chances.Exactly(rolled));
     }
     const double top = geometry_.YOf(greatest);
-    const int line = geometry_.LineHeight();
     const double x = geometry_.CentreOf(rolled);
-    const double half = line / 3.0;
+    const double half = geometry_.LineHeight() / 3.0;
     QPainterPath triangle;
     triangle.moveTo(x, top - 2);
     triangle.lineTo(x - half, top - 2 - half * 1.5);
@@ -170,13 +178,13 @@ void ChancesPainter::PaintRolledMark() {
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(palette_.color(QPalette::WindowText));
     painter_.drawPath(triangle);
+    // On the chart's background, so the bars behind do not blur it.
+    const ChancesLabels::Label& label = labels_.Rolled();
+    QColor behind = palette_.color(QPalette::Base);
+    behind.setAlpha(200);
+    painter_.fillRect(label.box, behind);
     painter_.setPen(palette_.color(QPalette::WindowText));
-    const QString text = ChancesText::RolledLabel(data_);
-    const int width = painter_.fontMetrics().horizontalAdvance(text);
-    const double left =
-        std::clamp(x - width / 2.0, 0.0, static_cast<double>(painter_.device()->width() - width));
-    painter_.drawText(QRectF(left, top - 2 - half * 1.5 - line, width, line), Qt::AlignCenter,
-                      text);
+    painter_.drawText(label.box, label.flags, label.text);
 }
 
 void ChancesPainter::PaintLegend() {
@@ -194,11 +202,8 @@ void ChancesPainter::PaintLegend() {
         painter_.setPen(QPen(style.fill, 2, style.line));
         painter_.drawLine(QPointF(row.left() + line * 2.5, y), QPointF(row.left() + line * 4.5, y));
         painter_.setPen(palette_.color(QPalette::WindowText));
-        const QRect text = row.adjusted(line * 5, 0, 0, 0);
-        painter_.drawText(
-            text, Qt::AlignVCenter,
-            painter_.fontMetrics().elidedText(ChancesText::Legend(allSeries[s], data_),
-                                              Qt::ElideRight, text.width()));
+        const ChancesLabels::Label& label = labels_.Legend()[s];
+        painter_.drawText(label.box, label.flags, label.text);
     }
 }
 

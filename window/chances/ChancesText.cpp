@@ -18,6 +18,8 @@ QString ChancesText::WindowTitle() { return tr("Chances"); }
 QString ChancesText::ChartName() { return tr("Chance of each number of successes"); }
 QString ChancesText::ChanceAxis() { return tr("Chance"); }
 QString ChancesText::RolledMark() { return tr("Rolled"); }
+QString ChancesText::FirstColumn() { return tr("First column."); }
+QString ChancesText::LastColumn() { return tr("Last column."); }
 
 QString ChancesText::RolledLabel(const ChancesData& data) {
     if (!data.Luck()) return RolledMark();
@@ -27,20 +29,46 @@ QString ChancesText::RolledLabel(const ChancesData& data) {
 
 QString ChancesText::CountAxis(const ChancesData& data) {
     if (!data.LeavesOff()) return tr("Successes");
-    return tr("Successes %1 to %2 (the rest: under 0.1%)")
-        .arg(data.FirstCount())
-        .arg(data.LastCount());
+    // Spelt out: inside this class CountAxis names the function.
+    const corvane::CountAxis& axis = data.Axis();
+    if (!axis.Breaks()) {
+        return tr("Successes %1 to %2 (the rest: under 0.1%)").arg(axis.First()).arg(axis.Last());
+    }
+    QStringList stretches;
+    for (const corvane::CountAxis::Stretch& stretch : axis.Stretches()) {
+        //: A stretch of the axis: "3362 to 3640".
+        stretches << (stretch.first == stretch.last
+                          ? QString::number(stretch.first)
+                          : tr("%1 to %2").arg(stretch.first).arg(stretch.last));
+    }
+    //: %1 lists the stretches of the axis: "3362 to 3640, 5160 to 5355".
+    return tr("Successes %1 (the rest: under 0.1%)").arg(stretches.join(QStringLiteral(", ")));
 }
 
-QString ChancesText::Legend(const ChancesData::Series& series, const ChancesData& data) {
+QString ChancesText::Pool(const ChancesData::Series& series) {
+    //: %1 is how many dice are rolled again, %2 "5 dice", %3 the target number.
+    return tr("%1 of %2 at target %3")
+        .arg(series.rolledAfresh)
+        .arg(DiceCount(series.dice))
+        .arg(series.target.Value());
+}
+
+QString ChancesText::Legend(const ChancesData::Series& series) {
     switch (series.kind) {
         case Kind::NewRoll:
-            return tr("New roll at target %1").arg(data.TypedTarget()->Value());
+            //: %1 is "20 dice", %2 the target number.
+            return tr("New roll: %1 at target %2")
+                .arg(DiceCount(series.dice))
+                .arg(series.target.Value());
         case Kind::RerollFailures:
-            if (series.rolledAfresh == 0) return tr("After Reroll Failures (none to reroll)");
-            return tr("After Reroll Failures (%1)").arg(DiceCount(series.rolledAfresh));
+            if (series.rolledAfresh == 0) {
+                return tr("After Reroll Failures: %1 at target %2, none to reroll")
+                    .arg(DiceCount(series.dice))
+                    .arg(series.target.Value());
+            }
+            return tr("After Reroll Failures: %1").arg(Pool(series));
         case Kind::RerollFromMarker:
-            return tr("After Reroll from Marker Down (%1)").arg(DiceCount(series.rolledAfresh));
+            return tr("After Reroll from Marker Down: %1").arg(Pool(series));
     }
     return {};
 }
@@ -91,19 +119,24 @@ QString ChancesText::Summary(const ChancesData& data) {
                           DecimalText(luck->ExpectedSuccesses));
     }
     if (const auto* roll = data.Find(Kind::NewRoll)) {
-        lines << tr("A new roll at target %1: %2; at least %3: %4.")
-                     .arg(data.TypedTarget()->Value())
+        //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
+        //: successes, %4 "3 successes", %5 its chance.
+        lines << tr("A new roll of %1 at target %2: %3; at least %4: %5.")
+                     .arg(DiceCount(roll->dice))
+                     .arg(roll->target.Value())
                      .arg(Likeliest(*roll), SuccessCount(data.Rolled()),
                           PercentText(roll->chances.AtLeast(data.Rolled())));
-    } else {
-        lines << TargetRangeHint();
     }
+    if (!data.TypedDice()) lines << tr("Type from 1 to 32767 dice to see a new roll's chances.");
+    if (!data.TypedTarget()) lines << TargetRangeHint();
     const auto* failures = data.Find(Kind::RerollFailures);
-    lines << (failures->rolledAfresh == 0
-                  ? tr("After Reroll Failures: no failures to reroll.")
-                  : tr("After Reroll Failures: %1.").arg(Likeliest(*failures)));
+    lines
+        << (failures->rolledAfresh == 0
+                ? tr("After Reroll Failures: no failures to reroll.")
+                : tr("After Reroll Failures (%1): %2.").arg(Pool(*failures), Likeliest(*failures)));
     if (const auto* marker = data.Find(Kind::RerollFromMarker)) {
-        lines << tr("After Reroll from Marker Down: %1.").arg(Likeliest(*marker));
+        lines
+            << tr("After Reroll from Marker Down (%1): %2.").arg(Pool(*marker), Likeliest(*marker));
     } else {
         lines << tr("Select a die in the list to see Reroll from Marker Down.");
     }

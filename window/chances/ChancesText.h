@@ -18,19 +18,26 @@ public:
     static QString RolledMark();
     // The mark's label: "Rolled", with the roll's luck when the chart knows it.
     static QString RolledLabel(const ChancesData& data);
-    // "Successes", or the counts shown and that the rest hold under 0.1%.
+    // "Successes", or the counts shown, stretch by stretch where the axis
+    // breaks, and that the rest hold under 0.1%.
     static QString CountAxis(const ChancesData& data);
-    static QString Legend(const ChancesData::Series& series, const ChancesData& data);
+    // The series with its pool and target: "New roll: 20 dice at target 5".
+    static QString Legend(const ChancesData::Series& series);
     static QString Expected(const ChancesData::Series& series);
     // One column, its chance in each series: "4 successes: 23.4%; after Reroll
     // Failures 30.1%". The hover tooltip and the column's accessible text.
     static QString Column(const ChancesData& data, int successes);
+    // Said when the keyboard tries to go past the first or the last column.
+    static QString FirstColumn();
+    static QString LastColumn();
     // The chart in sentences: the roll, the likeliest count and the expected
     // successes of each series, and the chance of at least the rolled count.
     static QString Summary(const ChancesData& data);
 
 private:
     static QString Likeliest(const ChancesData::Series& series);
+    // A reroll's pool: "2 of 5 dice at target 4".
+    static QString Pool(const ChancesData::Series& series);
 };
 
 }  // namespace corvane

@@ -7,18 +7,21 @@
 #include "window/chances/ChancesChart.h"
 #include "window/chances/ChancesSource.h"
 #include "window/chances/ChancesText.h"
+#include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/RefreshThrottle.h"
 
 namespace corvane {
 
-ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent)
+ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       source_(source),
       summary_(new QLabel(this)),
-      chart_(new ChancesChart(this)),
+      chart_(new ChancesChart(announcer, this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(ChancesText::WindowTitle());
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -26,9 +29,11 @@ ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, QW
     layout->addWidget(summary_);
     layout->addWidget(chart_, 1);
     setFocusProxy(chart_);
-    resize(640, 520);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize ChancesWindow::sizeHint() const { return QSize(640, 520); }
 
 void ChancesWindow::ConnectSignals() { AddCloseKeys(*this); }
 
@@ -44,7 +49,7 @@ void ChancesWindow::showEvent(QShowEvent* event) {
 
 void ChancesWindow::Refresh() {
     const RollRecord* last = source_.LastRecord();
-    ChancesData chances(state_, source_.TargetText(), source_.MarkedRow(),
+    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow(),
                         last ? std::optional(LuckOfRoll(*last)) : std::nullopt);
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);

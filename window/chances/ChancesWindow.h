@@ -6,6 +6,7 @@ class QLabel;
 
 namespace corvane {
 
+class Announcer;
 class ChancesChart;
 class RefreshThrottle;
 class ChancesSource;
@@ -13,7 +14,7 @@ struct RollerState;
 
 // "Chances": the chart of how likely each number of successes is, in a window
 // of its own beside the dice window, following it: it redraws after every
-// completed roll and as the target or the selected row changes. The summary
+// completed roll and as either field or the selected row changes. The summary
 // over the chart is also the window's accessible description. Esc or Ctrl+W
 // closes it.
 //
@@ -23,14 +24,16 @@ class ChancesWindow final : public QWidget {
     Q_OBJECT
 public:
     // Reads the last roll from `state`, the fields and the selected row from
-    // `source`.
-    ChancesWindow(const RollerState& state, ChancesSource& source, QWidget* parent);
+    // `source`; says what it has to through `announcer`.
+    ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+                  QWidget* parent);
 
     // Something the chart shows has changed.
     void Follow();
 
     ChancesChart* Chart() const { return chart_; }
     QLabel* Summary() const { return summary_; }
+    QSize sizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

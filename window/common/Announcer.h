@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 namespace corvane {
 
 // The one voice the program speaks to screen readers with: each message is
@@ -12,13 +14,18 @@ namespace corvane {
 class Announcer final : public QObject {
     Q_OBJECT
 public:
-    explicit Announcer(QObject* parent = nullptr);
+    // Speaks from inside `window`, through a widget there that shows nothing.
+    // Without a window the messages are only signalled.
+    explicit Announcer(QWidget* window = nullptr);
 
     void Announce(const QString& text);
 
 signals:
     // Each message as it is announced.
     void announced(const QString& text);
+
+private:
+    QWidget* voice_ = nullptr;
 };
 
 }  // namespace corvane

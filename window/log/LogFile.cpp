@@ -44,7 +44,7 @@ QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldest
             break;
     }
     QString text;
-    for (const RollRecord* record : oldestFirst) text += CopiedLine(*record) + QLatin1Char('\n');
+    for (const RollRecord* record : oldestFirst) text += CopiedEntry(*record) + QLatin1Char('\n');
     // Apart from the rolls, as the log window shows it over them.
     text += QLatin1Char('\n') + EveningText::Luck(luck) + QLatin1Char('\n') +
             EveningText::Fairness(fairness) + QLatin1Char('\n');

@@ -10,7 +10,7 @@ namespace corvane {
 class EveningTally;
 struct RollRecord;
 
-// The roll log saved as a file: the copied lines as plain text, a CSV table or
+// The roll log saved as a file: its copied entries as plain text, a CSV table or
 // a Markdown table, all in UTF-8, each ending with the evening's luck and
 // fairness.
 enum class LogFormat { Text, Csv, Markdown };

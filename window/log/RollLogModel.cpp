@@ -51,7 +51,7 @@ QModelIndexList RollLogModel::AllRows() const {
 
 QString RollLogModel::CopiedLines(const QModelIndexList& rows) const {
     QStringList lines;
-    for (const RollRecord* record : Records(rows)) lines << CopiedLine(*record);
+    for (const RollRecord* record : Records(rows)) lines << CopiedEntry(*record);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -64,10 +64,9 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
     const RollRecord& record = log_.At(static_cast<std::size_t>(index.row()));
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:  // the whole line, where the window cuts it short
-            return LogLine(record);
+            return LogEntry(record).join(QLatin1Char('\n'));
         case Qt::AccessibleTextRole:
-            return CopiedLine(record);
+            return CopiedEntry(record);
         default:
             return {};
     }

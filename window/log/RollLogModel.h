@@ -10,7 +10,8 @@
 namespace corvane {
 
 // The roll log as a list: one row per completed roll, newest first. A row
-// shows its log line; its accessible text is the line it copies as.
+// shows its log entry, a line for each part; its accessible text is the
+// entry as it copies, on one line.
 //
 // New rolls reach the rows at most five times a second: a log window
 // repaints long lines of text, and a player rolling fast should not wait for
@@ -33,7 +34,7 @@ public:
     QList<const RollRecord*> Records(const QModelIndexList& rows) const;
     // Every row, newest first.
     QModelIndexList AllRows() const;
-    // The copied lines of the given rows, oldest first, one to a line.
+    // The copied entries of the given rows, oldest first, one to a line.
     QString CopiedLines(const QModelIndexList& rows) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -2,17 +2,21 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "window/common/AccessibleRoles.h"
 #include "window/common/Announcer.h"
 #include "window/common/AtomicFile.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
+#include "window/common/ItemFocus.h"
 #include "window/log/EveningHeader.h"
 #include "window/log/LogFile.h"
+#include "window/log/RollLogDelegate.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
@@ -26,23 +30,29 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       evening_(new EveningHeader(log.Evening(), this)),
       entries_(new QListView(this)),
       status_(new QLabel(this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
+    KeepCurrentRowHeard(*entries_);
     entries_->setAccessibleName(tr("Rolls, newest first"));
     entries_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    entries_->setUniformItemSizes(true);
-    // A line too long for the window ends in "..." and shows whole as a tooltip;
-    // scrolling sideways would hide the times.
+    // Each entry wraps to the width, so it shows whole and a narrower window
+    // only makes it taller; scrolling sideways would hide the times.
+    entries_->setItemDelegate(new RollLogDelegate(entries_));
+    entries_->setResizeMode(QListView::Adjust);
     entries_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
+    ExposeAsStatusLine(*status_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(evening_);
     layout->addWidget(entries_);
     layout->addWidget(status_);
-    resize(720, 320);
     ConnectSignals();
 }
+
+// What it opens with, where the screen has the room.
+QSize RollLogWindow::sizeHint() const { return QSize(720, 320); }
 
 void RollLogWindow::ConnectSignals() {
     auto* copy = new QAction(tr("Copy Rolls"), this);
@@ -58,6 +68,15 @@ void RollLogWindow::ConnectSignals() {
     AddCloseKeys(*this);
     // The evening takes in a roll before its row does, and follows the rows.
     connect(&log_, &QAbstractItemModel::rowsInserted, evening_, &EveningHeader::Follow);
+}
+
+void RollLogWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Each opening starts on the newest roll: the rolls made while the log
+    // was closed come in above the row it was on.
+    log_.CatchUp();
+    entries_->selectionModel()->setCurrentIndex(log_.index(0), QItemSelectionModel::NoUpdate);
+    entries_->scrollToTop();
 }
 
 void RollLogWindow::CopySelected() {
@@ -86,7 +105,9 @@ void RollLogWindow::Save(bool selectedOnly) {
     const LogFormat format = LogFormatFor(path, filter);
     if (const std::optional<QString> error =
             AtomicFile().Write(path, LogFileBytes(format, records, log_.Evening()))) {
-        const QString text = tr("The roll log could not be saved to %1: %2.").arg(path, *error);
+        // The path as the system writes paths, as the pools' messages give it.
+        const QString text = tr("The roll log could not be saved to %1: %2.")
+                                 .arg(QDir::toNativeSeparators(path), *error);
         announcer_.Announce(text);
         dialogs_.Warn(this, tr("Save Roll Log"), text);
         return;

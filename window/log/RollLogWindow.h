@@ -22,8 +22,12 @@ public:
     RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer, QWidget* parent);
 
     QListView* Entries() const { return entries_; }
+    QSize sizeHint() const override;
     QLabel* Status() const { return status_; }
     EveningHeader* Evening() const { return evening_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void ConnectSignals();

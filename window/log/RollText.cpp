@@ -36,10 +36,10 @@ QString RerolledPositions(const RollRecord& record) {
 }
 
 // "Dice 7 to 10 were: 3 2 1 1.", for checking a reroll against the roll before.
-QString ReplacedDice(const RollRecord& record) {
+QString ReplacedDice(const RollRecord& record, std::size_t shown) {
     const QString first = QString::number(record.FirstRerolled.Value());
     const QString last = QString::number(record.After.DiceCount.Value());
-    const QString dice = Dice(record.Replaced, kDiceShownInLog);
+    const QString dice = Dice(record.Replaced, shown);
     if (first == last) {
         return QCoreApplication::translate("corvane::RollText", "Die %1 was: %2.").arg(last, dice);
     }
@@ -62,6 +62,37 @@ QString Tally(const RollerState& state) {
         tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
     }
     return QCoreApplication::translate("corvane::RollText", "%1 (high roll %2, total roll %3)")
+        .arg(tally, QString::number(state.HighRoll.Value()),
+             QString::number(state.TotalRoll.Value()));
+}
+
+// The parts of a log entry, each list of dice cut after `shown` of them.
+QStringList EntryParts(const RollRecord& record, std::size_t shown) {
+    const RollerState& state = record.After;
+    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
+    // What was done and how it came out first, then the dice.
+    QStringList parts;
+    //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
+    //: roll 51)".
+    parts << QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
+                 QStringLiteral("  ") +
+                 QCoreApplication::translate("corvane::RollText", "%1, %2: %3.")
+                     .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state));
+    parts << QCoreApplication::translate("corvane::RollText", "Dice: %1.")
+                 .arg(Dice(state.DiceResults.Dice(), shown));
+    if (record.Operation != RollType::NewRoll) parts << ReplacedDice(record, shown);
+    return parts;
+}
+
+// "5 successes. High roll 14, total 51." for the ear: no brackets, which
+// screen readers read out or skip.
+QString SpokenTally(const RollerState& state) {
+    QString tally = SuccessCount(state.Successes.Value());
+    if (state.IsBotch()) {
+        tally = QCoreApplication::translate("corvane::RollText", "%1, botch").arg(tally);
+    }
+    //: Spoken after a roll. %1 is "5 successes", %2 the highest die, %3 the total.
+    return QCoreApplication::translate("corvane::RollText", "%1. High roll %2, total %3.")
         .arg(tally, QString::number(state.HighRoll.Value()),
              QString::number(state.TotalRoll.Value()));
 }
@@ -93,20 +124,26 @@ QString CopiedLine(const RollRecord& record) {
         .arg(OperationName(record.Operation), RerolledPositions(record), line);
 }
 
-QString LogLine(const RollRecord& record) {
-    // What was done and how it came out first, where a narrow window still
-    // shows them; the dice after.
-    const RollerState& state = record.After;
-    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
-    //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
-    //: roll 51)", %4 the dice.
-    QString line = QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
-                   QStringLiteral("  ") +
-                   QCoreApplication::translate("corvane::RollText", "%1, %2: %3. Dice: %4.")
-                       .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
-                            Dice(state.DiceResults.Dice(), kDiceShownInLog));
-    if (record.Operation != RollType::NewRoll) line += QLatin1Char(' ') + ReplacedDice(record);
-    return line;
+QStringList LogEntry(const RollRecord& record) { return EntryParts(record, kDiceShownInLog); }
+
+QString CopiedEntry(const RollRecord& record) {
+    return EntryParts(record, kAllDice).join(QLatin1Char(' '));
+}
+
+QString SpokenOutcome(const RollRecord& record) {
+    const QString tally = SpokenTally(record.After);
+    if (record.Operation == RollType::NewRoll) return tally;
+    const QString first = QString::number(record.FirstRerolled.Value());
+    const QString last = QString::number(record.After.DiceCount.Value());
+    if (first == last) {
+        //: Spoken after a reroll of the last die alone; %2 is "5 successes. High roll 14,
+        //: total 51."
+        return QCoreApplication::translate("corvane::RollText", "Rerolled die %1: %2")
+            .arg(last, tally);
+    }
+    //: Spoken after a reroll; %3 is "5 successes. High roll 14, total 51."
+    return QCoreApplication::translate("corvane::RollText", "Rerolled dice %1 to %2: %3")
+        .arg(first, last, tally);
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "engine/RollRecord.h"
 
@@ -12,12 +13,23 @@ namespace corvane {
 // it did: "Reroll Failures (dice 7 to 10), 10 dice at target 5: ...".
 QString CopiedLine(const RollRecord& record);
 
-// The same roll as the roll log lists it: the time of day, what was done, and
-// for a reroll the dice it replaced, so it can be checked against the roll
-// before. Long pools show their first dice and how many more there are.
-QString LogLine(const RollRecord& record);
+// The same roll as the roll log shows it, a line for each part: the time of
+// day with what was done and how it came out, then the dice, then for a
+// reroll the dice it replaced, so it can be checked against the roll before.
+// Long pools show their first dice and how many more there are.
+QStringList LogEntry(const RollRecord& record);
+
+// The whole log entry on one line, with every die: what copying from the log
+// gives.
+QString CopiedEntry(const RollRecord& record);
 
 // "Roll", "Reroll Failures" or "Reroll from Marker Down".
 QString OperationName(RollType operation);
+
+// What screen readers say as the roll completes, the outcome first:
+//   "5 successes. High roll 14, total 51."
+// with ", botch" after the successes when it is one; a reroll starts with the
+// dice it rolled again: "Rerolled dice 7 to 10: 5 successes. ...".
+QString SpokenOutcome(const RollRecord& record);
 
 }  // namespace corvane

@@ -5,7 +5,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
+#include "window/common/ItemFocus.h"
 #include "window/pools/PoolKeeper.h"
 
 namespace corvane {
@@ -15,20 +17,25 @@ PoolsWindow::PoolsWindow(PoolKeeper& keeper, QWidget* parent)
       keeper_(keeper),
       entries_(new QListWidget(this)),
       status_(new QLabel(this)) {
+    ExposeAsWindow(*this);
     setWindowTitle(tr("Pools"));
     entries_->setAccessibleName(tr("Saved pools; Ctrl+1 to Ctrl+9 roll the first nine"));
     entries_->setSelectionMode(QAbstractItemView::SingleSelection);
     entries_->setUniformItemSizes(true);
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
+    ExposeAsStatusLine(*status_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
     layout->addWidget(status_);
-    resize(360, 320);
     SetupActions();
     ConnectSignals();
     ShowPools();
+    KeepCurrentRowHeard(*entries_);
 }
+
+// What it opens with, where the screen has the room.
+QSize PoolsWindow::sizeHint() const { return QSize(360, 320); }
 
 void PoolsWindow::SetupActions() {
     const auto make = [this](const QString& text, const QList<QKeySequence>& keys, auto slot) {

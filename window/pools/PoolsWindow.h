@@ -21,6 +21,8 @@ class PoolsWindow final : public QWidget {
 public:
     PoolsWindow(PoolKeeper& keeper, QWidget* parent);
 
+    QSize sizeHint() const override;
+
     QListWidget* Entries() const { return entries_; }
     QLabel* Status() const { return status_; }
 

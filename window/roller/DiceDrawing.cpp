@@ -1,11 +1,13 @@
 #include "window/roller/DiceDrawing.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
+#include <cstdlib>
 
 namespace corvane::DiceDrawing {
 namespace {
@@ -16,25 +18,38 @@ namespace {
 
 constexpr int kDrawingPixels = 32;
 
-// The vector file keeps a desktop icon's margin around the dice; the window
-// shows only the drawing's own square, the one the pixel version fills.
-QImage VectorDrawing(int pixels) {
-    QSvgRenderer renderer(QStringLiteral(":/resources/dice.svg"));
-    renderer.setViewBox(QRectF(0, 0, kDrawingPixels, kDrawingPixels));
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+// The renderings the build made, as bare pixels (so no image reader runs):
+// :/dice/dice-<pixels>.rgba, four premultiplied bytes a pixel, R, G, B, A.
+QImage Rendering(int pixels) {
+    QFile file(QStringLiteral(":/dice/dice-%1.rgba").arg(pixels));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != qsizetype{pixels} * pixels * 4) return {};
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData()), pixels, pixels, pixels * 4,
+                  QImage::Format_RGBA8888_Premultiplied)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The size rendered nearest to the one asked for; the hand-set 32 pixels count.
+int NearestRendered(int pixels) {
+    int nearest = kDrawingPixels;
+    const QStringList names = QDir(QStringLiteral(":/dice")).entryList();
+    for (const QString& name : names) {
+        const int rendered = name.section(u'-', 1).section(u'.', 0, 0).toInt();
+        if (std::abs(rendered - pixels) < std::abs(nearest - pixels)) nearest = rendered;
+    }
+    return nearest;
 }
 
 }  // namespace
 
 QImage ForRatio(qreal ratio) {
-    // Only a screen that needs more pixels pays for reading the vector file.
-    if (ratio <= 1) return QImage(dice_xpm);
     const int pixels = qRound(kDrawingPixels * ratio);
-    QImage drawing = VectorDrawing(pixels);
+    const int nearest = NearestRendered(pixels);
+    QImage drawing = nearest == kDrawingPixels ? QImage(dice_xpm) : Rendering(nearest);
+    if (nearest != pixels) {
+        drawing = drawing.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     drawing.setDevicePixelRatio(static_cast<qreal>(pixels) / kDrawingPixels);
     return drawing;
 }

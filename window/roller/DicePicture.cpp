@@ -19,7 +19,7 @@ QIcon DicePicture::WindowIcon() { return DiceDrawing::Icon(qGuiApp->devicePixelR
 void DicePicture::ShowDrawing() {
     // The colour the window paints behind the picture, so that in a dark theme
     // the dice stand on the dark window rather than on a white square.
-    const QRgb background = palette().color(QPalette::Window).rgb();
+    const QRgb background = palette().color(backgroundRole()).rgb();
     const qreal ratio = devicePixelRatioF();
     if (ratio == shownRatio_ && background == shownBackground_) return;
     shownRatio_ = ratio;

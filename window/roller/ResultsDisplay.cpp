@@ -1,13 +1,17 @@
 #include "window/roller/ResultsDisplay.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <algorithm>
 
+#include "engine/PoolTotal.h"
+#include "engine/RollFailure.h"
 #include "engine/RollerState.h"
 #include "runtime/NumberText.h"
-#include "runtime/RuntimeError.h"
+#include "window/common/ItemFocus.h"
 #include "window/roller/OddsText.h"
 #include "window/roller/ResultsModel.h"
 #include "window/roller/RollerControls.h"
@@ -17,25 +21,43 @@ namespace {
 
 QString Text(Int16 value) { return QString::fromStdString(ToText(value)); }
 
+// Writing a field's unchanged text again would have screen readers read it
+// out as deleted and typed anew, over what the roll has to say.
+void ShowInField(QLineEdit* field, const QString& text) {
+    if (field->text() != text) field->setText(text);
+}
+
 }  // namespace
 
 ResultsDisplay::ResultsDisplay(const RollerControls& ui, const RollerState& state)
-    : ui_(ui), state_(state), rows_(new ResultsModel(state.DiceResults, ui.lstResults)) {
+    : ui_(ui), state_(state), rows_(new ResultsModel(state, ui.lstResults)) {
     ui_.lstResults->setModel(rows_);
+    KeepCurrentRowHeard(*ui_.lstResults);
 }
 
 void ResultsDisplay::DisplayResults() {
-    ui_.txtInput[0]->setText(Text(state_.DiceCount));
-    ui_.txtInput[1]->setText(Text(state_.TargetNumber));
+    ShowInField(ui_.txtInput[0], Text(state_.DiceCount));
+    ShowInField(ui_.txtInput[1], Text(state_.TargetNumber));
     QString successes = Text(state_.Successes);
     if (state_.IsBotch()) successes = tr("%1 (botch)").arg(successes);
     ui_.lblResult[0]->setText(successes);
     ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
     ui_.lblResult[1]->setText(HighAndTotalText(state_.HighRoll, state_.TotalRoll));
-    rows_->Refresh();
+    RefreshRows();
     // English says "1 successes." too, as the window always has; a translation
     // gives its own language's plural.
     ui_.lblStatus->setText(tr("%n successes.", nullptr, state_.Successes.Value()));
+}
+
+void ResultsDisplay::RefreshRows() {
+    QListView* list = ui_.lstResults;
+    // A roll made from the list's keys leaves the list's place where it was,
+    // unselected, so the focus stays in sight and the arrow keys go on from it.
+    const int place = list->hasFocus() ? std::max(0, list->currentIndex().row()) : -1;
+    rows_->Refresh();
+    if (place < 0 || rows_->rowCount() == 0) return;
+    list->selectionModel()->setCurrentIndex(rows_->index(std::min(place, rows_->rowCount() - 1)),
+                                            QItemSelectionModel::NoUpdate);
 }
 
 void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
@@ -50,18 +72,28 @@ void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
     show(ui_.Command2, MarkerOddsText(state_, markedRow));
 }
 
-void ResultsDisplay::ShowError(const RuntimeError& error) {
-    ui_.lblStatus->setText(ErrorText(error));
+void ResultsDisplay::ShowError(const RollFailure& failure) {
+    ui_.lblStatus->setText(ErrorText(failure));
 }
 
 QString ResultsDisplay::HighAndTotalText(Int16 highRoll, Int16 totalRoll) {
     return tr("High roll: %1, Total roll: %2").arg(Text(highRoll), Text(totalRoll));
 }
 
-QString ResultsDisplay::ErrorText(const RuntimeError& error) {
-    return error.Number() == ErrorNumber::Overflow
-               ? tr("Overflow: a number passed 32767; nothing changed.")
-               : tr("The list and the pool disagreed; nothing changed.");
+QString ResultsDisplay::ErrorText(const RollFailure& failure) {
+    switch (failure.Fault()) {
+        case RollFault::DiceField:
+            return tr("Dice to Roll: type a number from 1 to 32767.");
+        case RollFault::TargetField:
+            return tr("Target Number: type from -32768 to 32767.");
+        case RollFault::TotalThisTime:
+            return tr("The total passed 32767 this time: roll fewer dice.");
+        case RollFault::TotalTooLarge:
+            return tr("The dice add up past 32767: roll at most %1.").arg(SafePoolSize());
+        case RollFault::PoolOutOfStep:
+            break;
+    }
+    return tr("The list and the pool disagreed; nothing changed.");
 }
 
 }  // namespace corvane

@@ -8,7 +8,7 @@
 namespace corvane {
 
 class ResultsModel;
-class RuntimeError;
+class RollFailure;
 struct RollerControls;
 struct RollerState;
 
@@ -27,13 +27,16 @@ public:
     // (counted from 0, -1 when none).
     void UpdateOdds(std::string_view targetText, Int16 markedRow);
     // A run-time error stopped a roll; nothing else changed.
-    void ShowError(const RuntimeError& error);
+    void ShowError(const RollFailure& failure);
 
     // The texts as the window shows them, also for measuring what fits.
     static QString HighAndTotalText(Int16 highRoll, Int16 totalRoll);
-    static QString ErrorText(const RuntimeError& error);
+    // What stopped the roll and what to do about it.
+    static QString ErrorText(const RollFailure& failure);
 
 private:
+    void RefreshRows();
+
     const RollerControls& ui_;
     const RollerState& state_;
     ResultsModel* rows_;

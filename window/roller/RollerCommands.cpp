@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "runtime/Alerts.h"
+#include "window/common/ContextMenuKey.h"
 #include "window/log/RollText.h"
 #include "window/pools/PoolKeeper.h"
 #include "window/roller/AboutText.h"
@@ -97,6 +98,7 @@ void RollerCommands::ConnectSignals() {
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
+    AddContextMenuKey(window_);
     connect(ui_.lstResults, &QWidget::customContextMenuRequested, this,
             &RollerCommands::ShowListMenu);
 }
@@ -121,6 +123,7 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
         }
     }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    AddContextMenuKey(*window);
     // The window's menu lists the pools' keys by name.
     NamePoolKeys();
 }
@@ -155,7 +158,9 @@ void RollerCommands::CopyRoll() {
     const RollRecord* last = window_.LastRecord();
     if (!last) return;
     QApplication::clipboard()->setText(CopiedLine(*last));
-    ui_.lblStatus->setText(tr("Roll copied."));
+    const QString copied = tr("Roll copied.");
+    ui_.lblStatus->setText(copied);
+    window_.Announcements().Announce(copied);
 }
 
 void RollerCommands::ShowAbout() {

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "window/common/AccessibleRoles.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/Twips.h"
 
@@ -58,16 +59,17 @@ QPushButton* Button(QWidget* window, const char* name, const QString& caption, Q
 }  // namespace
 
 RollerControls::RollerControls(QWidget* window) {
+    ExposeAsWindow(*window);
     window->setWindowTitle(tr("Corvane Dice"));
     window->setWindowIcon(DicePicture::WindowIcon());
     // Maximised, only the list would grow beside the fixed column of controls.
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    // The window is painted in the colour behind text fields.
-    QPalette background = window->palette();
-    background.setColor(QPalette::Window, background.color(QPalette::Base));
-    window->setPalette(background);
+    // The window is painted in the colour behind text fields, by role rather
+    // than by a colour taken once, so it follows every change of palette.
+    window->setBackgroundRole(QPalette::Base);
     window->setAutoFillBackground(true);
     window->resize(kInitialClientWidth, kInitialClientHeight);
+    window->setMaximumSize(kMaximumClientWidth, kMaximumClientHeight);
     window->setFont(SansFont(8.25, QFont::Normal));
     const QFont bold = SansFont(9.75, QFont::Bold);
 
@@ -107,6 +109,8 @@ RollerControls::RollerControls(QWidget* window) {
     lblStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblStatus->setLineWidth(1);
     lblStatus->setIndent(3);
+    // So that screen readers' "read the status bar" finds it.
+    ExposeAsStatusLine(*lblStatus);
 
     lblResult[0] = Label(window, "lblResult(0)", QStringLiteral("Successes"),
                          TwipsRect(1440, 1740, 1215, 255), Qt::AlignHCenter);

@@ -35,5 +35,11 @@ public:
 // Client area the window opens with, in pixels.
 inline constexpr int kInitialClientWidth = 314;   // 4710 twips
 inline constexpr int kInitialClientHeight = 273;  // 4095 twips
+// The most the window grows to: room for a list over twice as long and a
+// little wider (its rows are numbers of five digits at most). Past it, as
+// when a window manager maximises it anyway, the window would only add
+// empty list beside the controls.
+inline constexpr int kMaximumClientWidth = kInitialClientWidth * 5 / 4;
+inline constexpr int kMaximumClientHeight = kInitialClientHeight * 2;
 
 }  // namespace corvane

@@ -1,19 +1,29 @@
 #include "window/roller/SideWindows.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include "window/chances/ChancesWindow.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
+#include "window/roller/SidePlacement.h"
 #include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
 
-// Brings a side window up beside the dice window, ready for the keyboard.
+// Brings a side window up, ready for the keyboard.
 void Present(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Whether the program may say where its windows go; Wayland places them itself.
+bool PlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace
@@ -41,14 +51,17 @@ void SideWindows::ShowLog() {
                                        &diceWindow_);
         emit created(logWindow_);
     }
+    Place(logWindow_);
     Present(logWindow_);
 }
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_, &diceWindow_);
+        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_,
+                                           diceWindow_.Announcements(), &diceWindow_);
         emit created(chancesWindow_);
     }
+    Place(chancesWindow_);
     Present(chancesWindow_);
 }
 
@@ -58,7 +71,44 @@ void SideWindows::ShowPools() {
         connect(poolsWindow_, &PoolsWindow::rollRequested, &diceWindow_, &frmRoller::RollPool);
         emit created(poolsWindow_);
     }
+    Place(poolsWindow_);
     Present(poolsWindow_);
+}
+
+void SideWindows::Place(QWidget* window) const {
+    // An open window stays where the player has it.
+    if (window->isVisible()) return;
+    // The side window has no frame before it first shows; the dice window's
+    // is the one the window manager will give it.
+    const QMargins frame(diceWindow_.geometry().left() - diceWindow_.frameGeometry().left(),
+                         diceWindow_.geometry().top() - diceWindow_.frameGeometry().top(),
+                         diceWindow_.frameGeometry().right() - diceWindow_.geometry().right(),
+                         diceWindow_.frameGeometry().bottom() - diceWindow_.geometry().bottom());
+    const QSize wanted = window->sizeHint().grownBy(frame);
+    const QSize smallest = window->minimumSizeHint().grownBy(frame);
+    const QRect screen = diceWindow_.screen()->availableGeometry();
+    if (!PlacesWindows()) {
+        window->resize(
+            SizeBesideDiceWindow(diceWindow_.frameGeometry().size(), wanted, screen, smallest)
+                .shrunkBy(frame));
+        return;
+    }
+    QList<QRect> open;
+    for (const QWidget* other :
+         {static_cast<QWidget*>(logWindow_), static_cast<QWidget*>(chancesWindow_),
+          static_cast<QWidget*>(poolsWindow_)}) {
+        if (other && other != window && other->isVisible()) open << other->frameGeometry();
+    }
+    // Alone on a small screen, the dice window makes room; with another
+    // window beside it already, it stays put.
+    QRect dice = diceWindow_.frameGeometry();
+    if (open.isEmpty()) {
+        dice = DiceWindowSteppedAside(dice, wanted, screen, smallest);
+        if (dice != diceWindow_.frameGeometry()) diceWindow_.move(dice.topLeft());
+    }
+    const QRect place = BesideDiceWindow(dice, wanted, screen, open, smallest);
+    window->resize(place.size().shrunkBy(frame));
+    window->move(place.topLeft());
 }
 
 }  // namespace corvane

@@ -21,7 +21,8 @@ struct RollRecord;
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
-    // The chart reads the dice window's last roll, fields and selected row.
+    // The chart reads the dice window's last roll, fields and selected row;
+    // the windows speak through its announcer.
     explicit SideWindows(frmRoller& diceWindow);
 
     // A roll completed.
@@ -45,6 +46,10 @@ signals:
     void created(QWidget* window);
 
 private:
+    // Before a side window opens: beside the dice window, where the window
+    // system lets the program say so, and of a size that leaves it in sight.
+    void Place(QWidget* window) const;
+
     frmRoller& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;

@@ -11,7 +11,9 @@
 
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
+#include "window/log/RollText.h"
 #include "window/roller/DicePicture.h"
+#include "window/roller/FirstClickSelects.h"
 #include "window/roller/Twips.h"
 
 namespace corvane {
@@ -33,10 +35,13 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       ui_(this),
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
+      announcer_(this),
+      opening_(announcer_),
       pools_(poolsFile, dialogs, announcer_, nullptr),
       side_(*this),
       commands_(*this, side_, alerts) {
     ConnectSignals();
+    for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
     Form_Load();
 }
@@ -51,6 +56,7 @@ void frmRoller::ConnectSignals() {
             if (now == ui_.txtInput[i]) txtInput_GotFocus(i);
         }
     });
+    connect(ui_.txtInput[0], &QLineEdit::textChanged, &side_, &SideWindows::OddsChanged);
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
@@ -71,10 +77,11 @@ void frmRoller::Command2_Click() { RunRoll(RollType::RerollFromMarker); }
 void frmRoller::RunRoll(RollType rollType) {
     try {
         roller_.Roll(rollType);
-    } catch (const RuntimeError& error) {
+    } catch (const RollFailure& failure) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        display_.ShowError(error);
+        display_.ShowError(failure);
+        SpeakStatus();
     }
 }
 
@@ -109,7 +116,11 @@ Int16 frmRoller::MarkedRow() {
 
 void frmRoller::SetStatusMessage(std::string_view text) {
     ui_.lblStatus->setText(EngineText(text));
+    SpeakStatus();
 }
+
+// Screen readers hear what the status line was just given, once.
+void frmRoller::SpeakStatus() { announcer_.Announce(ui_.lblStatus->text()); }
 
 void frmRoller::Beep() { alerts_.Beep(); }
 
@@ -117,6 +128,9 @@ void frmRoller::ShowOutcome() {
     display_.DisplayResults();
     UpdateOdds();
     side_.RollCompleted(roller_.LastRecord());
+    // The status line says only the successes; the ear gets the whole outcome.
+    // The roll made as the window opens is not said: the opening is.
+    if (shown_) announcer_.Announce(SpokenOutcome(*roller_.LastRecord()));
 }
 
 YieldOutcome frmRoller::YieldToEvents() {

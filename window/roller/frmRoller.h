@@ -6,6 +6,7 @@
 #include "runtime/EventYield.h"
 #include "window/chances/ChancesSource.h"
 #include "window/common/Announcer.h"
+#include "window/common/OpeningRetold.h"
 #include "window/pools/PoolKeeper.h"
 #include "window/roller/ResultsDisplay.h"
 #include "window/roller/RollerCommands.h"
@@ -77,6 +78,7 @@ private:
     void Image1_DblClick();
     void SetTxtFocus(QLineEdit* field);
     void UpdateOdds();
+    void SpeakStatus();
     void RunRoll(RollType rollType);
 
     Alerts& alerts_;
@@ -85,6 +87,7 @@ private:
     Roller roller_;
     ResultsDisplay display_;
     Announcer announcer_;
+    OpeningRetold opening_;
     PoolKeeper pools_;
     SideWindows side_;
     RollerCommands commands_;

@@ -28,22 +28,6 @@
         <translation>Erfolge %1 bis %2 (der Rest: unter 0,1&#xa0;%)</translation>
     </message>
     <message>
-        <source>New roll at target %1</source>
-        <translation>Neuer Wurf bei Mindestwurf %1</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures (none to reroll)</source>
-        <translation>Nach Neuwurf der Fehlschläge (keine zum Neuwürfeln)</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures (%1)</source>
-        <translation>Nach Neuwurf der Fehlschläge (%1)</translation>
-    </message>
-    <message>
-        <source>After Reroll from Marker Down (%1)</source>
-        <translation>Nach Neuwurf ab Markierung (%1)</translation>
-    </message>
-    <message>
         <source>%1 expected</source>
         <translation>%1 erwartet</translation>
     </message>
@@ -72,24 +56,69 @@
         <translation>Gewürfelt: %1 (%2 bei Mindestwurf %3).</translation>
     </message>
     <message>
-        <source>A new roll at target %1: %2; at least %3: %4.</source>
-        <translation>Ein neuer Wurf bei Mindestwurf %1: %2; mindestens %3: %4.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Nach Neuwurf der Fehlschläge: keine Fehlschläge zum Neuwürfeln.</translation>
     </message>
     <message>
-        <source>After Reroll Failures: %1.</source>
-        <translation>Nach Neuwurf der Fehlschläge: %1.</translation>
-    </message>
-    <message>
-        <source>After Reroll from Marker Down: %1.</source>
-        <translation>Nach Neuwurf ab Markierung: %1.</translation>
-    </message>
-    <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Einen Würfel in der Liste auswählen, um den Neuwurf ab Markierung zu sehen.</translation>
+    </message>
+    <message>
+        <source>First column.</source>
+        <translation>Erste Spalte.</translation>
+    </message>
+    <message>
+        <source>Last column.</source>
+        <translation>Letzte Spalte.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A stretch of the axis: &quot;3362 to 3640&quot;.</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Successes %1 (the rest: under 0.1%)</source>
+        <extracomment>%1 lists the stretches of the axis: &quot;3362 to 3640, 5160 to 5355&quot;.</extracomment>
+        <translation>Erfolge %1 (der Rest: unter 0,1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 at target %3</source>
+        <extracomment>%1 is how many dice are rolled again, %2 &quot;5 dice&quot;, %3 the target number.</extracomment>
+        <translation>%2 bei Mindestwurf %3, davon %1 neu</translation>
+    </message>
+    <message>
+        <source>New roll: %1 at target %2</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number.</extracomment>
+        <translation>Neuer Wurf: %1 bei Mindestwurf %2</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1 at target %2, none to reroll</source>
+        <translation>Nach Neuwurf der Fehlschläge: %1 bei Mindestwurf %2, keiner neu</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1</source>
+        <translation>Nach Neuwurf der Fehlschläge: %1</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down: %1</source>
+        <translation>Nach Neuwurf ab Markierung: %1</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
+        <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3; mindestens %4: %5.</translation>
+    </message>
+    <message>
+        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
+        <translation>Einen Würfelpool von 1 bis 32767 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (%1): %2.</source>
+        <translation>Nach Neuwurf der Fehlschläge (%1): %2.</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down (%1): %2.</source>
+        <translation>Nach Neuwurf ab Markierung (%1): %2.</translation>
     </message>
     <message>
         <source>Rolled: %1</source>
@@ -749,12 +778,41 @@ Chance auf einen Patzer: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>Overflow: a number passed 32767; nothing changed.</source>
-        <translation>Überlauf: eine Zahl überstieg 32767; nichts geändert.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>Liste und Pool widersprachen sich; nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from 1 to 32767.</source>
+        <translation>Würfelpool: eine Zahl von 1 bis 32767 eingeben.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from -32768 to 32767.</source>
+        <translation>Mindestwurf: von -32768 bis 32767 eingeben.</translation>
+    </message>
+    <message>
+        <source>The total passed 32767 this time: roll fewer dice.</source>
+        <translation>Summe diesmal über 32767: weniger würfeln.</translation>
+    </message>
+    <message>
+        <source>The dice add up past 32767: roll at most %1.</source>
+        <translation>Summe über 32767: mit höchstens %1 würfeln.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ResultsModel</name>
+    <message>
+        <source>%1, success</source>
+        <extracomment>How a screen reader reads a die in the results list; %1 is the die.</extracomment>
+        <translation>%1, Erfolg</translation>
+    </message>
+    <message>
+        <source>%1, failure</source>
+        <translation>%1, Fehlschlag</translation>
+    </message>
+    <message>
+        <source>%1, high roll, die 1 of %2</source>
+        <extracomment>The first row of the results list, the highest die; %1 is &quot;14, success&quot;, %2 the number of dice.</extracomment>
+        <translation>%1, höchster Wurf, Würfel 1 von %2</translation>
     </message>
 </context>
 <context>
@@ -861,17 +919,40 @@ Chance auf einen Patzer: %5.</translation>
         <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
         <translation>%1 (%2), %3</translation>
     </message>
-    <message>
-        <source>%1, %2: %3. Dice: %4.</source>
-        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 the dice.</extracomment>
-        <translation>%1, %2: %3. Würfel: %4.</translation>
-    </message>
     <message numerus="yes">
         <source>... and %n more</source>
         <translation>
             <numerusform>... und %n weiterer</numerusform>
             <numerusform>... und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, botch</source>
+        <translation>%1, Patzer</translation>
+    </message>
+    <message>
+        <source>%1. High roll %2, total %3.</source>
+        <extracomment>Spoken after a roll. %1 is &quot;5 successes&quot;, %2 the highest die, %3 the total.</extracomment>
+        <translation>%1. Höchster Wurf %2, Summe %3.</translation>
+    </message>
+    <message>
+        <source>Rerolled die %1: %2</source>
+        <extracomment>Spoken after a reroll of the last die alone; %2 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Würfel %1 neu gewürfelt: %2</translation>
+    </message>
+    <message>
+        <source>Rerolled dice %1 to %2: %3</source>
+        <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Würfel %1 bis %2 neu gewürfelt: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
+        <translation>%1, %2: %3.</translation>
+    </message>
+    <message>
+        <source>Dice: %1.</source>
+        <translation>Würfel: %1.</translation>
     </message>
 </context>
 <context>

@@ -28,22 +28,6 @@
         <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
     </message>
     <message>
-        <source>New roll at target %1</source>
-        <translation>Nouveau jet au seuil %1</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures (none to reroll)</source>
-        <translation>Après relance des échecs (aucun à relancer)</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures (%1)</source>
-        <translation>Après relance des échecs (%1)</translation>
-    </message>
-    <message>
-        <source>After Reroll from Marker Down (%1)</source>
-        <translation>Après relance dès le marqueur (%1)</translation>
-    </message>
-    <message>
         <source>%1 expected</source>
         <translation>%1 en moyenne</translation>
     </message>
@@ -72,24 +56,69 @@
         <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
     </message>
     <message>
-        <source>A new roll at target %1: %2; at least %3: %4.</source>
-        <translation>Un nouveau jet au seuil %1&#xa0;: %2&#xa0;; au moins %3&#xa0;: %4.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
     </message>
     <message>
-        <source>After Reroll Failures: %1.</source>
-        <translation>Après relance des échecs&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>After Reroll from Marker Down: %1.</source>
-        <translation>Après relance dès le marqueur&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
+    </message>
+    <message>
+        <source>First column.</source>
+        <translation>Première colonne.</translation>
+    </message>
+    <message>
+        <source>Last column.</source>
+        <translation>Dernière colonne.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A stretch of the axis: &quot;3362 to 3640&quot;.</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Successes %1 (the rest: under 0.1%)</source>
+        <extracomment>%1 lists the stretches of the axis: &quot;3362 to 3640, 5160 to 5355&quot;.</extracomment>
+        <translation>Succès %1 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 at target %3</source>
+        <extracomment>%1 is how many dice are rolled again, %2 &quot;5 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1 sur %2 au seuil %3</translation>
+    </message>
+    <message>
+        <source>New roll: %1 at target %2</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number.</extracomment>
+        <translation>Nouveau jet&#xa0;: %1 au seuil %2</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1 at target %2, none to reroll</source>
+        <translation>Après relance des échecs&#xa0;: %1 au seuil %2, aucun à relancer</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: %1</source>
+        <translation>Après relance des échecs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down: %1</source>
+        <translation>Après relance dès le marqueur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
+        <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3&#xa0;; au moins %4&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
+        <translation>Saisissez de 1 à 32767 dés pour voir les chances d&apos;un nouveau jet.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures (%1): %2.</source>
+        <translation>Après relance des échecs (%1)&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>After Reroll from Marker Down (%1): %2.</source>
+        <translation>Après relance dès le marqueur (%1)&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Rolled: %1</source>
@@ -749,12 +778,41 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>Overflow: a number passed 32767; nothing changed.</source>
-        <translation>Dépassement au-delà de 32767&#xa0;; rien n&apos;a changé.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>La liste et les dés divergeaient&#xa0;; rien n&apos;a changé.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from 1 to 32767.</source>
+        <translation>Nombre de dés&#xa0;: saisissez de 1 à 32767.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from -32768 to 32767.</source>
+        <translation>Seuil de réussite&#xa0;: de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>The total passed 32767 this time: roll fewer dice.</source>
+        <translation>Somme au-delà de 32767 cette fois&#xa0;: moins de dés.</translation>
+    </message>
+    <message>
+        <source>The dice add up past 32767: roll at most %1.</source>
+        <translation>Somme au-delà de 32767&#xa0;: au plus %1 dés.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ResultsModel</name>
+    <message>
+        <source>%1, success</source>
+        <extracomment>How a screen reader reads a die in the results list; %1 is the die.</extracomment>
+        <translation>%1, succès</translation>
+    </message>
+    <message>
+        <source>%1, failure</source>
+        <translation>%1, échec</translation>
+    </message>
+    <message>
+        <source>%1, high roll, die 1 of %2</source>
+        <extracomment>The first row of the results list, the highest die; %1 is &quot;14, success&quot;, %2 the number of dice.</extracomment>
+        <translation>%1, meilleur dé, dé 1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -861,17 +919,40 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
         <translation>%1 (%2), %3</translation>
     </message>
-    <message>
-        <source>%1, %2: %3. Dice: %4.</source>
-        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 the dice.</extracomment>
-        <translation>%1, %2&#xa0;: %3. Dés&#xa0;: %4.</translation>
-    </message>
     <message numerus="yes">
         <source>... and %n more</source>
         <translation>
             <numerusform>... et %n autre</numerusform>
             <numerusform>... et %n autres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1, botch</source>
+        <translation>%1, fumble</translation>
+    </message>
+    <message>
+        <source>%1. High roll %2, total %3.</source>
+        <extracomment>Spoken after a roll. %1 is &quot;5 successes&quot;, %2 the highest die, %3 the total.</extracomment>
+        <translation>%1. Meilleur dé %2, total %3.</translation>
+    </message>
+    <message>
+        <source>Rerolled die %1: %2</source>
+        <extracomment>Spoken after a reroll of the last die alone; %2 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Dé %1 relancé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Rerolled dice %1 to %2: %3</source>
+        <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
+        <translation>Dés %1 à %2 relancés&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
+        <translation>%1, %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Dice: %1.</source>
+        <translation>Dés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

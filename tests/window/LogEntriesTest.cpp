@@ -1,0 +1,101 @@
+#include <QClipboard>
+#include <QtTest>
+
+#include "WindowRig.h"
+#include "window/log/RollLogDelegate.h"
+#include "window/log/RollLogModel.h"
+#include "window/log/RollLogWindow.h"
+
+namespace corvane {
+
+using testing_support::Face;
+using testing_support::WindowRig;
+
+// The roll log's entries as the window shows them and as they copy.
+class LogEntriesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void entriesShowWholeAtAnyWidth_data();
+    void entriesShowWholeAtAnyWidth();
+    void copiedEntriesKeepTheirTimesAndReplacedDice();
+};
+
+// "Dice 4 to 10 were: ", or "Die 10 was: ".
+const QRegularExpression kReplaced(QStringLiteral("Dic?e \\d+( to \\d+)? (were|was): "));
+
+QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+
+// Ten dice, then each reroll: entries long enough to wrap in the window.
+void RollAndReroll(WindowRig& rig) {
+    rig.random.cycle = true;
+    rig.Roll(QStringLiteral("10"), QStringLiteral("5"), {Face(3), Face(6), Face(2), Face(5)});
+    rig.ui.Command1->click();
+    rig.SelectRow(3);
+    rig.ui.Command2->click();
+    rig.SelectRow(9);
+    rig.ui.Command2->click();
+}
+
+void LogEntriesTest::entriesShowWholeAtAnyWidth_data() {
+    QTest::addColumn<int>("width");  // 0 leaves the window as it opens
+    QTest::newRow("asItOpens") << 0;
+    QTest::newRow("narrow") << 260;
+}
+
+void LogEntriesTest::entriesShowWholeAtAnyWidth() {
+    QFETCH(int, width);
+    WindowRig rig;
+    RollAndReroll(rig);
+    rig.window.Side().ShowLog();
+    RollLogWindow& window = *rig.window.Side().LogWindow();
+    if (width > 0) window.resize(width, window.height());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QListView* entries = window.Entries();
+    QTRY_COMPARE(entries->model()->rowCount(), 5);
+    const QFontMetrics metrics(entries->font());
+    for (int row = 0; row < 5; ++row) {
+        const QModelIndex index = entries->model()->index(row, 0);
+        const QString text = index.data().toString();
+        // The whole text, wrapped to the row's width, fits the row.
+        const QRect room = RollLogDelegate::TextRect(entries->visualRect(index));
+        const QRect needed = metrics.boundingRect(room, RollLogDelegate::kTextFlags, text);
+        QVERIFY2(room.contains(needed), qPrintable(text));
+        QVERIFY(entries->visualRect(index).right() < entries->viewport()->width());
+        // Time and tally first; the replaced dice, for a reroll, on a line of their own.
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QVERIFY(QTime::fromString(lines[0].left(8), QStringLiteral("hh:mm:ss")).isValid());
+        QVERIFY(lines[1].startsWith(QStringLiteral("Dice: ")));
+        QCOMPARE(lines.size() == 3 && lines[2].contains(kReplaced), row < 3);
+    }
+}
+
+void LogEntriesTest::copiedEntriesKeepTheirTimesAndReplacedDice() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    RollAndReroll(rig);
+    rig.window.Side().ShowLog();
+    RollLogWindow& window = *rig.window.Side().LogWindow();
+    QTRY_COMPARE(window.Entries()->model()->rowCount(), 5);
+    // Its own Ctrl+C works once the application takes it as the active window.
+    QTRY_COMPARE(QApplication::activeWindow(), &window);
+    QListView* entries = window.Entries();
+    entries->setFocus();
+    QTest::keyClick(entries, Qt::Key_Home);
+    QTest::keyClick(entries, Qt::Key_Down, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("-"));
+    QTest::keyClick(entries, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = Clipboard().split(QLatin1Char('\n'));
+    QCOMPARE(copied.size(), 2);
+    const RollLogModel& log = rig.window.Side().Log();
+    // Oldest first, each the whole entry on one line.
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(copied[i], log.index(1 - i).data().toString().replace(QLatin1Char('\n'), ' '));
+        QVERIFY(copied[i].startsWith(QStringLiteral("12:34:56  Reroll from Marker Down, 10 dice")));
+        QVERIFY(copied[i].contains(kReplaced));
+    }
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::LogEntriesTest)
+#include "LogEntriesTest.moc"

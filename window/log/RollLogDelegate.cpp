@@ -1,0 +1,53 @@
+#include "window/log/RollLogDelegate.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+
+namespace corvane {
+namespace {
+
+// Between an entry's text and the edges of its row.
+constexpr int kMargin = 3;
+
+}  // namespace
+
+QRect RollLogDelegate::TextRect(const QRect& row) {
+    return row.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
+
+void RollLogDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QString text = item.text;
+    // The style draws the row's background, selection and focus; the text is
+    // drawn here, wrapped the way sizeHint measured it.
+    item.text.clear();
+    const QStyle* style = item.widget ? item.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+    const QPalette::ColorGroup group =
+        item.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QPalette::ColorRole role =
+        item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    painter->save();
+    painter->setPen(item.palette.color(group, role));
+    painter->setFont(item.font);
+    painter->drawText(TextRect(item.rect), kTextFlags, text);
+    painter->restore();
+}
+
+QSize RollLogDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    // As wide as the list shows, and as tall as the wrapped text needs.
+    const auto* view = qobject_cast<const QAbstractItemView*>(item.widget);
+    const int width = view ? view->viewport()->width() : item.rect.width();
+    const QRect text = TextRect(QRect(0, 0, width, 0));
+    const QRect needed = item.fontMetrics.boundingRect(QRect(0, 0, std::max(1, text.width()), 0),
+                                                       kTextFlags, item.text);
+    return QSize(width, needed.height() + 2 * kMargin);
+}
+
+}  // namespace corvane
