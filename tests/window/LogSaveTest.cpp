@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "WindowRig.h"
+#include "engine/FairnessCheck.h"
 #include "window/common/Announcer.h"
+#include "window/log/EveningText.h"
 #include "window/log/LogTable.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
@@ -56,6 +58,21 @@ RollLogWindow* LogOfThreeRolls(WindowRig& rig) {
     // Shortcuts follow the window the application takes as active.
     return QTest::qWaitFor([&] { return QApplication::activeWindow() == log; }) ? log : nullptr;
 }
+
+// The fairness finding on those rolls' faces, counted by hand: the opening
+// roll's six 1s, then 9 (a six, then 3) 5 4 3 1, the rerolled 2 2, and 1 1.
+QString FairnessOfThreeRolls() {
+    FaceCounts faces;
+    faces.Dice = 15;
+    faces.LastFaces = {9, 2, 2, 1, 1};
+    faces.Sixes = 1;
+    return EveningText::Fairness(CheckFairness(faces));
+}
+
+// Fifteen dice at even chances made 3 successes: at least 3 has the chance
+// 1 - 121/32768, at most 3 576/32768, about 1 in 57.
+const QString kEvening = QStringLiteral(
+    "This evening: 4 rolls with 15 dice, 3 successes (7.5 expected): bottom 2% (1 in 57)");
 
 }  // namespace
 
@@ -115,28 +132,43 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
     if (written.endsWith(".txt")) {
         QStringList lines;
         for (const RollRecord* record : records) lines << CopiedEntry(*record) + "\n";
+        // The evening counts every roll, the ones not saved too.
+        lines << "\n" + kEvening + "\n" + FairnessOfThreeRolls() + "\n";
         QCOMPARE(QString::fromUtf8(Bytes(path)), lines.join(QString()));
         return;
     }
     if (written.endsWith(".md")) {
         const QStringList lines = QString::fromUtf8(Bytes(path)).split('\n');
-        QCOMPARE(lines.size(), 2 + 4 + 1);
+        QCOMPARE(lines.size(), 2 + 4 + 1 + 1);
         QVERIFY(lines[0].startsWith("| Time | Operation | Dice | Target | Successes | Botch |"));
-        QCOMPARE(lines[1], "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- |");
-        QCOMPARE(lines[5], "| 12:34:56 | Roll | 2 | 4 | 0 | yes | 1 | 2 | 1 1 |  |  |");
+        QVERIFY(lines[0].endsWith("| Chance at least as well | Chance at most as well | Luck |"));
+        QCOMPARE(lines[1],
+                 "| --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | --- | "
+                 "--- | --- | --- | --- | --- | --- |");
+        QCOMPARE(lines[5],
+                 "| 12:34:56 | Roll | 2 | 4 | 0 | yes | 1 | 2 | 1 1 |  |  | 2 | 0 | 1 "
+                 "| 1 | 0.25 | bottom 25% |");
+        QVERIFY(lines[6].startsWith("|  | Evening: 4 rolls |  |"));
         return;
     }
+    // Each roll's luck: the dice it threw at even chances, their successes,
+    // those expected, and the chances of at least and at most as many.
     QList<QStringList> expected = {
         {"Time", "Operation", "Dice", "Target", "Successes", "Botch", "High roll", "Total",
-         "Results", "First rerolled", "Replaced"},
-        {"12:34:56", "Reroll Failures", "5", "4", "3", "no", "9", "22", "9 5 4 2 2", "4", "3 1"},
-        {"12:34:56", "Roll", "2", "4", "0", "yes", "1", "2", "1 1", "", ""}};
+         "Results", "First rerolled", "Replaced", "Dice thrown", "Their successes", "Expected",
+         "Chance at least as well", "Chance at most as well", "Luck"},
+        {"12:34:56", "Reroll Failures", "5", "4", "3", "no", "9", "22", "9 5 4 2 2", "4", "3 1",
+         "2", "0", "1", "1", "0.25", "bottom 25%"},
+        {"12:34:56", "Roll", "2", "4", "0", "yes", "1", "2", "1 1", "", "", "2", "0", "1", "1",
+         "0.25", "bottom 25%"},
+        {"", "Evening: 4 rolls", "", "", "", "", "", "", FairnessOfThreeRolls(), "", "", "15", "3",
+         "7.5", "0.996307", "0.0175781", kEvening.mid(kEvening.lastIndexOf(": ") + 2)}};
     // Before them, the opening roll (the rig's dice show 1 until scripted) and the first.
     if (!selected) {
-        expected.insert(
-            1, {"12:34:56", "Roll", "6", "4", "0", "yes", "1", "6", "1 1 1 1 1 1", "", ""});
-        expected.insert(2,
-                        {"12:34:56", "Roll", "5", "4", "3", "no", "9", "22", "9 5 4 3 1", "", ""});
+        expected.insert(1, {"12:34:56", "Roll", "6", "4", "0", "yes", "1", "6", "1 1 1 1 1 1", "",
+                            "", "6", "0", "3", "1", "0.015625", "bottom 2% (1 in 64)"});
+        expected.insert(2, {"12:34:56", "Roll", "5", "4", "3", "no", "9", "22", "9 5 4 3 1", "", "",
+                            "5", "3", "2.5", "0.5", "0.8125", "top 50%"});
     }
     if (const auto rows = ReadCsv(path)) QCOMPARE(*rows, expected);
     QVERIFY(Bytes(path).endsWith("\r\n"));

@@ -6,8 +6,11 @@
 
 #include "DesignedCaptions.h"
 #include "WindowRig.h"
+#include "engine/EveningLuck.h"
 #include "engine/RollFailure.h"
 #include "window/Translations.h"
+#include "window/log/EveningHeader.h"
+#include "window/log/EveningText.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
 
@@ -133,6 +136,31 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     for (const QString& line : lines) {
         QVERIFY2(statusMetrics.horizontalAdvance(line) <= room, qPrintable(line));
     }
+
+    // Over the roll log, as it opens: the evening's lines fit whole for an
+    // evening of a thousand rolls of a hundred dice, whatever they found, at
+    // odds of some thousands.
+    rig.window.Side().ShowLog();
+    RollLogWindow* log = rig.window.Side().LogWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(log));
+    QLabel* evening = log->Evening()->Luck();
+    QStringList eveningLines = {
+        EveningText::Luck({}), EveningText::Fairness({}),
+        EveningText::Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
+        EveningText::Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
+        EveningText::Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
+    for (int face = 1; face <= 6; ++face) {
+        for (const FairnessFinding finding :
+             {FairnessFinding::MoreThanExpected, FairnessFinding::FewerThanExpected}) {
+            eveningLines << EveningText::Fairness({finding, face, 0.0123, 123456, 0.0});
+        }
+    }
+    const QFontMetrics eveningMetrics(evening->font());
+    for (const QString& line : eveningLines) {
+        QVERIFY2(eveningMetrics.horizontalAdvance(line) <= evening->contentsRect().width(),
+                 qPrintable(line));
+    }
+    QVERIFY(eveningMetrics.height() <= evening->contentsRect().height());
 }
 
 void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines_data() {

@@ -8,12 +8,13 @@
 namespace corvane {
 
 ChancesData::ChancesData(const RollerState& state, std::string_view diceText,
-                         std::string_view targetText, Int16 markedRow)
+                         std::string_view targetText, Int16 markedRow, std::optional<RollLuck> luck)
     : dice_(state.DiceCount.Value()),
       rolled_(state.Successes.Value()),
       rolledTarget_(state.TargetNumber),
       typedDice_(TryDiceCountOf(diceText)),
       typedTarget_(TryFieldNumber(targetText)),
+      luck_(luck),
       axis_(CountAxis::Whole(0)) {
     if (typedDice_ && typedTarget_) {
         const int dice = typedDice_->Value();

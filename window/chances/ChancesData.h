@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/RollLuck.h"
 #include "engine/SuccessDistribution.h"
 #include "runtime/Int16.h"
 #include "window/chances/CountAxis.h"
@@ -38,9 +39,10 @@ public:
     // only the counts that hold all but a sliver of the chance.
     static constexpr int kWholeAxisUpTo = 30;
 
-    // Never throws: a field that reads as no 16-bit number leaves out the new roll.
+    // Never throws: a field that reads as no 16-bit number leaves out the new
+    // roll. `luck` is the last roll's, when there is one.
     ChancesData(const RollerState& state, std::string_view diceText, std::string_view targetText,
-                Int16 markedRow);
+                Int16 markedRow, std::optional<RollLuck> luck = std::nullopt);
 
     // In the order of Kind; the new roll may be missing, and the marker's.
     const std::vector<Series>& AllSeries() const { return series_; }
@@ -50,6 +52,7 @@ public:
     int Dice() const { return dice_; }
     int Rolled() const { return rolled_; }
     Int16 RolledTarget() const { return rolledTarget_; }
+    const std::optional<RollLuck>& Luck() const { return luck_; }
     // The fields as a new roll reads them; empty past the 16-bit limits.
     std::optional<Int16> TypedDice() const { return typedDice_; }
     std::optional<Int16> TypedTarget() const { return typedTarget_; }
@@ -71,6 +74,7 @@ private:
     Int16 rolledTarget_;
     std::optional<Int16> typedDice_;
     std::optional<Int16> typedTarget_;
+    std::optional<RollLuck> luck_;
     std::vector<Series> series_;
     CountAxis axis_;
 };

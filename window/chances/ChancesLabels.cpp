@@ -128,7 +128,7 @@ void ChancesLabels::PlaceRolled(const ChancesGeometry& geometry, const QFontMetr
     // Over the mark, which points down at the rolled count's highest bar.
     const double markTop = geometry.YOf(greatest) - 2 - line / 2.0;
     const QString text =
-        metrics.elidedText(ChancesText::RolledMark(), Qt::ElideRight, plot.width());
+        metrics.elidedText(ChancesText::RolledLabel(data), Qt::ElideRight, plot.width());
     const int width = metrics.horizontalAdvance(text);
     const int wanted =
         static_cast<int>(std::lround(geometry.CentreOf(data.Rolled()) - width / 2.0));

@@ -4,6 +4,7 @@
 
 #include "window/common/CountText.h"
 #include "window/common/EngineText.h"
+#include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
 
 namespace corvane {
@@ -19,6 +20,12 @@ QString ChancesText::ChanceAxis() { return tr("Chance"); }
 QString ChancesText::RolledMark() { return tr("Rolled"); }
 QString ChancesText::FirstColumn() { return tr("First column."); }
 QString ChancesText::LastColumn() { return tr("Last column."); }
+
+QString ChancesText::RolledLabel(const ChancesData& data) {
+    if (!data.Luck()) return RolledMark();
+    //: The mark over the rolled count; %1 is its luck: "top 8% (1 in 12)".
+    return tr("Rolled: %1").arg(LuckText(data.Luck()->AtLeastAsWell, data.Luck()->AtMostAsWell));
+}
 
 QString ChancesText::CountAxis(const ChancesData& data) {
     if (!data.LeavesOff()) return tr("Successes");
@@ -103,6 +110,14 @@ QString ChancesText::Summary(const ChancesData& data) {
     lines << tr("Rolled %1 with %2 at target %3.")
                  .arg(SuccessCount(data.Rolled()), DiceCount(data.Dice()))
                  .arg(data.RolledTarget().Value());
+    if (const std::optional<RollLuck>& luck = data.Luck()) {
+        //: %1 is "top 8% (1 in 12)", %2 "7 successes", %3 "10 dice", %4 the successes fair
+        //: dice expect of them. A reroll throws only the dice it rolls again.
+        lines << tr("Luck of the roll: %1; %2 from %3 thrown, %4 expected.")
+                     .arg(LuckText(luck->AtLeastAsWell, luck->AtMostAsWell),
+                          SuccessCount(luck->Successes), DiceCount(luck->Dice),
+                          DecimalText(luck->ExpectedSuccesses));
+    }
     if (const auto* roll = data.Find(Kind::NewRoll)) {
         //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
         //: successes, %4 "3 successes", %5 its chance.

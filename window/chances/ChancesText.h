@@ -16,6 +16,8 @@ public:
     static QString ChartName();
     static QString ChanceAxis();
     static QString RolledMark();
+    // The mark's label: "Rolled", with the roll's luck when the chart knows it.
+    static QString RolledLabel(const ChancesData& data);
     // "Successes", or the counts shown, stretch by stretch where the axis
     // breaks, and that the rest hold under 0.1%.
     static QString CountAxis(const ChancesData& data);

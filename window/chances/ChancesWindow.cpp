@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "engine/RollLuck.h"
 #include "window/chances/ChancesChart.h"
 #include "window/chances/ChancesSource.h"
 #include "window/chances/ChancesText.h"
@@ -47,7 +48,9 @@ void ChancesWindow::showEvent(QShowEvent* event) {
 }
 
 void ChancesWindow::Refresh() {
-    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow());
+    const RollRecord* last = source_.LastRecord();
+    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow(),
+                        last ? std::optional(LuckOfRoll(*last)) : std::nullopt);
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);
     setAccessibleDescription(summary);

@@ -2,21 +2,27 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <cmath>
 
 namespace corvane {
 namespace {
 
 // Decimals follow the language of the words around them, not the desktop's
 // number settings: the translation names its locale.
-QLocale NumberLocale() {
+QLocale GroupingLocale() {
     //: The locale whose numbers the program writes, such as de_DE.
     QLocale locale(QCoreApplication::translate("corvane::NumberFormat", "C"));
+    // English is the C locale, which leaves out the grouping unless told.
+    locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    return locale;
+}
+
+QLocale NumberLocale() {
+    QLocale locale = GroupingLocale();
     // Counts elsewhere in the window have no grouping either.
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale;
 }
-
-QString Percent(double percent) { return PercentLabel(percent, 1); }
 
 }  // namespace
 
@@ -29,13 +35,28 @@ QString PercentLabel(double percent, int places) {
         .arg(DecimalText(percent, places));
 }
 
-QString PercentText(double chance) {
-    if (chance <= 0.0) return Percent(0.0);
-    if (chance >= 1.0) return Percent(100.0);
-    // Rounding would turn these into 0.0% and 100.0%, which they are not.
-    if (chance < 0.001) return QStringLiteral("< ") + Percent(0.1);
-    if (chance > 0.999) return QStringLiteral("> ") + Percent(99.9);
-    return Percent(chance * 100.0);
+QString PercentText(double chance, int places) {
+    if (chance <= 0.0) return PercentLabel(0.0, places);
+    if (chance >= 1.0) return PercentLabel(100.0, places);
+    // Rounding would turn these into 0% and 100%, which they are not.
+    const double least = 1.0 / (100.0 * std::pow(10.0, places));
+    if (chance < least) return QStringLiteral("< ") + PercentLabel(least * 100.0, places);
+    if (chance > 1.0 - least) {
+        return QStringLiteral("> ") + PercentLabel(100.0 - least * 100.0, places);
+    }
+    return PercentLabel(chance * 100.0, places);
+}
+
+QString GroupedCount(std::int64_t count) {
+    return GroupingLocale().toString(static_cast<qlonglong>(count));
+}
+
+QString GroupedDecimal(double value, int places) {
+    return GroupingLocale().toString(value, 'f', places);
+}
+
+QString SignificantText(double value, int digits) {
+    return NumberLocale().toString(value, 'g', digits);
 }
 
 }  // namespace corvane

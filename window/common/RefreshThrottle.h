@@ -17,7 +17,8 @@ public:
     // Five refreshes a second keep a side window current to the eye.
     static constexpr int kIntervalMs = 200;
 
-    explicit RefreshThrottle(std::function<void()> refresh, QObject* parent = nullptr);
+    explicit RefreshThrottle(std::function<void()> refresh, QObject* parent = nullptr,
+                             int intervalMs = kIntervalMs);
 
     void Request();
     // Refreshes now, whatever is waiting, and starts a new interval.
@@ -25,6 +26,7 @@ public:
 
 private:
     std::function<void()> refresh_;
+    int intervalMs_;
     QTimer timer_;
     QElapsedTimer sinceRefresh_;
 };

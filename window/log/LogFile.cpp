@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "engine/EveningLuck.h"
+#include "window/log/EveningText.h"
 #include "window/log/LogTable.h"
 #include "window/log/RollText.h"
 
@@ -29,17 +31,23 @@ LogFormat LogFormatFor(QString& path, const QString& filter) {
     return static_cast<LogFormat>(format);
 }
 
-QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldestFirst) {
+QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldestFirst,
+                        const EveningTally& evening) {
+    const EveningLuck luck = evening.Luck();
+    const FairnessCheck fairness = CheckFairness(evening.Faces());
     switch (format) {
         case LogFormat::Csv:
-            return CsvBytes(RollTable(oldestFirst));
+            return CsvBytes(RollTable(oldestFirst, luck, fairness));
         case LogFormat::Markdown:
-            return MarkdownBytes(RollTable(oldestFirst));
+            return MarkdownBytes(RollTable(oldestFirst, luck, fairness));
         case LogFormat::Text:
             break;
     }
     QString text;
     for (const RollRecord* record : oldestFirst) text += CopiedEntry(*record) + QLatin1Char('\n');
+    // Apart from the rolls, as the log window shows it over them.
+    text += QLatin1Char('\n') + EveningText::Luck(luck) + QLatin1Char('\n') +
+            EveningText::Fairness(fairness) + QLatin1Char('\n');
     return text.toUtf8();
 }
 

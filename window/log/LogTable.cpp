@@ -4,7 +4,12 @@
 #include <QTime>
 #include <span>
 
+#include "engine/EveningLuck.h"
+#include "engine/RollLuck.h"
 #include "engine/RollRecord.h"
+#include "window/common/LuckText.h"
+#include "window/common/NumberFormat.h"
+#include "window/log/EveningText.h"
 #include "window/log/RollText.h"
 
 namespace corvane {
@@ -20,21 +25,49 @@ QString Dice(std::span<const Int16> dice) {
     return words.join(QLatin1Char(' '));
 }
 
+// The luck's columns: the dice thrown, their successes and those expected,
+// the chances of at least and of at most as well, and the luck in words.
+QStringList LuckCells(std::int64_t dice, std::int64_t successes, double expected, double atLeast,
+                      double atMost) {
+    return {QString::number(dice),    QString::number(successes), SignificantText(expected),
+            SignificantText(atLeast), SignificantText(atMost),    LuckText(atLeast, atMost)};
+}
+
 QStringList Row(const RollRecord& record) {
     const RollerState& state = record.After;
     const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
     const bool reroll = record.Operation != RollType::NewRoll;
-    return {QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")),
-            OperationName(record.Operation),
-            QString::number(state.DiceCount.Value()),
-            QString::number(state.TargetNumber.Value()),
-            QString::number(state.Successes.Value()),
-            state.IsBotch() ? Words::tr("yes") : Words::tr("no"),
-            QString::number(state.HighRoll.Value()),
-            QString::number(state.TotalRoll.Value()),
-            Dice(state.DiceResults.Dice()),
-            reroll ? QString::number(record.FirstRerolled.Value()) : QString(),
-            Dice(record.Replaced)};
+    const RollLuck luck = LuckOfRoll(record);
+    return QStringList{QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")),
+                       OperationName(record.Operation),
+                       QString::number(state.DiceCount.Value()),
+                       QString::number(state.TargetNumber.Value()),
+                       QString::number(state.Successes.Value()),
+                       state.IsBotch() ? Words::tr("yes") : Words::tr("no"),
+                       QString::number(state.HighRoll.Value()),
+                       QString::number(state.TotalRoll.Value()),
+                       Dice(state.DiceResults.Dice()),
+                       reroll ? QString::number(record.FirstRerolled.Value()) : QString(),
+                       Dice(record.Replaced)} +
+           LuckCells(luck.Dice, luck.Successes, luck.ExpectedSuccesses, luck.AtLeastAsWell,
+                     luck.AtMostAsWell);
+}
+
+QStringList EveningRow(const EveningLuck& evening, const FairnessCheck& fairness) {
+    // The fairness finding stands where a roll has its dice.
+    return QStringList{QString(),
+                       EveningText::TableRow(evening),
+                       QString(),
+                       QString(),
+                       QString(),
+                       QString(),
+                       QString(),
+                       QString(),
+                       EveningText::Fairness(fairness),
+                       QString(),
+                       QString()} +
+           LuckCells(evening.DiceThrown, evening.Successes, evening.ExpectedSuccesses,
+                     evening.AtLeastThisLucky, evening.AtMostThisLucky);
 }
 
 QString CsvField(QString field) {
@@ -60,13 +93,28 @@ QString MarkdownRow(const QStringList& cells) {
 
 }  // namespace
 
-LogTable RollTable(const QList<const RollRecord*>& oldestFirst) {
+LogTable RollTable(const QList<const RollRecord*>& oldestFirst, const EveningLuck& evening,
+                   const FairnessCheck& fairness) {
     LogTable table;
-    table.header = {Words::tr("Time"),           Words::tr("Operation"), Words::tr("Dice"),
-                    Words::tr("Target"),         Words::tr("Successes"), Words::tr("Botch"),
-                    Words::tr("High roll"),      Words::tr("Total"),     Words::tr("Results"),
-                    Words::tr("First rerolled"), Words::tr("Replaced")};
+    table.header = {Words::tr("Time"),
+                    Words::tr("Operation"),
+                    Words::tr("Dice"),
+                    Words::tr("Target"),
+                    Words::tr("Successes"),
+                    Words::tr("Botch"),
+                    Words::tr("High roll"),
+                    Words::tr("Total"),
+                    Words::tr("Results"),
+                    Words::tr("First rerolled"),
+                    Words::tr("Replaced"),
+                    Words::tr("Dice thrown"),
+                    Words::tr("Their successes"),
+                    Words::tr("Expected"),
+                    Words::tr("Chance at least as well"),
+                    Words::tr("Chance at most as well"),
+                    Words::tr("Luck")};
     for (const RollRecord* record : oldestFirst) table.rows << Row(*record);
+    table.rows << EveningRow(evening, fairness);
     return table;
 }
 

@@ -11,6 +11,7 @@ RollLogModel::RollLogModel(QObject* parent)
 
 void RollLogModel::Add(std::shared_ptr<const RollRecord> record) {
     if (!record) return;
+    evening_.Add(*record);
     pending_.Add(std::move(record));
     refresh_.Request();
 }

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <memory>
 
+#include "engine/EveningLuck.h"
 #include "engine/RollLog.h"
 #include "window/common/RefreshThrottle.h"
 
@@ -15,14 +16,18 @@ namespace corvane {
 // New rolls reach the rows at most five times a second: a log window
 // repaints long lines of text, and a player rolling fast should not wait for
 // it. A roll after a quiet spell shows at once.
+//
+// It also keeps the evening's tallies: every roll since the program started,
+// those the log has let go of too.
 class RollLogModel final : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit RollLogModel(QObject* parent = nullptr);
 
-    // A roll completed: it becomes the first row, and past the log's capacity
-    // the oldest row goes.
+    // A roll completed: it counts for the evening at once and becomes the
+    // first row, and past the log's capacity the oldest row goes.
     void Add(std::shared_ptr<const RollRecord> record);
+    const EveningTally& Evening() const { return evening_; }
     // Shows the rolls still waiting, now.
     void CatchUp() { refresh_.RefreshNow(); }
     // The rolls of the given rows, oldest first, as they were made.
@@ -42,6 +47,7 @@ private:
     // Rolls not shown yet; past the log's capacity only the newest wait.
     RollLog pending_;
     RefreshThrottle refresh_;
+    EveningTally evening_;
 };
 
 }  // namespace corvane

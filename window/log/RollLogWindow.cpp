@@ -14,6 +14,7 @@
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
 #include "window/common/ItemFocus.h"
+#include "window/log/EveningHeader.h"
 #include "window/log/LogFile.h"
 #include "window/log/RollLogDelegate.h"
 #include "window/log/RollLogModel.h"
@@ -26,6 +27,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       log_(log),
       dialogs_(dialogs),
       announcer_(announcer),
+      evening_(new EveningHeader(log.Evening(), this)),
       entries_(new QListView(this)),
       status_(new QLabel(this)) {
     ExposeAsWindow(*this);
@@ -43,6 +45,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
     status_->setFrameShadow(QFrame::Sunken);
     ExposeAsStatusLine(*status_);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(evening_);
     layout->addWidget(entries_);
     layout->addWidget(status_);
     ConnectSignals();
@@ -63,6 +66,8 @@ void RollLogWindow::ConnectSignals() {
     connect(saveSelected, &QAction::triggered, this, [this] { Save(true); });
     addActions({copy, save, saveSelected});
     AddCloseKeys(*this);
+    // The evening takes in a roll before its row does, and follows the rows.
+    connect(&log_, &QAbstractItemModel::rowsInserted, evening_, &EveningHeader::Follow);
 }
 
 void RollLogWindow::showEvent(QShowEvent* event) {
@@ -99,7 +104,7 @@ void RollLogWindow::Save(bool selectedOnly) {
     if (path.isEmpty()) return;
     const LogFormat format = LogFormatFor(path, filter);
     if (const std::optional<QString> error =
-            AtomicFile().Write(path, LogFileBytes(format, records))) {
+            AtomicFile().Write(path, LogFileBytes(format, records, log_.Evening()))) {
         // The path as the system writes paths, as the pools' messages give it.
         const QString text = tr("The roll log could not be saved to %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), *error);

@@ -9,11 +9,12 @@ namespace corvane {
 
 class Announcer;
 class Dialogs;
+class EveningHeader;
 class RollLogModel;
 
 // "Roll Log": the rolls of this run, newest first, in a window of its own
-// beside the dice window. Ctrl+C copies the selected rolls, oldest first, or
-// the newest when none is selected; Ctrl+S saves every roll to a file, and
+// beside the dice window, under the evening's luck and fairness. Ctrl+C copies the selected rolls,
+// oldest first, or the newest when none is selected; Ctrl+S saves every roll to a file, and
 // Ctrl+Shift+S the selected ones; Esc or Ctrl+W closes it.
 class RollLogWindow final : public QWidget {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     QListView* Entries() const { return entries_; }
     QSize sizeHint() const override;
     QLabel* Status() const { return status_; }
+    EveningHeader* Evening() const { return evening_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,6 +38,7 @@ private:
     RollLogModel& log_;
     Dialogs& dialogs_;
     Announcer& announcer_;
+    EveningHeader* evening_;
     QListView* entries_;
     QLabel* status_;
 };

@@ -34,7 +34,7 @@ public:
     const RollerState& State() const { return roller_.State(); }
     const RollerControls& Controls() const { return ui_; }
     // The last completed roll; null before the first.
-    const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
+    const RollRecord* LastRecord() const override { return roller_.LastRecord().get(); }
     RollerCommands& Commands() { return commands_; }
     // The questions, warnings and file dialogs of every window.
     Dialogs& Questions() { return dialogs_; }

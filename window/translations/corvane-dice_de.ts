@@ -120,6 +120,16 @@
         <source>After Reroll from Marker Down (%1): %2.</source>
         <translation>Nach Neuwurf ab Markierung (%1): %2.</translation>
     </message>
+    <message>
+        <source>Rolled: %1</source>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
+        <translation>Gewürfelt: %1</translation>
+    </message>
+    <message>
+        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <translation>Glück des Wurfs: %1; geworfen: %3, %2, erwartet %4.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>
@@ -162,6 +172,157 @@
     <message>
         <source>Type a target from -32768 to 32767 to see the chances.</source>
         <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chancen zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::EveningText</name>
+    <message>
+        <source>1 roll</source>
+        <translation>1 Wurf</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rolls</source>
+        <translation>
+            <numerusform>%1 Wurf</numerusform>
+            <numerusform>%1 Würfe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 Würfel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 Würfel</numerusform>
+            <numerusform>%1 Würfel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 Erfolg</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 successes</source>
+        <translation>
+            <numerusform>%1 Erfolg</numerusform>
+            <numerusform>%1 Erfolge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 face</source>
+        <translation>1 Augenzahl</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 faces</source>
+        <translation>
+            <numerusform>%1 Augenzahl</numerusform>
+            <numerusform>%1 Augenzahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No rolls yet this evening</source>
+        <translation>Noch keine Würfe heute Abend</translation>
+    </message>
+    <message>
+        <source>This evening: %1 with %2, %3 (%4 expected): %5</source>
+        <extracomment>%1 is &quot;42 rolls&quot;, %2 &quot;2,340 dice&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 the evening&apos;s luck: &quot;top 12% (1 in 8)&quot;.</extracomment>
+        <translation>Heute Abend: %1, %2, %3 (%4 erwartet): %5</translation>
+    </message>
+    <message>
+        <source>Every roll from the first on counts for the evening.</source>
+        <translation>Jeder Wurf ab dem ersten zählt für den Abend.</translation>
+    </message>
+    <message>
+        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Für faire Würfel und genau diese Würfe, jeder mit den Würfeln, die er warf, bei seinem eigenen Mindestwurf: Ein Abend mit mindestens so viel Glück hat eine Chance von %1, einer mit höchstens so viel Glück %2.</translation>
+    </message>
+    <message>
+        <source>Worked out exactly.</source>
+        <translation>Exakt berechnet.</translation>
+    </message>
+    <message>
+        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
+        <translation>Mit einer Sattelpunkt-Näherung berechnet, auf 0,01 Prozentpunkte genau.</translation>
+    </message>
+    <message>
+        <source>Every roll since the program started counts, those the log no longer lists too.</source>
+        <translation>Jeder Wurf seit dem Programmstart zählt, auch die, die das Wurfprotokoll nicht mehr aufführt.</translation>
+    </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1 (%2)</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
+        <translation>Die Würfel wirken fair: nichts Ungewöhnliches in %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
+        <translation>Die Würfel wirken ungewöhnlich: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>more %1 than expected</source>
+        <translation>mehr %1 als erwartet</translation>
+    </message>
+    <message>
+        <source>fewer %1 than expected</source>
+        <translation>weniger %1 als erwartet</translation>
+    </message>
+    <message>
+        <source>No dice thrown yet to check for fairness</source>
+        <translation>Noch keine Würfel geworfen, deren Fairness sich prüfen ließe</translation>
+    </message>
+    <message>
+        <source>The dice stopped on 1: %1, 2: %2, 3: %3, 4: %4, 5: %5; sixes rolled on the way: %6.</source>
+        <extracomment>%1 to %5 count the dice that stopped on 1 to 5, %6 the sixes they rolled on the way.</extracomment>
+        <translation>Die Würfel blieben liegen auf 1: %1, 2: %2, 3: %3, 4: %4, 5: %5; Sechsen auf dem Weg dahin: %6.</translation>
+    </message>
+    <message>
+        <source>Fair dice expect %1 of each.</source>
+        <translation>Bei fairen Würfeln sind von jedem %1 zu erwarten.</translation>
+    </message>
+    <message>
+        <source>Furthest from that, as the check weighs them: the %1.</source>
+        <extracomment>%1 is &quot;ones&quot; to &quot;sixes&quot;.</extracomment>
+        <translation>Am weitesten davon entfernt, so wie die Prüfung gewichtet: die %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
+        <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
+        <translation>%1 ist die Chance, dass faire Würfel mindestens so weit abweichen; unter %2 nennt die Prüfung sie ungewöhnlich.</translation>
+    </message>
+    <message>
+        <source>Evening: %1</source>
+        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
+        <translation>Abend: %1</translation>
+    </message>
+    <message>
+        <source>ones</source>
+        <translation>Einsen</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>Zweien</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>Dreien</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>Vieren</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>Fünfen</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>Sechsen</translation>
+    </message>
+    <message>
+        <source>faces</source>
+        <translation>Augenzahlen</translation>
     </message>
 </context>
 <context>
@@ -232,6 +393,61 @@
     <message>
         <source>Replaced</source>
         <translation>Ersetzt</translation>
+    </message>
+    <message>
+        <source>Dice thrown</source>
+        <translation>Geworfene Würfel</translation>
+    </message>
+    <message>
+        <source>Their successes</source>
+        <translation>Ihre Erfolge</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Chance at least as well</source>
+        <translation>Chance mindestens so gut</translation>
+    </message>
+    <message>
+        <source>Chance at most as well</source>
+        <translation>Chance höchstens so gut</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::LuckText</name>
+    <message>
+        <source>1 in over %1</source>
+        <translation>1 von über %1</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 von %1</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <extracomment>A roll or an evening that could not have come out otherwise.</extracomment>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>top %1</source>
+        <extracomment>A roll as good as this or better comes in %1 of rolls.</extracomment>
+        <translation>beste %1</translation>
+    </message>
+    <message>
+        <source>bottom %1</source>
+        <extracomment>A roll as poor as this or worse comes in %1 of rolls.</extracomment>
+        <translation>schlechteste %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,16 @@
         <source>After Reroll from Marker Down (%1): %2.</source>
         <translation>Après relance dès le marqueur (%1)&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>Rolled: %1</source>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
+        <translation>Obtenu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>
@@ -162,6 +172,157 @@
     <message>
         <source>Type a target from -32768 to 32767 to see the chances.</source>
         <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::EveningText</name>
+    <message>
+        <source>1 roll</source>
+        <translation>1 jet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 rolls</source>
+        <translation>
+            <numerusform>%1 jet</numerusform>
+            <numerusform>%1 jets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 die</source>
+        <translation>1 dé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 dé</numerusform>
+            <numerusform>%1 dés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 success</source>
+        <translation>1 succès</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 successes</source>
+        <translation>
+            <numerusform>%1 succès</numerusform>
+            <numerusform>%1 succès</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 face</source>
+        <translation>1 face</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 faces</source>
+        <translation>
+            <numerusform>%1 face</numerusform>
+            <numerusform>%1 faces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No rolls yet this evening</source>
+        <translation>Pas encore de jet ce soir</translation>
+    </message>
+    <message>
+        <source>This evening: %1 with %2, %3 (%4 expected): %5</source>
+        <extracomment>%1 is &quot;42 rolls&quot;, %2 &quot;2,340 dice&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 the evening&apos;s luck: &quot;top 12% (1 in 8)&quot;.</extracomment>
+        <translation>Ce soir&#xa0;: %1, %2, %3 (%4 attendus)&#xa0;: %5</translation>
+    </message>
+    <message>
+        <source>Every roll from the first on counts for the evening.</source>
+        <translation>Chaque jet, dès le premier, compte pour la soirée.</translation>
+    </message>
+    <message>
+        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Pour des dés équilibrés et exactement ces jets, chacun avec les dés qu&apos;il a lancés à son propre seuil&#xa0;: une soirée au moins aussi chanceuse a une probabilité de %1, une au plus aussi chanceuse de %2.</translation>
+    </message>
+    <message>
+        <source>Worked out exactly.</source>
+        <translation>Calculé exactement.</translation>
+    </message>
+    <message>
+        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
+        <translation>Calculé par une approximation du point col, à 0,01&#xa0;point de pourcentage près.</translation>
+    </message>
+    <message>
+        <source>Every roll since the program started counts, those the log no longer lists too.</source>
+        <translation>Chaque jet depuis le démarrage du programme compte, même ceux que l&apos;historique n&apos;affiche plus.</translation>
+    </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1 (%2)</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
+        <translation>Les dés semblent équilibrés&#xa0;: rien d&apos;inhabituel sur %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
+        <translation>Les dés semblent inhabituels&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>more %1 than expected</source>
+        <translation>plus de %1 que prévu</translation>
+    </message>
+    <message>
+        <source>fewer %1 than expected</source>
+        <translation>moins de %1 que prévu</translation>
+    </message>
+    <message>
+        <source>No dice thrown yet to check for fairness</source>
+        <translation>Aucun dé lancé encore pour en vérifier l&apos;équilibre</translation>
+    </message>
+    <message>
+        <source>The dice stopped on 1: %1, 2: %2, 3: %3, 4: %4, 5: %5; sixes rolled on the way: %6.</source>
+        <extracomment>%1 to %5 count the dice that stopped on 1 to 5, %6 the sixes they rolled on the way.</extracomment>
+        <translation>Les dés se sont arrêtés sur 1&#xa0;: %1, 2&#xa0;: %2, 3&#xa0;: %3, 4&#xa0;: %4, 5&#xa0;: %5&#xa0;; 6 obtenus en chemin&#xa0;: %6.</translation>
+    </message>
+    <message>
+        <source>Fair dice expect %1 of each.</source>
+        <translation>Des dés équilibrés en donnent %1 de chaque en moyenne.</translation>
+    </message>
+    <message>
+        <source>Furthest from that, as the check weighs them: the %1.</source>
+        <extracomment>%1 is &quot;ones&quot; to &quot;sixes&quot;.</extracomment>
+        <translation>Le plus loin de cela, selon la pondération du test&#xa0;: les %1.</translation>
+    </message>
+    <message>
+        <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
+        <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
+        <translation>%1 est la probabilité que des dés équilibrés s&apos;écartent au moins autant&#xa0;; sous %2, le test les dit inhabituels.</translation>
+    </message>
+    <message>
+        <source>Evening: %1</source>
+        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
+        <translation>Soirée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ones</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>twos</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>threes</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>fours</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>fives</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>sixes</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>faces</source>
+        <translation>faces</translation>
     </message>
 </context>
 <context>
@@ -232,6 +393,61 @@
     <message>
         <source>Replaced</source>
         <translation>Remplacés</translation>
+    </message>
+    <message>
+        <source>Dice thrown</source>
+        <translation>Dés lancés</translation>
+    </message>
+    <message>
+        <source>Their successes</source>
+        <translation>Leurs succès</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendus</translation>
+    </message>
+    <message>
+        <source>Chance at least as well</source>
+        <translation>Probabilité au moins aussi bien</translation>
+    </message>
+    <message>
+        <source>Chance at most as well</source>
+        <translation>Probabilité au plus aussi bien</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::LuckText</name>
+    <message>
+        <source>1 in over %1</source>
+        <translation>1 sur plus de %1</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 sur %1</translation>
+    </message>
+    <message>
+        <source>certain</source>
+        <extracomment>A roll or an evening that could not have come out otherwise.</extracomment>
+        <translation>certain</translation>
+    </message>
+    <message>
+        <source>top %1</source>
+        <extracomment>A roll as good as this or better comes in %1 of rolls.</extracomment>
+        <translation>parmi les %1 meilleurs</translation>
+    </message>
+    <message>
+        <source>bottom %1</source>
+        <extracomment>A roll as poor as this or worse comes in %1 of rolls.</extracomment>
+        <translation>parmi les %1 pires</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

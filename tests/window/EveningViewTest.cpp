@@ -1,0 +1,210 @@
+#include <QAccessible>
+#include <QtTest>
+#include <cmath>
+
+#include "WindowRig.h"
+#include "window/Translations.h"
+#include "window/chances/ChancesChart.h"
+#include "window/chances/ChancesText.h"
+#include "window/chances/ChancesWindow.h"
+#include "window/log/EveningHeader.h"
+#include "window/log/EveningText.h"
+#include "window/log/RollLogModel.h"
+#include "window/log/RollLogWindow.h"
+
+namespace corvane {
+
+using testing_support::ExamplePoolDraws;
+using testing_support::Face;
+using testing_support::WindowRig;
+
+namespace {
+
+// Before a percent sign in German and French, and before a colon in French.
+const QString kNoBreak = QStringLiteral("\u00A0");
+
+// A p-value as the fairness line writes it, here by hand: two digits, and a
+// bound below 0.001.
+QString PByHand(double p, bool decimalComma) {
+    QString text = p < 0.001 ? QStringLiteral("p < 0.001")
+                             : QStringLiteral("p = ") + QString::number(p, 'g', 2);
+    if (decimalComma) text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+QString Accessible(QWidget* widget, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+}  // namespace
+
+// What the windows show of the rolls' luck, the evening's and the dice's
+// fairness, in each language.
+class EveningViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theLogShowsTheEveningOverItsEntries_data();
+    void theLogShowsTheEveningOverItsEntries();
+    void theEveningCountsTheRollsTheLogLetsGo();
+    void aLineTooLongEndsInDotsAndIsReadWhole();
+    void theChartMarksTheRollsLuck_data();
+    void theChartMarksTheRollsLuck();
+};
+
+void EveningViewTest::theLogShowsTheEveningOverItsEntries_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("evening");   // after the opening roll and the example pool
+    QTest::addColumn<QString>("later");     // after one die more
+    QTest::addColumn<QString>("moreOnes");  // the fairness line, before its p-value
+    // The opening roll's six 1s and 9 5 4 3 1: 3 successes of 11 dice at even
+    // chances, where at most 3 has the chance 232/2048; then one more success of
+    // 12, at most 4 with 794/4096.
+    QTest::newRow("C") << "C"
+                       << "This evening: 2 rolls with 11 dice, 3 successes (5.5 expected): bottom "
+                          "11%"
+                       << "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): bottom "
+                          "19%"
+                       << "The dice look unusual: more ones than expected (";
+    QTest::newRow("de") << "de_DE"
+                        << "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): "
+                           "schlechteste 11" +
+                               kNoBreak + "%"
+                        << "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): "
+                           "schlechteste 19" +
+                               kNoBreak + "%"
+                        << "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (";
+    QTest::newRow("fr") << "fr_FR"
+                        << "Ce soir" + kNoBreak + ": 2 jets, 11 dés, 3 succès (5,5 attendus)" +
+                               kNoBreak + ": parmi les 11" + kNoBreak + "% pires"
+                        << "Ce soir" + kNoBreak + ": 3 jets, 12 dés, 4 succès (6,0 attendus)" +
+                               kNoBreak + ": parmi les 19" + kNoBreak + "% pires"
+                        << "Les dés semblent inhabituels" + kNoBreak + ": plus de 1 que prévu (";
+}
+
+void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
+    QFETCH(QString, locale);
+    QFETCH(QString, evening);
+    QFETCH(QString, later);
+    QFETCH(QString, moreOnes);
+    const Translations language{QLocale(locale)};
+    WindowRig rig;
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
+    rig.window.Side().ShowLog();
+    EveningHeader& header = *rig.window.Side().LogWindow()->Evening();
+    QCOMPARE(header.Luck()->text(), evening);
+
+    // The faces, counted by hand: seven dice stopped on 1, two on 3, one each
+    // on 4 and 5, and the 9 rolled a six on the way.
+    FaceCounts faces;
+    faces.Dice = 11;
+    faces.LastFaces = {7, 0, 2, 1, 1};
+    faces.Sixes = 1;
+    const FairnessCheck check = CheckFairness(faces);
+    QCOMPARE(check.Finding, FairnessFinding::MoreThanExpected);
+    QCOMPARE(check.Face, 1);
+    QCOMPARE(header.Fairness()->text(), moreOnes + PByHand(check.PValue, locale != "C") + ")");
+
+    // Screen readers read each line, and the numbers behind it.
+    for (QLabel* line : {header.Luck(), header.Fairness()}) {
+        QCOMPARE(Accessible(line, QAccessible::Name), line->text());
+        QVERIFY(!line->toolTip().isEmpty());
+        QCOMPARE(Accessible(line, QAccessible::Description), line->toolTip());
+    }
+    if (locale == "C") {
+        QVERIFY2(header.Fairness()->toolTip().startsWith(
+                     "The dice stopped on 1: 7, 2: 0, 3: 2, 4: 1, 5: 1; sixes rolled on the way: "
+                     "1. Fair dice expect 2.2 of each."),
+                 qPrintable(header.Fairness()->toolTip()));
+    }
+
+    rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(5)});
+    QTRY_COMPARE(header.Luck()->text(), later);
+}
+
+void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
+    RollLogModel log;
+    RollRecord record;
+    record.After.TargetNumber = Int16(4);
+    record.Thrown.Count = Int16(2);
+    record.Thrown.Successes = Int16(1);
+    record.Thrown.LastFaces = {Int16(1), Int16(0), Int16(0), Int16(1), Int16(0)};
+    for (int i = 0; i < 1500; ++i) log.Add(std::make_shared<const RollRecord>(record));
+    QTRY_COMPARE(log.rowCount(), 1000);
+    const EveningLuck luck = log.Evening().Luck();
+    QCOMPARE(luck.Rolls, std::int64_t{1500});
+    QCOMPARE(luck.DiceThrown, std::int64_t{3000});
+    QCOMPARE(luck.Successes, std::int64_t{1500});
+    QCOMPARE(log.Evening().Faces().Dice, std::int64_t{3000});
+}
+
+void EveningViewTest::aLineTooLongEndsInDotsAndIsReadWhole() {
+    RollLogModel log;
+    log.Add(std::make_shared<const RollRecord>());
+    EveningHeader header(log.Evening());
+    header.resize(200, 60);
+    header.show();
+    const QString whole = EveningText::Luck(log.Evening().Luck());
+    QLabel* line = header.Luck();
+    QVERIFY(line->text().endsWith(QChar(0x2026)));
+    QVERIFY(whole.startsWith(line->text().chopped(1)));
+    QCOMPARE(Accessible(line, QAccessible::Name), whole);
+    header.resize(800, 60);
+    QCOMPARE(line->text(), whole);
+}
+
+void EveningViewTest::theChartMarksTheRollsLuck_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("rerollFailures");
+    QTest::addColumn<QString>("mark");
+    QTest::addColumn<QString>("summary");  // the summary's line on the roll's luck
+    // 9 5 4 3 1 at target 4: at least 3 of 5 has the chance 16/32, at most 3
+    // 26/32. Rerolling the 3 and the 1 to 2 2 throws two dice for no success:
+    // at most none has the chance 1/4.
+    QTest::newRow("C") << "C" << false << "Rolled: top 50%"
+                       << "Luck of the roll: top 50%; 3 successes from 5 dice thrown, 2.5 "
+                          "expected.";
+    QTest::newRow("C, reroll") << "C" << true << "Rolled: bottom 25%"
+                               << "Luck of the roll: bottom 25%; 0 successes from 2 dice thrown, "
+                                  "1.0 expected.";
+    QTest::newRow("de") << "de_DE" << false << "Gewürfelt: beste 50" + kNoBreak + "%"
+                        << "Glück des Wurfs: beste 50" + kNoBreak +
+                               "%; geworfen: 5 Würfel, 3 Erfolge, erwartet "
+                               "2,5.";
+    QTest::newRow("de, reroll") << "de_DE" << true << "Gewürfelt: schlechteste 25" + kNoBreak + "%"
+                                << "Glück des Wurfs: schlechteste 25" + kNoBreak +
+                                       "%; geworfen: 2 Würfel, 0 "
+                                       "Erfolge, erwartet 1,0.";
+    QTest::newRow("fr") << "fr_FR" << false
+                        << "Obtenu" + kNoBreak + ": parmi les 50" + kNoBreak + "% meilleurs"
+                        << "Chance du jet" + kNoBreak + ": parmi les 50" + kNoBreak +
+                               "% meilleurs" + kNoBreak + "; 3 succès avec 5 dés, 2,5 attendus.";
+    QTest::newRow("fr, reroll") << "fr_FR" << true
+                                << "Obtenu" + kNoBreak + ": parmi les 25" + kNoBreak + "% pires"
+                                << "Chance du jet" + kNoBreak + ": parmi les 25" + kNoBreak +
+                                       "% pires" + kNoBreak +
+                                       "; 0 succès avec 2 dés, 1,0 attendus.";
+}
+
+void EveningViewTest::theChartMarksTheRollsLuck() {
+    QFETCH(QString, locale);
+    QFETCH(bool, rerollFailures);
+    QFETCH(QString, mark);
+    QFETCH(QString, summary);
+    const Translations language{QLocale(locale)};
+    WindowRig rig;
+    rig.Roll(QStringLiteral("5"), QStringLiteral("4"), ExamplePoolDraws());
+    if (rerollFailures) {
+        rig.random.Script({Face(2)});
+        rig.ui.Command1->click();
+    }
+    rig.window.Side().ShowChances();
+    ChancesWindow& chances = *rig.window.Side().Chances();
+    QTRY_COMPARE(ChancesText::RolledLabel(chances.Chart()->Data()), mark);
+    const QStringList lines = chances.accessibleDescription().split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() > 1 && lines[1] == summary, qPrintable(chances.accessibleDescription()));
+}
+
+}  // namespace corvane
+
+QTEST_MAIN(corvane::EveningViewTest)
+#include "EveningViewTest.moc"

@@ -1,0 +1,60 @@
+#include "window/common/LuckText.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+#include "window/common/NumberFormat.h"
+
+namespace corvane {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::LuckText)
+};
+
+// Odds past this are all alike at the table.
+constexpr double kLongestOdds = 1e9;
+// Below this chance the odds follow the percentage.
+constexpr double kOddsBelow = 0.1;
+
+// "1 in 12", "1 in 4,500": whole below a hundred, two digits past it, where
+// more would be false precision.
+QString Odds(double chance) {
+    const double odds = 1.0 / chance;
+    if (odds > kLongestOdds) {
+        return Words::tr("1 in over %1").arg(GroupedCount(static_cast<std::int64_t>(kLongestOdds)));
+    }
+    double rounded = std::round(odds);
+    if (odds >= 100.0) {
+        const double unit = std::pow(10.0, std::floor(std::log10(odds)) - 1.0);
+        rounded = std::round(odds / unit) * unit;
+    }
+    return Words::tr("1 in %1").arg(GroupedCount(static_cast<std::int64_t>(rounded)));
+}
+
+}  // namespace
+
+QString LuckText(double atLeast, double atMost) {
+    if (std::isnan(atLeast)) atLeast = 1.0;
+    if (std::isnan(atMost)) atMost = 1.0;
+    if (atLeast >= 1.0 && atMost >= 1.0) {
+        //: A roll or an evening that could not have come out otherwise.
+        return Words::tr("certain");
+    }
+    const bool lucky = atLeast <= atMost;
+    const double chance = lucky ? atLeast : atMost;
+    const QString percent = PercentText(chance, 0);
+    QString side;
+    if (lucky) {
+        //: A roll as good as this or better comes in %1 of rolls.
+        side = Words::tr("top %1").arg(percent);
+    } else {
+        //: A roll as poor as this or worse comes in %1 of rolls.
+        side = Words::tr("bottom %1").arg(percent);
+    }
+    if (chance >= kOddsBelow) return side;
+    //: %1 is "top 8%", %2 the odds: "1 in 12".
+    return Words::tr("%1 (%2)").arg(side, Odds(chance));
+}
+
+}  // namespace corvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+
+namespace corvane {
+
+class EveningTally;
+class RefreshThrottle;
+
+// Over the roll log's entries: the evening's luck and whether the dice look
+// fair, a line each, with the numbers behind them as their tooltips and, for
+// screen readers, their descriptions. A line too long for the window ends in
+// "..."; screen readers read it whole.
+//
+// Working the evening out costs more than a roll's row, and the evening moves
+// slowly: while rolls come fast, the lines follow once a second. A roll after
+// a quiet spell shows at once, and a hidden header catches up when shown.
+class EveningHeader final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kIntervalMs = 1000;
+
+    EveningHeader(const EveningTally& evening, QWidget* parent = nullptr);
+
+    // The evening has new rolls.
+    void Follow();
+
+    QLabel* Luck() const { return luck_; }
+    QLabel* Fairness() const { return fairness_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Refresh();
+    void SetLine(QLabel& label, const QString& text, const QString& details);
+    void Fit(QLabel& label);
+    int LineHeight() const;
+
+    const EveningTally& evening_;
+    QLabel* luck_;
+    QLabel* fairness_;
+    RefreshThrottle* refresh_;
+};
+
+}  // namespace corvane

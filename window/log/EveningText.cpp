@@ -1,0 +1,138 @@
+#include "window/log/EveningText.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/EveningLuck.h"
+#include "window/common/LuckText.h"
+#include "window/common/NumberFormat.h"
+
+namespace corvane {
+namespace {
+
+// Picks the plural form; past what an int holds, every language's is the same.
+int FormOf(std::int64_t count) { return static_cast<int>(std::min<std::int64_t>(count, INT_MAX)); }
+
+// English has no translation file, so its singulars are texts of their own; a
+// translation gives all its plural forms on the plural text. The counts of an
+// evening run long, so they are grouped.
+QString Rolls(std::int64_t count) {
+    if (count == 1) return EveningText::tr("1 roll");
+    return EveningText::tr("%1 rolls", nullptr, FormOf(count)).arg(GroupedCount(count));
+}
+
+QString Dice(std::int64_t count) {
+    if (count == 1) return EveningText::tr("1 die");
+    return EveningText::tr("%1 dice", nullptr, FormOf(count)).arg(GroupedCount(count));
+}
+
+QString Successes(std::int64_t count) {
+    if (count == 1) return EveningText::tr("1 success");
+    return EveningText::tr("%1 successes", nullptr, FormOf(count)).arg(GroupedCount(count));
+}
+
+QString Faces(std::int64_t count) {
+    if (count == 1) return EveningText::tr("1 face");
+    return EveningText::tr("%1 faces", nullptr, FormOf(count)).arg(GroupedCount(count));
+}
+
+}  // namespace
+
+QString EveningText::Luck(const EveningLuck& luck) {
+    if (luck.Rolls == 0) return tr("No rolls yet this evening");
+    //: %1 is "42 rolls", %2 "2,340 dice", %3 "812 successes", %4 the successes fair dice
+    //: expect, %5 the evening's luck: "top 12% (1 in 8)".
+    return tr("This evening: %1 with %2, %3 (%4 expected): %5")
+        .arg(Rolls(luck.Rolls), Dice(luck.DiceThrown), Successes(luck.Successes),
+             GroupedDecimal(luck.ExpectedSuccesses),
+             LuckText(luck.AtLeastThisLucky, luck.AtMostThisLucky));
+}
+
+QString EveningText::LuckDetails(const EveningLuck& luck) {
+    if (luck.Rolls == 0) return tr("Every roll from the first on counts for the evening.");
+    QStringList lines;
+    //: %1 and %2 are chances, "12.3%".
+    lines << tr("For fair dice and exactly these rolls, each with the dice it threw at its own "
+                "target: an evening at least this lucky has a chance of %1, one at most this "
+                "lucky %2.")
+                 .arg(PercentText(luck.AtLeastThisLucky), PercentText(luck.AtMostThisLucky));
+    lines << (luck.Exact ? tr("Worked out exactly.")
+                         : tr("Worked out by a saddlepoint approximation, within 0.01 percentage "
+                              "points of exact."));
+    lines << tr("Every roll since the program started counts, those the log no longer lists too.");
+    return lines.join(QLatin1Char(' '));
+}
+
+QString EveningText::Fairness(const FairnessCheck& check) {
+    switch (check.Finding) {
+        case FairnessFinding::NothingUnusual:
+            //: %1 is "2,340 faces", %2 "p = 0.41".
+            return tr("The dice look fair: nothing unusual in %1 (%2)")
+                .arg(Faces(check.Throws), PValue(check.PValue));
+        case FairnessFinding::MoreThanExpected:
+            //: %1 is "more ones than expected", %2 "p = 0.012".
+            return tr("The dice look unusual: %1 (%2)")
+                .arg(tr("more %1 than expected").arg(FaceName(check.Face)), PValue(check.PValue));
+        case FairnessFinding::FewerThanExpected:
+            return tr("The dice look unusual: %1 (%2)")
+                .arg(tr("fewer %1 than expected").arg(FaceName(check.Face)), PValue(check.PValue));
+        case FairnessFinding::NoDice:
+            break;
+    }
+    return tr("No dice thrown yet to check for fairness");
+}
+
+QString EveningText::FairnessDetails(const FairnessCheck& check, const FaceCounts& faces) {
+    if (check.Finding == FairnessFinding::NoDice) return Fairness(check);
+    QStringList lines;
+    //: %1 to %5 count the dice that stopped on 1 to 5, %6 the sixes they rolled on the way.
+    lines << tr("The dice stopped on 1: %1, 2: %2, 3: %3, 4: %4, 5: %5; sixes rolled on the way: "
+                "%6.")
+                 .arg(GroupedCount(faces.LastFaces[0]), GroupedCount(faces.LastFaces[1]),
+                      GroupedCount(faces.LastFaces[2]), GroupedCount(faces.LastFaces[3]),
+                      GroupedCount(faces.LastFaces[4]), GroupedCount(faces.Sixes));
+    lines << tr("Fair dice expect %1 of each.").arg(GroupedDecimal(check.ExpectedEach));
+    //: %1 is "ones" to "sixes".
+    lines << tr("Furthest from that, as the check weighs them: the %1.").arg(FaceName(check.Face));
+    //: %1 is "p = 0.41", %2 the threshold, "0.05".
+    lines << tr("%1 is the chance that fair dice stray at least this far; below %2 the check "
+                "calls them unusual.")
+                 .arg(PValue(check.PValue), DecimalText(FairnessCheck::kUnusualBelow, 2));
+    return lines.join(QLatin1Char(' '));
+}
+
+QString EveningText::TableRow(const EveningLuck& luck) {
+    //: The saved table's last row, the whole evening; %1 is "42 rolls".
+    return tr("Evening: %1").arg(Rolls(luck.Rolls));
+}
+
+QString EveningText::FaceName(int face) {
+    switch (face) {
+        case 1:
+            return tr("ones");
+        case 2:
+            return tr("twos");
+        case 3:
+            return tr("threes");
+        case 4:
+            return tr("fours");
+        case 5:
+            return tr("fives");
+        case 6:
+            return tr("sixes");
+        default:
+            return tr("faces");
+    }
+}
+
+QString EveningText::PValue(double p) {
+    // Two digits say enough of a p-value, and below a thousandth they are all
+    // alike. Not a number tells nothing.
+    if (std::isnan(p)) p = 1.0;
+    if (p < 0.001) return QStringLiteral("p < ") + DecimalText(0.001, 3);
+    return QStringLiteral("p = ") + DecimalText(p, p < 0.01 ? 4 : p < 0.1 ? 3 : 2);
+}
+
+}  // namespace corvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace corvane {
+
+struct EveningLuck;
+struct FaceCounts;
+struct FairnessCheck;
+
+// The evening in words, as the roll log shows it over its entries and the
+// saved log ends with it: how lucky it has been, and whether the dice look
+// fair, each a line and the numbers behind it.
+class EveningText {
+    Q_DECLARE_TR_FUNCTIONS(corvane::EveningText)
+public:
+    // "This evening: 42 rolls with 2,340 dice, 812 successes (780.3 expected):
+    // top 12% (1 in 8)"
+    static QString Luck(const EveningLuck& luck);
+    // Both chances behind the line, and how they were worked out.
+    static QString LuckDetails(const EveningLuck& luck);
+    // "The dice look fair: nothing unusual in 2,340 faces (p = 0.41)", or
+    // "The dice look unusual: more ones than expected (p = 0.012)".
+    static QString Fairness(const FairnessCheck& check);
+    // The counts of each face against what fair dice expect, and what the
+    // p-value means.
+    static QString FairnessDetails(const FairnessCheck& check, const FaceCounts& faces);
+    // The name of the saved table's last row: "Evening of 42 rolls".
+    static QString TableRow(const EveningLuck& luck);
+
+private:
+    // "ones" to "fives" for the face the dice stopped on, "sixes" for 6.
+    static QString FaceName(int face);
+    static QString PValue(double p);
+};
+
+}  // namespace corvane
