@@ -4,9 +4,6 @@
 
 #include "ScreenReader.h"
 #include "WindowRig.h"
-#include "window/chances/ChancesWindow.h"
-#include "window/log/RollLogWindow.h"
-#include "window/pools/PoolsWindow.h"
 
 namespace corvane {
 
@@ -42,12 +39,8 @@ void ScreenReaderPartsTest::screenReadersFindTheFrameTheStatusLineAndTheVoice() 
     QVERIFY(voice->size().isEmpty());
     QCOMPARE(voice->focusPolicy(), Qt::NoFocus);
 
-    rig.window.Side().ShowLog();
-    rig.window.Side().ShowChances();
-    rig.window.Side().ShowPools();
-    for (QWidget* side : {static_cast<QWidget*>(rig.window.Side().LogWindow()),
-                          static_cast<QWidget*>(rig.window.Side().Chances()),
-                          static_cast<QWidget*>(rig.window.Side().Pools())}) {
+    for (QWidget* side : QList<QWidget*>{rig.OpenLog(), rig.OpenChances(), rig.OpenPools()}) {
+        QVERIFY(side);
         QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(side);
         QCOMPARE(frame->role(), QAccessible::Window);
         QCOMPARE(frame->text(QAccessible::Name), side->windowTitle());
