@@ -7,6 +7,7 @@
 
 namespace corvane {
 
+using testing_support::Face;
 using testing_support::PartWithRole;
 using testing_support::Said;
 using testing_support::WindowRig;
@@ -27,14 +28,21 @@ void ScreenReaderPartsTest::screenReadersFindTheFrameTheStatusLineAndTheVoice() 
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rig.window);
     QCOMPARE(window->role(), QAccessible::Window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Corvane Dice"));
+    // The roll the window opens with comes before the window does: its opening
+    // is what screen readers say, and the voice stays silent until a roll.
+    QAccessibleInterface* voicePart = PartWithRole(rig.window, QAccessible::Notification);
+    QVERIFY(voicePart);
+    QCOMPARE(voicePart->text(QAccessible::Name), QString());
+    rig.Roll(QStringLiteral("2"), QStringLiteral("4"), {Face(5), Face(1)});
+    QTRY_COMPARE(voicePart->text(QAccessible::Name),
+                 QStringLiteral("1 success. High roll 5, total 6."));
     rig.ui.Command2->click();  // no marker
     QAccessibleInterface* status = PartWithRole(rig.window, QAccessible::StatusBar);
     QVERIFY(status);
     QCOMPARE(status->object(), rig.ui.lblStatus);
     QCOMPARE(status->text(QAccessible::Name), QStringLiteral("No marker specified."));
     // The voice takes no room, no focus and no clicks.
-    auto* voice =
-        qobject_cast<QWidget*>(PartWithRole(rig.window, QAccessible::Notification)->object());
+    auto* voice = qobject_cast<QWidget*>(voicePart->object());
     QVERIFY(voice && voice->isVisible());
     QVERIFY(voice->size().isEmpty());
     QCOMPARE(voice->focusPolicy(), Qt::NoFocus);
