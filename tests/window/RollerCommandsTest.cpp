@@ -22,7 +22,7 @@ QWidget* OpenWindow(WindowRig& rig, const QString& name) {
     if (name == QStringLiteral("log")) return rig.OpenLog();
     if (name == QStringLiteral("chances")) return rig.OpenChances();
     if (name == QStringLiteral("pools")) return rig.OpenPools();
-    return WindowRig::Activated<QWidget>(&rig.window);
+    return WindowRig::Activated(&rig.window);
 }
 
 // Opens the context menu as the Menu key does (or by Shift+F10, which many
