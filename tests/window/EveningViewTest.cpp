@@ -2,6 +2,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "LuckSupport.h"
 #include "WindowRig.h"
 #include "window/Translations.h"
 #include "window/chances/ChancesChart.h"
@@ -116,10 +117,7 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
 
 void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
     RollLogModel log;
-    RollRecord record;
-    record.After.TargetNumber = Int16(4);
-    record.Thrown.Count = Int16(2);
-    record.Thrown.Successes = Int16(1);
+    RollRecord record = testing_support::RecordOf(2, 1, 4);
     record.Thrown.LastFaces = {Int16(1), Int16(0), Int16(0), Int16(1), Int16(0)};
     for (int i = 0; i < 1500; ++i) log.Add(std::make_shared<const RollRecord>(record));
     QTRY_COMPARE(log.rowCount(), 1000);
