@@ -93,10 +93,8 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
     faces.Dice = 11;
     faces.LastFaces = {7, 0, 2, 1, 1};
     faces.Sixes = 1;
-    const FairnessCheck check = CheckFairness(faces);
-    QCOMPARE(check.Finding, FairnessFinding::MoreThanExpected);
-    QCOMPARE(check.Face, 1);
-    QCOMPARE(header.Fairness()->text(), moreOnes + PByHand(check.PValue, locale != "C") + ")");
+    const double p = CheckFairness(faces).PValue;
+    QCOMPARE(header.Fairness()->text(), moreOnes + PByHand(p, locale != "C") + ")");
 
     // Screen readers read each line, and the numbers behind it.
     for (QLabel* line : {header.Luck(), header.Fairness()}) {
