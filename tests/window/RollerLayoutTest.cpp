@@ -145,19 +145,8 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     RollLogWindow* log = rig.window.Side().LogWindow();
     QVERIFY(QTest::qWaitForWindowExposed(log));
     QLabel* evening = log->Evening()->Luck();
-    QStringList eveningLines = {
-        EveningText::Luck({}), EveningText::Fairness({}),
-        EveningText::Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
-        EveningText::Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
-        EveningText::Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
-    for (int face = 1; face <= 6; ++face) {
-        for (const FairnessFinding finding :
-             {FairnessFinding::MoreThanExpected, FairnessFinding::FewerThanExpected}) {
-            eveningLines << EveningText::Fairness({finding, face, 0.0123, 123456, 0.0});
-        }
-    }
     const QFontMetrics eveningMetrics(evening->font());
-    for (const QString& line : eveningLines) {
+    for (const QString& line : EveningText::LongEveningLines()) {
         QVERIFY2(eveningMetrics.horizontalAdvance(line) <= evening->contentsRect().width(),
                  qPrintable(line));
     }
