@@ -19,12 +19,7 @@ RollLog LogOf(int first, int last) {
 }
 
 TEST(RollLogTest, KeepsTheNewestThousandNewestFirst) {
-    RollLog log;
-    for (int i = 1; i <= 1001; ++i) {
-        RollRecord record;
-        record.SecondsSinceMidnight = static_cast<float>(i);
-        log.Add(std::make_shared<const RollRecord>(record));
-    }
+    RollLog log = LogOf(1, 1001);
     log.Add(nullptr);
     ASSERT_EQ(log.Size(), RollLog::kCapacity);
     EXPECT_TRUE(log.Full());

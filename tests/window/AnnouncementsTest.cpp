@@ -11,7 +11,6 @@ namespace corvane {
 
 using testing_support::ExamplePoolDraws;
 using testing_support::Face;
-using testing_support::PartWithRole;
 using testing_support::Said;
 using testing_support::WindowRig;
 
@@ -22,7 +21,6 @@ private slots:
     void eachOutcomeIsSaidOnceInTheLanguage();
     void refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows_data();
     void refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows();
-    void theOpeningRollIsNotSaid();
     void theChartSaysItsEnds();
 };
 
@@ -129,19 +127,6 @@ void AnnouncementsTest::refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows() {
     QCOMPARE(Said(announced), shown);
     QCOMPARE(shown.mid(0, 3), refusals);
     QVERIFY2(shown[3].contains(QStringLiteral("32767")), qPrintable(shown[3]));
-}
-
-// The roll the window opens with comes before the window does: its opening
-// is what screen readers say.
-void AnnouncementsTest::theOpeningRollIsNotSaid() {
-    WindowRig rig;
-    QVERIFY(rig.ShowAndActivate());
-    QAccessibleInterface* voice = PartWithRole(rig.window, QAccessible::Notification);
-    QVERIFY(voice);
-    QCOMPARE(voice->text(QAccessible::Name), QString());
-    rig.Roll(QStringLiteral("2"), QStringLiteral("4"), {Face(5), Face(1)});
-    QTRY_COMPARE(voice->text(QAccessible::Name),
-                 QStringLiteral("1 success. High roll 5, total 6."));
 }
 
 // A key that would go past an end says so; one that moves says nothing (the

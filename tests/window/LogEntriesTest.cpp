@@ -23,8 +23,6 @@ private slots:
 // "Dice 4 to 10 were: ", or "Die 10 was: ".
 const QRegularExpression kReplaced(QStringLiteral("Dic?e \\d+( to \\d+)? (were|was): "));
 
-QString Clipboard() { return QGuiApplication::clipboard()->text(); }
-
 // Ten dice, then each reroll: entries long enough to wrap in the window.
 void RollAndReroll(WindowRig& rig) {
     rig.random.cycle = true;
@@ -73,18 +71,16 @@ void LogEntriesTest::copiedEntriesKeepTheirTimesAndReplacedDice() {
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     RollAndReroll(rig);
-    rig.window.Side().ShowLog();
-    RollLogWindow& window = *rig.window.Side().LogWindow();
-    QTRY_COMPARE(window.Entries()->model()->rowCount(), 5);
-    // Its own Ctrl+C works once the application takes it as the active window.
-    QTRY_COMPARE(QApplication::activeWindow(), &window);
-    QListView* entries = window.Entries();
+    RollLogWindow* window = rig.OpenLog();  // its own Ctrl+C needs it active
+    QVERIFY(window);
+    QListView* entries = window->Entries();
+    QTRY_COMPARE(entries->model()->rowCount(), 5);
     entries->setFocus();
     QTest::keyClick(entries, Qt::Key_Home);
     QTest::keyClick(entries, Qt::Key_Down, Qt::ShiftModifier);
     QGuiApplication::clipboard()->setText(QStringLiteral("-"));
     QTest::keyClick(entries, Qt::Key_C, Qt::ControlModifier);
-    const QStringList copied = Clipboard().split(QLatin1Char('\n'));
+    const QStringList copied = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
     QCOMPARE(copied.size(), 2);
     const RollLogModel& log = rig.window.Side().Log();
     // Oldest first, each the whole entry on one line.

@@ -11,20 +11,18 @@
 #include <QSaveFile>
 #include <QtTest>
 
+#include "FileBytes.h"
 #include "window/common/AtomicFile.h"
 #include "window/pools/SavedPools.h"
 
 namespace corvane {
 
+using testing_support::FileBytes;
+
 namespace {
 
 SavedPool Pool(const QString& name, int dice = 3) {
     return {name, Int16(static_cast<std::int16_t>(dice)), Int16(4)};
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Fails one step of a write, as a full disk or a crash would: the write step
@@ -97,13 +95,13 @@ void PoolStoreTest::aFailedWriteLeavesTheOldFileWhole() {
     Rig rig;
     rig.pools.Make(PoolEdit::Put(Pool("Old")));
     QCOMPARE(rig.pools.Write(PoolStore::IfUnreadable::Refuse).status, PoolStore::Status::Saved);
-    const QByteArray before = Bytes(rig.path);
+    const QByteArray before = FileBytes(rig.path);
 
     rig.writer.failAt = step;
     rig.pools.Make(PoolEdit::Put(Pool("New")));
     const PoolStore::Outcome failed = rig.pools.Write(PoolStore::IfUnreadable::Refuse);
     QCOMPARE(failed.status, PoolStore::Status::Failed);
-    QCOMPARE(Bytes(rig.path), before);
+    QCOMPARE(FileBytes(rig.path), before);
     QCOMPARE(QDir(rig.folder.filePath("corvane-dice")).entryList(QDir::Files),
              QStringList{"pools.json"});   // no half-written file left behind
     QCOMPARE(rig.pools.List().size(), 2);  // the new pool stays for this run
@@ -158,21 +156,17 @@ void PoolStoreTest::aSaveWaitsForTheOtherCopysLock() {
 void PoolStoreTest::twoCopiesKeepEachOthersPools_data() {
     QTest::addColumn<QList<PoolEdit>>("mine");
     QTest::addColumn<QStringList>("names");  // the file after both saved, in order
+    const auto row = [](const char* name, const QList<PoolEdit>& mine, const QStringList& names) {
+        QTest::newRow(name) << mine << names;
+    };
     // Both copies start from A and B; the other saves Theirs before this one saves.
-    QTest::newRow("put") << QList<PoolEdit>{PoolEdit::Put(Pool("Mine"))}
-                         << QStringList{"A", "B", "Theirs", "Mine"};
-    QTest::newRow("remove") << QList<PoolEdit>{PoolEdit::Remove("A")} << QStringList{"B", "Theirs"};
-    QTest::newRow("rename") << QList<PoolEdit>{PoolEdit::Rename("A", Pool("Z"))}
-                            << QStringList{"Z", "B", "Theirs"};
-    QTest::newRow("renameOntoTheirs")
-        << QList<PoolEdit>{PoolEdit::Rename("A", Pool("Theirs", 9))} << QStringList{"Theirs", "B"};
-    QTest::newRow("moveDown") << QList<PoolEdit>{PoolEdit::Move("A", 1)}
-                              << QStringList{"B", "A", "Theirs"};
-    QTest::newRow("moveUpFromTheTop")
-        << QList<PoolEdit>{PoolEdit::Move("A", -1)} << QStringList{"A", "B", "Theirs"};
-    QTest::newRow("restore") << QList<PoolEdit>{PoolEdit::Remove("A"),
-                                                PoolEdit::Restore(Pool("A"), 0)}
-                             << QStringList{"A", "B", "Theirs"};
+    row("put", {PoolEdit::Put(Pool("Mine"))}, {"A", "B", "Theirs", "Mine"});
+    row("remove", {PoolEdit::Remove("A")}, {"B", "Theirs"});
+    row("rename", {PoolEdit::Rename("A", Pool("Z"))}, {"Z", "B", "Theirs"});
+    row("renameOntoTheirs", {PoolEdit::Rename("A", Pool("Theirs", 9))}, {"Theirs", "B"});
+    row("moveDown", {PoolEdit::Move("A", 1)}, {"B", "A", "Theirs"});
+    row("moveUpFromTheTop", {PoolEdit::Move("A", -1)}, {"A", "B", "Theirs"});
+    row("restore", {PoolEdit::Remove("A"), PoolEdit::Restore(Pool("A"), 0)}, {"A", "B", "Theirs"});
 }
 
 void PoolStoreTest::twoCopiesKeepEachOthersPools() {

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include "FileBytes.h"
 #include "WindowRig.h"
 #include "window/pools/PoolFile.h"
 #include "window/pools/PoolsWindow.h"
@@ -11,7 +12,7 @@
 namespace corvane {
 
 using testing_support::Face;
-using testing_support::FakeDialogs;
+using testing_support::FileBytes;
 using testing_support::WindowRig;
 
 namespace {
@@ -28,13 +29,6 @@ QStringList Names(const SavedPoolList& pools) {
     QStringList names;
     for (const SavedPool& pool : pools) names << pool.Name;
     return names;
-}
-
-PoolsWindow* OpenPools(WindowRig& rig) {
-    rig.window.Side().ShowPools();
-    PoolsWindow* pools = rig.window.Side().Pools();
-    // Shortcuts follow the window the application takes as active.
-    return QTest::qWaitFor([&] { return QApplication::activeWindow() == pools; }) ? pools : nullptr;
 }
 
 }  // namespace
@@ -83,25 +77,18 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem_data() {
     QTest::addColumn<int>("answer");     // to "replace?", -1 when not asked
     QTest::addColumn<QString>("saved");  // the list after the second save
     QTest::addColumn<QString>("warning");
-    QTest::newRow("new") << "2.5"
-                         << "Other" << -1 << "Keep: 3 dice at target 4; Other: 2 dice at target 4"
-                         << "";
-    QTest::newRow("noDice") << "abc"
-                            << "Other" << -1 << "Keep: 3 dice at target 4; Other: 1 die at target 4"
-                            << "";
-    QTest::newRow("replaced") << "9"
-                              << "Keep" << int(Dialogs::Answer::Yes) << "Keep: 9 dice at target 4"
-                              << "";
-    QTest::newRow("notReplaced") << "9"
-                                 << "Keep" << int(Dialogs::Answer::No) << "Keep: 3 dice at target 4"
-                                 << "";
-    QTest::newRow("blankName") << "9"
-                               << "  " << -1 << "Keep: 3 dice at target 4"
-                               << "Nothing saved: a name has 1 to 60 characters.";
-    QTest::newRow("pastTheLimit") << "40000"
-                                  << "Other" << -1 << "Keep: 3 dice at target 4"
-                                  << "Nothing saved: the dice and the target must be numbers "
-                                     "from -32768 to 32767.";
+    const auto row = [](const char* name, const char* dice, const char* poolName, int answer,
+                        const char* saved, const char* warning = "") {
+        QTest::newRow(name) << dice << poolName << answer << saved << warning;
+    };
+    const char* kept = "Keep: 3 dice at target 4";
+    row("new", "2.5", "Other", -1, "Keep: 3 dice at target 4; Other: 2 dice at target 4");
+    row("noDice", "abc", "Other", -1, "Keep: 3 dice at target 4; Other: 1 die at target 4");
+    row("replaced", "9", "Keep", int(Dialogs::Answer::Yes), "Keep: 9 dice at target 4");
+    row("notReplaced", "9", "Keep", int(Dialogs::Answer::No), kept);
+    row("blankName", "9", "  ", -1, kept, "Nothing saved: a name has 1 to 60 characters.");
+    row("pastTheLimit", "40000", "Other", -1, kept,
+        "Nothing saved: the dice and the target must be numbers from -32768 to 32767.");
 }
 
 void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
@@ -122,13 +109,7 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
     for (const SavedPool& pool : pools) texts << PoolText(pool);
     QCOMPARE(texts.join("; "), saved);
     // On disk as in the list.
-    QCOMPARE(ReadPoolFile([&] {
-                 QFile file(rig.window.Pools().Pools().Path());
-                 file.open(QIODevice::ReadOnly);
-                 return file.readAll();
-             }())
-                 .pools,
-             pools);
+    QCOMPARE(ReadPoolFile(FileBytes(rig.window.Pools().Pools().Path())).pools, pools);
 }
 
 void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses_data() {
@@ -142,9 +123,7 @@ void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses() {
     QTemporaryDir config;
     const QString file = config.filePath(QStringLiteral("pools.json"));
     const QByteArray broken = "{\"format\": \"corvane-dice-pools\", \"version\": 1, \"pools\": [";
-    QFile write(file);
-    QVERIFY(write.open(QIODevice::WriteOnly) && write.write(broken) == broken.size());
-    write.close();
+    QVERIFY(testing_support::WriteFileBytes(file, broken));
     WindowRig rig(file);
     QVERIFY(rig.ShowAndActivate());
     QVERIFY(rig.dialogs.shown.isEmpty());  // nothing is read before the pools are needed
@@ -160,19 +139,15 @@ void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses() {
     QCOMPARE(rig.dialogs.Texts("warn").size(), setAside ? 2 : 1);
     QCOMPARE(rig.dialogs.Texts("ask").size(), 1);
     QCOMPARE(rig.window.Pools().Pools().List().size(), 1);  // in the list for this run
-    QFile read(file);
-    QVERIFY(read.open(QIODevice::ReadOnly));
     if (!setAside) {
-        QCOMPARE(read.readAll(), broken);
+        QCOMPARE(FileBytes(file), broken);
         QCOMPARE(status, QStringLiteral("Not saved: kept until you close the program."));
         return;
     }
-    QCOMPARE(ReadPoolFile(read.readAll()).pools.size(), 1);
+    QCOMPARE(ReadPoolFile(FileBytes(file)).pools.size(), 1);
     const QStringList aside = QDir(config.path()).entryList({"pools.unreadable-*.json"});
     QCOMPARE(aside.size(), 1);
-    QFile kept(config.filePath(aside[0]));
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), broken);
+    QCOMPARE(FileBytes(config.filePath(aside[0])), broken);
     QVERIFY(rig.dialogs.Texts("warn").last().contains(aside[0]));
 }
 
@@ -181,7 +156,7 @@ void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard()
     QVERIFY(rig.ShowAndActivate());
     SavePool(rig, "7", "4", "Pistol");
     SavePool(rig, "5", "5", "Dodge");
-    PoolsWindow* pools = OpenPools(rig);
+    PoolsWindow* pools = rig.OpenPools();
     QVERIFY(pools);
     QListWidget* list = pools->Entries();
     QCOMPARE(list->item(0)->text(), QStringLiteral("Pistol: 7 dice at target 4"));
@@ -206,7 +181,7 @@ void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard()
     // Undo lasts only while the window is open.
     QTest::keyClick(list, Qt::Key_Delete);
     pools->close();
-    pools = OpenPools(rig);
+    pools = rig.OpenPools();
     QTest::keyClick(pools->Entries(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(names(), QStringList{"Pistol"});
 }
@@ -219,17 +194,14 @@ void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
     const QString exported = rig.config.filePath(QStringLiteral("evening"));
     rig.dialogs.fileToSave = exported;
     rig.window.Pools().Export(&rig.window);
-    QFile file(exported + QStringLiteral(".json"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), PoolFileBytes(rig.window.Pools().Pools().List()));
+    QCOMPARE(FileBytes(exported + QStringLiteral(".json")),
+             PoolFileBytes(rig.window.Pools().Pools().List()));
 
     const QString gameMaster = rig.config.filePath(QStringLiteral("gm.json"));
-    QFile gm(gameMaster);
-    QVERIFY(gm.open(QIODevice::WriteOnly));
-    gm.write(PoolFileBytes({{"Pistol", Int16(9), Int16(3)},
-                            {"Dodge", Int16(5), Int16(5)},
-                            {"Sword", Int16(6), Int16(6)}}));
-    gm.close();
+    QVERIFY(testing_support::WriteFileBytes(gameMaster,
+                                            PoolFileBytes({{"Pistol", Int16(9), Int16(3)},
+                                                           {"Dodge", Int16(5), Int16(5)},
+                                                           {"Sword", Int16(6), Int16(6)}})));
     rig.dialogs.fileToOpen = gameMaster;
     rig.dialogs.answers << Dialogs::Answer::No;  // keep my Pistol
     rig.window.Pools().Import(&rig.window);

@@ -91,10 +91,8 @@ void ResultsListTest::rowsReadToScreenReaders() {
     QListView view;
     view.setModel(&model);
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row)
         heard << list->tableInterface()->cellAt(row, 0)->text(QAccessible::Name);
-        QCOMPARE(model.index(row).data().toString(), QString::number(dice[row]));
-    }
     QCOMPARE(heard, spoken);
 }
 

@@ -114,13 +114,15 @@ void RollLogTest::theLogListsCompletedRollsOnly() {
     QCOMPARE(newest.size(), 3);
     QCOMPARE(QTime::fromString(newest[0].left(8), QStringLiteral("hh:mm:ss")),
              QTime(12, 34, 56));  // the rig's clock
+    // The luck of the two dice rolled again: no success, at even chances.
     QCOMPARE(newest[0].mid(8), QStringLiteral("  Reroll Failures, 5 dice at target 4: 3 successes "
-                                              "(high roll 9, total roll 22)."));
+                                              "(high roll 9, total roll 22); luck of the 2 dice "
+                                              "rolled again: bottom 25%."));
     QCOMPARE(newest[1], QStringLiteral("Dice: 9 5 4 2 2."));
     QCOMPARE(newest[2], QStringLiteral("Dice 4 to 5 were: 3 1."));
     QCOMPARE(log.index(1).data().toString().mid(8),
              QStringLiteral("  Roll, 5 dice at target 4: 3 successes (high roll 9, total roll "
-                            "22).\nDice: 9 5 4 3 1."));
+                            "22); luck: top 50%.\nDice: 9 5 4 3 1."));
     // Screen readers read the entry as it copies.
     QCOMPARE(log.index(0).data(Qt::AccessibleTextRole).toString(), newest.join(QLatin1Char(' ')));
 }
@@ -160,8 +162,8 @@ void RollLogTest::theLogWindowCopiesAndClosesFromTheKeyboard() {
     QTest::keyClick(entries, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(Clipboard(),
              QStringLiteral("12:34:56  Roll, 1 die at target 4: 1 success (high roll 5, total roll "
-                            "5). Dice: 5.\n12:34:56  Roll, 1 die at target 4: 0 successes (high "
-                            "roll 2, total roll 2). Dice: 2."));
+                            "5); luck: top 50%. Dice: 5.\n12:34:56  Roll, 1 die at target 4: 0 "
+                            "successes (high roll 2, total roll 2); luck: bottom 50%. Dice: 2."));
     QTest::keyClick(entries, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     rig.window.activateWindow();

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "DesignedCaptions.h"
+#include "FileBytes.h"
 #include "WindowRig.h"
 #include "engine/EveningLuck.h"
 #include "engine/RollFailure.h"
@@ -144,19 +145,8 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     RollLogWindow* log = rig.window.Side().LogWindow();
     QVERIFY(QTest::qWaitForWindowExposed(log));
     QLabel* evening = log->Evening()->Luck();
-    QStringList eveningLines = {
-        EveningText::Luck({}), EveningText::Fairness({}),
-        EveningText::Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
-        EveningText::Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
-        EveningText::Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
-    for (int face = 1; face <= 6; ++face) {
-        for (const FairnessFinding finding :
-             {FairnessFinding::MoreThanExpected, FairnessFinding::FewerThanExpected}) {
-            eveningLines << EveningText::Fairness({finding, face, 0.0123, 123456, 0.0});
-        }
-    }
     const QFontMetrics eveningMetrics(evening->font());
-    for (const QString& line : eveningLines) {
+    for (const QString& line : EveningText::LongEveningLines()) {
         QVERIFY2(eveningMetrics.horizontalAdvance(line) <= evening->contentsRect().width(),
                  qPrintable(line));
     }
@@ -176,10 +166,6 @@ void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
     const QString file = config.filePath(QStringLiteral("pools.json"));
     WindowRig rig(file);
     QVERIFY(rig.ShowAndActivate());
-    // Shortcuts follow the window the application takes as active.
-    const auto activate = [](QWidget* window) {
-        return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; });
-    };
     QMap<QLabel*, QStringList> lines;
     const auto note = [&](QLabel* status) { lines[status] << status->text(); };
     QLineEdit* field = rig.ui.txtInput[0];
@@ -189,9 +175,8 @@ void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
     QTest::keyClick(field, Qt::Key_9, Qt::ControlModifier);
     note(rig.ui.lblStatus);  // no such pool
 
-    rig.window.Side().ShowPools();
-    PoolsWindow* pools = rig.window.Side().Pools();
-    QVERIFY(activate(pools));
+    PoolsWindow* pools = rig.OpenPools();
+    QVERIFY(pools);
     QListWidget* list = pools->Entries();
     rig.window.Pools().SaveFromFields("2", "4", pools);
     note(pools->Status());  // saved, in the Pools window
@@ -212,16 +197,13 @@ void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
     QFile::remove(file);
     rig.window.Pools().Import(pools);
     note(pools->Status());  // imported
-    QFile broken(file);
-    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{") == 1);
-    broken.close();
+    QVERIFY(testing_support::WriteFileBytes(file, "{"));
     rig.dialogs.typed << QStringLiteral("D");
     rig.window.Pools().SaveFromFields("3", "4", &rig.window);
     note(rig.ui.lblStatus);  // not saved: the file is unreadable
 
-    rig.window.Side().ShowLog();
-    RollLogWindow* log = rig.window.Side().LogWindow();
-    QVERIFY(activate(log));
+    RollLogWindow* log = rig.OpenLog();
+    QVERIFY(log);
     rig.dialogs.fileToSave = config.filePath(QStringLiteral("log.txt"));
     QTest::keyClick(log->Entries(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     note(log->Status());  // none selected

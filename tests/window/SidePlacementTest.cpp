@@ -34,24 +34,24 @@ void SidePlacementTest::sideWindowsOpenBesideTheDiceWindow_data() {
     QTest::addColumn<QString>("side");  // where it goes from the dice window
     QTest::addColumn<bool>("whole");
 
+    const auto row = [](const char* name, const QRect& screen, const QRect& dice,
+                        const QSize& wanted, const QList<QRect>& open, const char* side,
+                        bool whole) {
+        QTest::newRow(name) << screen << dice << wanted << open << side << whole;
+    };
     const QRect laptop(0, 0, 1366, 768);
     const QRect halved(0, 0, 960, 540);  // 1920 x 1080 at scale 2
-    QTest::newRow("right") << laptop << QRect(100, 100, 330, 300) << kChart << QList<QRect>{}
-                           << "right" << true;
-    QTest::newRow("leftOfADiceWindowAtTheEdge")
-        << laptop << QRect(1000, 100, 330, 300) << kChart << QList<QRect>{} << "left" << true;
-    QTest::newRow("rightUnderTheOpenChart")
-        << QRect(0, 0, 1920, 1080) << QRect(100, 100, 330, 300) << kLog
-        << QList<QRect>{QRect(438, 100, 656, 550)} << "right" << true;
-    QTest::newRow("rightOnALaptopUnderTheOpenChart")
-        << laptop << QRect(0, 0, 330, 300) << kLog << QList<QRect>{QRect(338, 0, 656, 300)}
-        << "right" << true;
-    QTest::newRow("aboveADiceWindowLowDown") << QRect(0, 0, 1366, 1000) << QRect(400, 650, 660, 300)
-                                             << kLog << QList<QRect>{} << "above" << true;
-    QTest::newRow("shrunkOnASmallScreen")
-        << halved << QRect(315, 120, 330, 300) << kChart << QList<QRect>{} << "right" << false;
-    QTest::newRow("aScreenWithAnOffset") << QRect(1366, 0, 1920, 1080) << QRect(1400, 40, 330, 300)
-                                         << kLog << QList<QRect>{} << "right" << true;
+    row("right", laptop, {100, 100, 330, 300}, kChart, {}, "right", true);
+    row("leftOfADiceWindowAtTheEdge", laptop, {1000, 100, 330, 300}, kChart, {}, "left", true);
+    row("rightUnderTheOpenChart", {0, 0, 1920, 1080}, {100, 100, 330, 300}, kLog,
+        {{438, 100, 656, 550}}, "right", true);
+    row("rightOnALaptopUnderTheOpenChart", laptop, {0, 0, 330, 300}, kLog, {{338, 0, 656, 300}},
+        "right", true);
+    row("aboveADiceWindowLowDown", {0, 0, 1366, 1000}, {400, 650, 660, 300}, kLog, {}, "above",
+        true);
+    row("shrunkOnASmallScreen", halved, {315, 120, 330, 300}, kChart, {}, "right", false);
+    row("aScreenWithAnOffset", {1366, 0, 1920, 1080}, {1400, 40, 330, 300}, kLog, {}, "right",
+        true);
 }
 
 void SidePlacementTest::sideWindowsOpenBesideTheDiceWindow() {

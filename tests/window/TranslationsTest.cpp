@@ -267,33 +267,37 @@ void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage_data() {
         << "de_DE"
         << "5" << example << "" << -1
         << "5 Würfel bei Mindestwurf 4: 9 5 4 3 1 = 3 Erfolge (höchster Wurf 9, Summe 22)"
-        << "  Wurf, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, Summe 22).\nWürfel: "
-           "9 5 4 3 1.";
+        << "  Wurf, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, Summe 22); Glück: "
+           "beste "
+           "50\u00A0%.\nWürfel: 9 5 4 3 1.";
     QTest::newRow("de, one die, botch")
         << "de_DE"
         << "1" << std::vector<float>{Face(1)} << "" << -1
         << "1 Würfel bei Mindestwurf 4: 1 = 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1)"
-        << "  Wurf, 1 Würfel bei Mindestwurf 4: 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1).\n"
-           "Würfel: 1.";
+        << "  Wurf, 1 Würfel bei Mindestwurf 4: 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1); "
+           "Glück: schlechteste 50\u00A0%.\nWürfel: 1.";
     QTest::newRow("de, failures")
         << "de_DE"
         << "5" << example << "Command1" << -1
         << "Neuwurf der Fehlschläge (Würfel 4 bis 5), 5 Würfel bei Mindestwurf 4: 9 5 4 2 2 = 3 "
            "Erfolge (höchster Wurf 9, Summe 22)"
         << "  Neuwurf der Fehlschläge, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, "
-           "Summe 22).\nWürfel: 9 5 4 2 2.\nWürfel 4 bis 5 waren: 3 1.";
+           "Summe 22); Glück der 2 Würfel im Neuwurf: schlechteste 25\u00A0%.\nWürfel: 9 5 4 2 2.\n"
+           "Würfel 4 bis 5 waren: 3 1.";
     QTest::newRow("fr, one success")
         << "fr_FR"
         << "1" << std::vector<float>{Face(5)} << "" << -1
         << "1 dé au seuil 4\u00A0: 5 = 1 succès (meilleur dé 5, total 5)"
-        << "  Jet, 1 dé au seuil 4\u00A0: 1 succès (meilleur dé 5, total 5).\nDés\u00A0: 5.";
+        << "  Jet, 1 dé au seuil 4\u00A0: 1 succès (meilleur dé 5, total 5)\u00A0; chance\u00A0: "
+           "parmi les 50\u00A0% meilleurs.\nDés\u00A0: 5.";
     QTest::newRow("fr, last die")
         << "fr_FR"
         << "5" << example << "Command2" << 4
         << "Relance dès le marqueur (dé 5), 5 dés au seuil 4\u00A0: 9 5 4 3 2 = 3 succès "
            "(meilleur dé 9, total 23)"
         << "  Relance dès le marqueur, 5 dés au seuil 4\u00A0: 3 succès (meilleur dé 9, total "
-           "23).\nDés\u00A0: 9 5 4 3 2.\nLe dé 5 était\u00A0: 1.";
+           "23)\u00A0; chance du dé relancé\u00A0: parmi les 50\u00A0% pires.\nDés\u00A0: 9 5 4 3 "
+           "2.\nLe dé 5 était\u00A0: 1.";
 }
 
 void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,9 @@
 #include "EngineFakes.h"
 #include "FakeDialogs.h"
 #include "runtime/Alerts.h"
+#include "window/chances/ChancesWindow.h"
+#include "window/log/RollLogWindow.h"
+#include "window/pools/PoolsWindow.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/frmRoller.h"
 
@@ -75,6 +79,28 @@ struct WindowRig {
     }
     // As a click on the row selects it.
     void SelectRow(int row) { ui.lstResults->setCurrentIndex(RowIndex(row)); }
+
+    // A side window opened, once the application takes it as the active
+    // window (its shortcuts follow that, a moment after the window system's);
+    // null when it never does.
+    RollLogWindow* OpenLog() {
+        window.Side().ShowLog();
+        return Activated(window.Side().LogWindow());
+    }
+    ChancesWindow* OpenChances() {
+        window.Side().ShowChances();
+        return Activated(window.Side().Chances());
+    }
+    PoolsWindow* OpenPools() {
+        window.Side().ShowPools();
+        return Activated(window.Side().Pools());
+    }
+    template <class Window>
+    static Window* Activated(Window* shown) {
+        shown->activateWindow();
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == shown; }) ? shown
+                                                                                      : nullptr;
+    }
 };
 
 }  // namespace corvane::testing_support

@@ -1,6 +1,7 @@
 #include "window/log/EveningHeader.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "engine/EveningLuck.h"
 #include "window/common/RefreshThrottle.h"
@@ -19,9 +20,15 @@ EveningHeader::EveningHeader(const EveningTally& evening, QWidget* parent)
 }
 
 QSize EveningHeader::sizeHint() const {
+    int widest = 0;
+    for (const QString& line : EveningText::LongEveningLines()) {
+        widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+    }
     // Two lines apart by a quarter of one.
-    return QSize(0, LineHeight() * 9 / 4);
+    return QSize(widest, LineHeight() * 9 / 4);
 }
+
+QSize EveningHeader::minimumSizeHint() const { return QSize(0, sizeHint().height()); }
 
 int EveningHeader::LineHeight() const { return fontMetrics().height(); }
 

@@ -32,7 +32,8 @@ public:
     QLabel* Fairness() const { return fairness_; }
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // Wide enough for a long evening; narrower, the lines end in "...".
+    QSize minimumSizeHint() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

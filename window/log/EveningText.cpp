@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "engine/EveningLuck.h"
+#include "engine/FairnessCheck.h"
 #include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
 
@@ -106,6 +107,20 @@ QString EveningText::FairnessDetails(const FairnessCheck& check, const FaceCount
 QString EveningText::TableRow(const EveningLuck& luck) {
     //: The saved table's last row, the whole evening; %1 is "42 rolls".
     return tr("Evening: %1").arg(Rolls(luck.Rolls));
+}
+
+QStringList EveningText::LongEveningLines() {
+    QStringList lines = {Luck({}), Fairness({}),
+                         Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
+                         Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
+                         Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
+    for (int face = 1; face <= 6; ++face) {
+        for (const FairnessFinding finding :
+             {FairnessFinding::MoreThanExpected, FairnessFinding::FewerThanExpected}) {
+            lines << Fairness({finding, face, 0.0123, 123456, 0.0});
+        }
+    }
+    return lines;
 }
 
 QString EveningText::FaceName(int face) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace corvane {
 
@@ -28,6 +29,10 @@ public:
     static QString FairnessDetails(const FairnessCheck& check, const FaceCounts& faces);
     // The name of the saved table's last row: "Evening of 42 rolls".
     static QString TableRow(const EveningLuck& luck);
+    // The lines of a long evening, a thousand rolls of a hundred dice at odds
+    // of some thousands, with each finding the fairness check can make, and
+    // of an evening yet to start: what the roll log opens wide enough for.
+    static QStringList LongEveningLines();
 
 private:
     // "ones" to "fives" for the face the dice stopped on, "sixes" for 6.

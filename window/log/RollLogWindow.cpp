@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "window/common/AccessibleRoles.h"
 #include "window/common/Announcer.h"
@@ -51,8 +52,13 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
     ConnectSignals();
 }
 
-// What it opens with, where the screen has the room.
-QSize RollLogWindow::sizeHint() const { return QSize(720, 320); }
+// What it opens with, where the screen has the room: wide enough for a long
+// evening's lines in the language and font of the day.
+QSize RollLogWindow::sizeHint() const {
+    const QMargins margins = layout()->contentsMargins();
+    return QSize(std::max(720, evening_->sizeHint().width() + margins.left() + margins.right()),
+                 320);
+}
 
 void RollLogWindow::ConnectSignals() {
     auto* copy = new QAction(tr("Copy Rolls"), this);

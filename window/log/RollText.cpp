@@ -5,8 +5,10 @@
 #include <QTime>
 #include <span>
 
+#include "engine/RollLuck.h"
 #include "engine/RollRecord.h"
 #include "window/common/CountText.h"
+#include "window/common/LuckText.h"
 
 namespace corvane {
 namespace {
@@ -66,6 +68,24 @@ QString Tally(const RollerState& state) {
              QString::number(state.TotalRoll.Value()));
 }
 
+// "luck: top 8% (1 in 12)"; for a reroll, of the dice it rolled again alone.
+QString Luck(const RollRecord& record) {
+    const RollLuck luck = LuckOfRoll(record);
+    const QString text = LuckText(luck.AtLeastAsWell, luck.AtMostAsWell);
+    if (record.Operation == RollType::NewRoll) {
+        //: %1 is "top 8% (1 in 12)" or "bottom 15%".
+        return QCoreApplication::translate("corvane::RollText", "luck: %1").arg(text);
+    }
+    if (luck.Dice == 1) {
+        //: %1 is "top 8% (1 in 12)" or "bottom 15%".
+        return QCoreApplication::translate("corvane::RollText", "luck of the die rolled again: %1")
+            .arg(text);
+    }
+    //: %1 is "4 dice", %2 "top 8% (1 in 12)" or "bottom 15%".
+    return QCoreApplication::translate("corvane::RollText", "luck of the %1 rolled again: %2")
+        .arg(DiceCount(luck.Dice), text);
+}
+
 // The parts of a log entry, each list of dice cut after `shown` of them.
 QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     const RollerState& state = record.After;
@@ -73,11 +93,12 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     // What was done and how it came out first, then the dice.
     QStringList parts;
     //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
-    //: roll 51)".
+    //: roll 51)", %4 "luck: top 8% (1 in 12)".
     parts << QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
                  QStringLiteral("  ") +
-                 QCoreApplication::translate("corvane::RollText", "%1, %2: %3.")
-                     .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state));
+                 QCoreApplication::translate("corvane::RollText", "%1, %2: %3; %4.")
+                     .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
+                          Luck(record));
     parts << QCoreApplication::translate("corvane::RollText", "Dice: %1.")
                  .arg(Dice(state.DiceResults.Dice(), shown));
     if (record.Operation != RollType::NewRoll) parts << ReplacedDice(record, shown);

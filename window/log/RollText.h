@@ -14,9 +14,10 @@ namespace corvane {
 QString CopiedLine(const RollRecord& record);
 
 // The same roll as the roll log shows it, a line for each part: the time of
-// day with what was done and how it came out, then the dice, then for a
-// reroll the dice it replaced, so it can be checked against the roll before.
-// Long pools show their first dice and how many more there are.
+// day with what was done, how it came out and how lucky that was, then the
+// dice, then for a reroll the dice it replaced, so it can be checked against
+// the roll before. Long pools show their first dice and how many more there
+// are.
 QStringList LogEntry(const RollRecord& record);
 
 // The whole log entry on one line, with every die: what copying from the log

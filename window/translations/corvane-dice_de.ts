@@ -946,13 +946,28 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Würfel %1 bis %2 neu gewürfelt: %3</translation>
     </message>
     <message>
-        <source>%1, %2: %3.</source>
-        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
-        <translation>%1, %2: %3.</translation>
-    </message>
-    <message>
         <source>Dice: %1.</source>
         <translation>Würfel: %1.</translation>
+    </message>
+    <message>
+        <source>luck: %1</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>Glück: %1</translation>
+    </message>
+    <message>
+        <source>luck of the die rolled again: %1</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>Glück des neu geworfenen Würfels: %1</translation>
+    </message>
+    <message>
+        <source>luck of the %1 rolled again: %2</source>
+        <extracomment>%1 is &quot;4 dice&quot;, %2 &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>Glück der %1 im Neuwurf: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3; %4.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
+        <translation>%1, %2: %3; %4.</translation>
     </message>
 </context>
 <context>

@@ -946,13 +946,28 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Dés %1 à %2 relancés&#xa0;: %3</translation>
     </message>
     <message>
-        <source>%1, %2: %3.</source>
-        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
-        <translation>%1, %2&#xa0;: %3.</translation>
-    </message>
-    <message>
         <source>Dice: %1.</source>
         <translation>Dés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>luck: %1</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>chance&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>luck of the die rolled again: %1</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>chance du dé relancé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>luck of the %1 rolled again: %2</source>
+        <extracomment>%1 is &quot;4 dice&quot;, %2 &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
+        <translation>chance des %1 relancés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3; %4.</source>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
+        <translation>%1, %2&#xa0;: %3&#xa0;; %4.</translation>
     </message>
 </context>
 <context>
