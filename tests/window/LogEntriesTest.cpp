@@ -35,29 +35,43 @@ void RollAndReroll(WindowRig& rig) {
 }
 
 void LogEntriesTest::entriesShowWholeAtAnyWidth_data() {
-    QTest::addColumn<int>("width");  // 0 leaves the window as it opens
-    QTest::newRow("asItOpens") << 0;
-    QTest::newRow("narrow") << 260;
+    QTest::addColumn<int>("width");       // 0 leaves the window as it opens
+    QTest::addColumn<bool>("whileOpen");  // narrowed once its rows were measured
+    QTest::newRow("asItOpens") << 0 << false;
+    QTest::newRow("narrow") << 260 << false;
+    QTest::newRow("narrowedWhileOpen") << 260 << true;
 }
 
 void LogEntriesTest::entriesShowWholeAtAnyWidth() {
     QFETCH(int, width);
+    QFETCH(bool, whileOpen);
     WindowRig rig;
     RollAndReroll(rig);
     rig.window.Side().ShowLog();
     RollLogWindow& window = *rig.window.Side().LogWindow();
-    if (width > 0) window.resize(width, window.height());
+    if (width > 0 && !whileOpen) window.resize(width, window.height());
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QListView* entries = window.Entries();
     QTRY_COMPARE(entries->model()->rowCount(), 5);
     const QFontMetrics metrics(entries->font());
+    const QModelIndex newest = entries->model()->index(0, 0);
+    const auto fitsWhole = [&](const QModelIndex& index) {
+        const QRect room = RollLogDelegate::TextRect(entries->visualRect(index));
+        return room.contains(
+            metrics.boundingRect(room, RollLogDelegate::kTextFlags, index.data().toString()));
+    };
+    if (whileOpen) {
+        QTRY_VERIFY(fitsWhole(newest));
+        const int tallWas = entries->visualRect(newest).height();
+        window.resize(width, window.height());
+        // The rows measured at the wider width grow to the narrower one.
+        QTRY_VERIFY(entries->visualRect(newest).height() > tallWas);
+    }
     for (int row = 0; row < 5; ++row) {
         const QModelIndex index = entries->model()->index(row, 0);
         const QString text = index.data().toString();
         // The whole text, wrapped to the row's width, fits the row.
-        const QRect room = RollLogDelegate::TextRect(entries->visualRect(index));
-        const QRect needed = metrics.boundingRect(room, RollLogDelegate::kTextFlags, text);
-        QVERIFY2(room.contains(needed), qPrintable(text));
+        QVERIFY2(fitsWhole(index), qPrintable(text));
         QVERIFY(entries->visualRect(index).right() < entries->viewport()->width());
         // Time and tally first; the replaced dice, for a reroll, on a line of their own.
         const QStringList lines = text.split(QLatin1Char('\n'));

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "window/log/RollLogModel.h"
+
 namespace corvane {
 namespace {
 
@@ -39,15 +41,31 @@ void RollLogDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
 QSize RollLogDelegate::sizeHint(const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
+    // As wide as the list shows, and as tall as the wrapped text needs.
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    const int width = view ? view->viewport()->width() : option.rect.width();
+    if (width != measuredWidth_ || option.font != measuredFont_) {
+        heights_.clear();
+        measuredWidth_ = width;
+        measuredFont_ = option.font;
+    }
+    const QVariant serial = index.data(RollLogModel::kSerialRole);
+    if (serial.isValid()) {
+        if (const auto kept = heights_.constFind(serial.toULongLong()); kept != heights_.cend()) {
+            return QSize(width, *kept);
+        }
+    }
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    // As wide as the list shows, and as tall as the wrapped text needs.
-    const auto* view = qobject_cast<const QAbstractItemView*>(item.widget);
-    const int width = view ? view->viewport()->width() : item.rect.width();
     const QRect text = TextRect(QRect(0, 0, width, 0));
     const QRect needed = item.fontMetrics.boundingRect(QRect(0, 0, std::max(1, text.width()), 0),
                                                        kTextFlags, item.text);
-    return QSize(width, needed.height() + 2 * kMargin);
+    const int height = needed.height() + 2 * kMargin;
+    // The log holds a thousand rows; past a few times that, the kept heights
+    // are mostly of rows long gone.
+    if (heights_.size() > 4 * 1024) heights_.clear();
+    if (serial.isValid()) heights_.insert(serial.toULongLong(), height);
+    return QSize(width, height);
 }
 
 }  // namespace corvane

@@ -28,6 +28,7 @@ void RollLogModel::ShowPending() {
     }
     beginInsertRows(QModelIndex(), 0, static_cast<int>(incoming) - 1);
     log_.Absorb(pending_);
+    shown_ += incoming;
     endInsertRows();
 }
 
@@ -67,6 +68,8 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
             return LogEntry(record).join(QLatin1Char('\n'));
         case Qt::AccessibleTextRole:
             return CopiedEntry(record);
+        case kSerialRole:
+            return shown_ - 1 - static_cast<qulonglong>(index.row());
         default:
             return {};
     }

@@ -22,6 +22,10 @@ namespace corvane {
 class RollLogModel final : public QAbstractListModel {
     Q_OBJECT
 public:
+    // A row's roll, numbered in the order the rows took them in: the same
+    // number is never another roll's, so a view may keep what it measured.
+    static constexpr int kSerialRole = Qt::UserRole + 1;
+
     explicit RollLogModel(QObject* parent = nullptr);
 
     // A roll completed: it counts for the evening at once and becomes the
@@ -46,6 +50,8 @@ private:
     RollLog log_;
     // Rolls not shown yet; past the log's capacity only the newest wait.
     RollLog pending_;
+    // How many rolls have become rows, those dropped since too.
+    qulonglong shown_ = 0;
     RefreshThrottle refresh_;
     EveningTally evening_;
 };
