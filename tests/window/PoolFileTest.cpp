@@ -66,8 +66,11 @@ void PoolFileTest::readsEachBrokenKind_data() {
     // Pool A, then a second entry from its name on.
     const auto aThen = [&](const QByteArray& b) { return File(one + ", {\"name\": " + b + "}"); };
     // Keys it does not know, as a later version of the same format may add, are left alone.
-    row("unknownKey", File("{\"name\": \"A\", \"dice\": 2, \"target\": 3, \"colour\": \"red\"}"),
+    row("unknownKeys",
+        File("{\"name\": \"A\", \"dice\": 2, \"target\": 3, \"colour\": \"red\"}")
+            .replace("{\"format", "{\"comment\": \"mine\", \"format"),
         P::None, 0, 1);
+    row("comment", File(one).replace("\"version\"", "// a note\n\"version\""), P::NotPoolsFile);
     row("empty", QByteArray(), P::Truncated);
     row("cutShort", kTwoPools.left(kTwoPools.size() / 2), P::Truncated);
     row("cutInAString", kTwoPools.left(130), P::Truncated);
@@ -109,8 +112,15 @@ void PoolFileTest::readsEachBrokenKind() {
     AtomicFile writer;
     PoolStore store(path, writer);
     QCOMPARE(store.Read().problem, problem);
-    if (problem == PoolFileProblem::None) return;
     const PoolEdit put = PoolEdit::Put({QStringLiteral("New"), Int16(2), Int16(2)});
+    if (problem == PoolFileProblem::None) {
+        // What this version does not know goes through a save, and a rename.
+        const QByteArrayList unknown = {"\"colour\": \"red\"", "\"comment\": \"mine\""};
+        store.Save({put, PoolEdit::Rename("A", "B")}, PoolStore::IfUnreadable::Refuse);
+        for (const QByteArray& key : unknown)
+            QCOMPARE(FileBytes(path).contains(key), bytes.contains(key));
+        return;
+    }
     QCOMPARE(store.Save({put}, PoolStore::IfUnreadable::Refuse).status,
              PoolStore::Status::Unreadable);
     QCOMPARE(FileBytes(path), bytes);
@@ -120,6 +130,9 @@ void PoolFileTest::readsEachBrokenKind() {
     const PoolStore::Outcome saved = store.Save({put}, PoolStore::IfUnreadable::SetAside);
     QCOMPARE(saved.status, PoolStore::Status::Saved);
     QCOMPARE(FileBytes(saved.setAside), bytes);
+    // The same bytes again are kept aside once.
+    QVERIFY(testing_support::WriteFileBytes(path, bytes));
+    QCOMPARE(store.Save({put}, PoolStore::IfUnreadable::SetAside).setAside, saved.setAside);
     QVERIFY(QFileInfo(saved.setAside).fileName().startsWith(QStringLiteral("pools.unreadable-")));
     QCOMPARE(store.Read().problem, PoolFileProblem::None);
     QCOMPARE(store.Read().pools.size(), std::min(poolsRead + 1, 1000));

@@ -31,6 +31,16 @@ public:
     // A file to read, from the home folder; empty when cancelled.
     virtual QString FileToOpen(QWidget* parent, const QString& title,
                                const QStringList& filters) = 0;
+
+    // Whether a save may write `written`: the file chosen as `chosen`, with
+    // the ending the program added. The file dialog asked before replacing
+    // the file it was given; another file that the ending names is asked
+    // about here.
+    bool MayReplace(QWidget* parent, const QString& title, const QString& chosen,
+                    const QString& written);
 };
+
+// The ending a filter of a file dialog names first: "txt" for "Plain text (*.txt)".
+QString FilterEnding(const QString& filter);
 
 }  // namespace corvane

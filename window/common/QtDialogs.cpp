@@ -55,8 +55,20 @@ std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& title,
 
 QString QtDialogs::FileToSave(QWidget* parent, const QString& title, const QString& name,
                               const QStringList& filters, QString* filter) {
-    return QFileDialog::getSaveFileName(parent, title, QDir::home().filePath(name), Filter(filters),
-                                        filter, kForgetful);
+    QFileDialog dialog(parent, title, QDir::home().filePath(name), Filter(filters));
+    dialog.setOptions(kForgetful);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an ending gets the chosen filter's, before the
+    // dialog asks whether to replace the file: so it asks about the file
+    // that is really written.
+    const auto follow = [&dialog](const QString& chosen) {
+        dialog.setDefaultSuffix(FilterEnding(chosen));
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (filter) *filter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtDialogs::FileToOpen(QWidget* parent, const QString& title, const QStringList& filters) {

@@ -105,10 +105,12 @@ void RollLogWindow::Save(bool selectedOnly) {
         return;
     }
     QString filter;
-    QString path = dialogs_.FileToSave(this, tr("Save Roll Log"), QStringLiteral("roll-log.txt"),
-                                       LogFileFilters(), &filter);
-    if (path.isEmpty()) return;
+    const QString chosen = dialogs_.FileToSave(
+        this, tr("Save Roll Log"), QStringLiteral("roll-log.txt"), LogFileFilters(), &filter);
+    if (chosen.isEmpty()) return;
+    QString path = chosen;
     const LogFormat format = LogFormatFor(path, filter);
+    if (!dialogs_.MayReplace(this, tr("Save Roll Log"), chosen, path)) return;
     if (const std::optional<QString> error =
             AtomicFile().Write(path, LogFileBytes(format, records, log_.Evening()))) {
         // The path as the system writes paths, as the pools' messages give it.

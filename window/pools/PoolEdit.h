@@ -13,10 +13,10 @@ struct PoolEdit {
     // Saves the pool, in place of one of the same name or at the end.
     static PoolEdit Put(SavedPool pool) { return {Kind::Put, {}, std::move(pool), 0}; }
     static PoolEdit Remove(QString name) { return {Kind::Remove, std::move(name), {}, 0}; }
-    // The pool called `from` becomes `pool`, in its place; any other pool of
-    // the new name goes. Where `from` is gone, `pool` is saved as by Put.
-    static PoolEdit Rename(QString from, SavedPool pool) {
-        return {Kind::Rename, std::move(from), std::move(pool), 0};
+    // Gives the pool called `from` the name `to`, and nothing else of what
+    // this run knew of it: its dice and target stay as the file has them.
+    static PoolEdit Rename(QString from, QString to) {
+        return {Kind::Rename, std::move(from), SavedPool{std::move(to), {}, {}, {}}, 0};
     }
     // One place up (-1) or down (+1), where there is room.
     static PoolEdit Move(QString name, qsizetype by) {
@@ -33,8 +33,17 @@ struct PoolEdit {
     qsizetype place;  // Move: by how much; Restore: where
 };
 
-// Makes the change on `pools`; false when it cannot, because a new pool
-// would pass kMostPools.
-bool Apply(SavedPoolList& pools, const PoolEdit& edit);
+enum class EditResult {
+    Made,
+    // A new pool would pass kMostPools.
+    Full,
+    // The pool to rename is not in the list: another copy deleted or renamed it.
+    Gone,
+    // The name to rename or restore to is another pool's: another copy saved it.
+    Taken,
+};
+
+// Makes the change on `pools`, or leaves them as they were and says why not.
+EditResult Apply(SavedPoolList& pools, const PoolEdit& edit);
 
 }  // namespace corvane

@@ -11,6 +11,23 @@ namespace corvane {
 namespace {
 
 const QString kFormat = QStringLiteral("corvane-dice-pools");
+const QStringList kFileKeys = {QStringLiteral("format"), QStringLiteral("pools"),
+                               QStringLiteral("version")};
+const QStringList kPoolKeys = {QStringLiteral("dice"), QStringLiteral("name"),
+                               QStringLiteral("target")};
+
+// The keys of `object` that are not among `known`.
+QJsonObject Unknown(QJsonObject object, const QStringList& known) {
+    for (const QString& key : known) object.remove(key);
+    return object;
+}
+
+// `known` written over the keys kept from the file: the program's own keys
+// always say what the program holds.
+QJsonObject WithKnown(QJsonObject unknown, const QJsonObject& known) {
+    for (auto key = known.begin(); key != known.end(); ++key) unknown.insert(key.key(), *key);
+    return unknown;
+}
 
 // A whole number from `low` to 32767, or nothing.
 std::optional<Int16> WholeNumber(const QJsonValue& value, int low) {
@@ -26,16 +43,14 @@ PoolFileContent Refused(PoolFileProblem problem) {
     return content;
 }
 
+// Whether the parser ran out of text where more had to come: the file ends
+// inside a value, or inside a literal such as "false". A fault before that
+// (a comment, say) makes it no pools file, however the parser names it.
 bool CutShort(const QByteArray& bytes, const QJsonParseError& error) {
-    switch (error.error) {
-        case QJsonParseError::UnterminatedObject:
-        case QJsonParseError::UnterminatedArray:
-        case QJsonParseError::UnterminatedString:
-            return true;
-        default:
-            // The parser ran out of text where more had to come.
-            return error.offset >= bytes.trimmed().size();
-    }
+    constexpr qsizetype kLongestLiteral = 5;
+    qsizetype end = bytes.size();
+    while (end > 0 && QChar::isSpace(static_cast<uchar>(bytes[end - 1]))) --end;
+    return error.offset + kLongestLiteral >= end;
 }
 
 // Adds one pool of the file, or notes why it is left out. `names` holds the
@@ -62,23 +77,23 @@ void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& conten
     } else if (content.pools.size() >= kMostPools) {
         note(PoolFileProblem::TooManyPools);
     } else {
-        content.pools << SavedPool{*kept, *dice, *target};
+        content.pools << SavedPool{*kept, *dice, *target, Unknown(pool, kPoolKeys)};
         names.insert(*kept);
     }
 }
 
 }  // namespace
 
-QByteArray PoolFileBytes(const SavedPoolList& pools) {
+QByteArray PoolFileBytes(const SavedPoolList& pools, const QJsonObject& unknown) {
     QJsonArray entries;
     for (const SavedPool& pool : pools) {
-        entries << QJsonObject{{QLatin1String("name"), pool.Name},
-                               {QLatin1String("dice"), pool.Dice.Value()},
-                               {QLatin1String("target"), pool.Target.Value()}};
+        entries << WithKnown(pool.Unknown, {{QLatin1String("name"), pool.Name},
+                                            {QLatin1String("dice"), pool.Dice.Value()},
+                                            {QLatin1String("target"), pool.Target.Value()}});
     }
-    const QJsonObject file{{QLatin1String("format"), kFormat},
-                           {QLatin1String("version"), kPoolFileVersion},
-                           {QLatin1String("pools"), entries}};
+    const QJsonObject file = WithKnown(unknown, {{QLatin1String("format"), kFormat},
+                                                 {QLatin1String("version"), kPoolFileVersion},
+                                                 {QLatin1String("pools"), entries}});
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
@@ -101,6 +116,7 @@ PoolFileContent ReadPoolFile(const QByteArray& bytes) {
     const QJsonValue entries = file.value(QLatin1String("pools"));
     if (!entries.isArray()) return Refused(PoolFileProblem::WrongTypes);
     PoolFileContent content;
+    content.unknown = Unknown(file, kFileKeys);
     QSet<QString> names;
     qsizetype number = 0;
     for (const QJsonValue& entry : entries.toArray()) ReadPool(entry, ++number, content, names);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 
 #include "window/pools/SavedPool.h"
@@ -38,6 +39,9 @@ enum class PoolFileProblem {
     NameTooLong,
     DuplicateName,
     TooManyPools,
+    // A folder, a pipe or a device where the file should be: never opened,
+    // since reading a pipe waits for a writer that never comes.
+    NotRegularFile,
 };
 
 struct PoolFileContent {
@@ -48,10 +52,12 @@ struct PoolFileContent {
     qsizetype entry = 0;
     // Why it could not be opened, in the system's words.
     QString detail;
+    // The file's own keys that this version does not know, kept for the next save.
+    QJsonObject unknown;
 };
 
-// The file holding `pools`, ready to write.
-QByteArray PoolFileBytes(const SavedPoolList& pools);
+// The file holding `pools` and the file's `unknown` keys, ready to write.
+QByteArray PoolFileBytes(const SavedPoolList& pools, const QJsonObject& unknown = {});
 // What a file holds. A pool of the wrong kinds, with a name too long or taken
 // by an earlier pool, or past kMostPools is left out and the first such is
 // named; a file that is not one, is cut short or newer gives no pools at all.

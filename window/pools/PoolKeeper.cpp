@@ -1,7 +1,6 @@
 #include "window/pools/PoolKeeper.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include "engine/Roller.h"
@@ -17,7 +16,7 @@ QString Title() { return PoolKeeper::tr("Saved Pools"); }
 // The name of a saved pool that rolls the same, to offer again.
 QString NameOf(const SavedPoolList& pools, const SavedPool& pool) {
     for (const SavedPool& saved : pools) {
-        if (saved.Dice == pool.Dice && saved.Target == pool.Target) return saved.Name;
+        if (RollsAlike(saved, pool)) return saved.Name;
     }
     return {};
 }
@@ -77,8 +76,13 @@ void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targ
 bool PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent) {
     SavedPoolList trial = Pools().List();
     for (const PoolEdit& edit : edits) {
-        if (!Apply(trial, edit)) {
+        const EditResult result = Apply(trial, edit);
+        if (result == EditResult::Full) {
             Warn(parent, PoolMessages::Full());
+            return false;
+        }
+        if (result != EditResult::Made) {
+            Warn(parent, PoolMessages::Conflicts({PoolStore::Conflict::Of(edit, result)}));
             return false;
         }
     }
@@ -101,7 +105,11 @@ bool PoolKeeper::Write(const QString& done, QWidget* parent) {
         Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
         return false;
     }
-    Tell(done, parent);
+    if (outcome.conflicts.isEmpty()) {
+        Tell(done, parent);
+    } else {
+        Warn(parent, PoolMessages::Conflicts(outcome.conflicts));
+    }
     if (!outcome.setAside.isEmpty()) Warn(parent, PoolMessages::SetAside(outcome.setAside));
     // Another copy filled the list meanwhile.
     if (outcome.refused > 0) Warn(parent, PoolMessages::Full());
@@ -114,7 +122,6 @@ void PoolKeeper::Rename(const QString& name, QWidget* parent) {
     const std::optional<QString> typed =
         dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
     if (!typed) return;
-    SavedPool pool = Pools().List()[index];
     const std::optional<QString> renamed = PoolName(*typed);
     if (!renamed) {
         Warn(parent, tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
@@ -122,18 +129,20 @@ void PoolKeeper::Rename(const QString& name, QWidget* parent) {
     }
     if (*renamed == name) return;
     if (IndexOfPool(Pools().List(), *renamed) >= 0) {
-        Warn(parent, tr("Not renamed: there is a pool named \"%1\" already.").arg(*renamed));
+        Warn(parent,
+             tr("Not renamed: there is a pool named \"%1\" already.").arg(Isolated(*renamed)));
         return;
     }
-    pool.Name = *renamed;
-    Change({PoolEdit::Rename(name, pool)}, tr("Pool renamed."), parent);
+    Change({PoolEdit::Rename(name, *renamed)}, tr("Pool renamed."), parent);
 }
 
 void PoolKeeper::Export(QWidget* parent) {
-    QString path = dialogs_.FileToSave(parent, tr("Export Pools"), QStringLiteral("pools.json"),
-                                       {tr("Pools (*.json)")}, nullptr);
-    if (path.isEmpty()) return;
+    const QString chosen = dialogs_.FileToSave(
+        parent, tr("Export Pools"), QStringLiteral("pools.json"), {tr("Pools (*.json)")}, nullptr);
+    if (chosen.isEmpty()) return;
+    QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
+    if (!dialogs_.MayReplace(parent, tr("Export Pools"), chosen, path)) return;
     if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(Pools().List()))) {
         Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
         return;
@@ -151,9 +160,9 @@ void PoolKeeper::Import(QWidget* parent) {
     for (const SavedPool& pool : *imported) {
         const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
         if (existing < 0) fresh << PoolEdit::Put(pool);
-        if (existing < 0 || Pools().List()[existing] == pool) continue;
+        if (existing < 0 || RollsAlike(Pools().List()[existing], pool)) continue;
         clashing << PoolEdit::Put(pool);
-        clashes << pool.Name;
+        clashes << Isolated(pool.Name);
     }
     if (!clashes.isEmpty()) {
         const Dialogs::Answer answer = dialogs_.Ask(
@@ -169,14 +178,7 @@ void PoolKeeper::Import(QWidget* parent) {
 }
 
 std::optional<SavedPoolList> PoolKeeper::ReadImport(const QString& path, QWidget* parent) {
-    QFile file(path);
-    PoolFileContent content;
-    if (!file.open(QIODevice::ReadOnly)) {
-        content.problem = PoolFileProblem::CannotOpen;
-        content.detail = file.errorString();
-    } else {
-        content = ReadPoolFile(file.read(kLargestPoolFile + 1));
-    }
+    const PoolFileContent content = ReadPoolsAt(path);
     if (content.problem == PoolFileProblem::None) return content.pools;
     Warn(parent, tr("Nothing imported: %1 cannot be read as saved pools, because %2.")
                      .arg(path, PoolMessages::Problem(content)));

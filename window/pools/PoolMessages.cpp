@@ -33,6 +33,8 @@ QString PoolMessages::Problem(const PoolFileContent& content) {
             return tr("pool %1 in it has the same name as a pool before it").arg(entry);
         case PoolFileProblem::TooManyPools:
             return tr("it holds more than %1 pools").arg(kMostPools);
+        case PoolFileProblem::NotRegularFile:
+            return tr("it is a folder, a pipe or a device, not a file");
         case PoolFileProblem::None:
             break;
     }
@@ -40,6 +42,11 @@ QString PoolMessages::Problem(const PoolFileContent& content) {
 }
 
 QString PoolMessages::Unreadable(const QString& path, const PoolFileContent& content) {
+    if (content.problem == PoolFileProblem::NotRegularFile) {
+        return tr("The saved pools cannot be read from %1: %2. It is left as it is; to save "
+                  "pools, move it away.")
+            .arg(Native(path), Problem(content));
+    }
     const QString read = PoolCount(static_cast<int>(content.pools.size()));
     //: %3 is "1 pool" or "4 pools".
     return tr("The saved pools in %1 cannot all be read: %2. The file is left as it is, and "
@@ -62,14 +69,23 @@ QString PoolMessages::SetAside(const QString& keptAs) {
 }
 
 QString PoolMessages::NotWritten(const QString& path, const PoolStore::Outcome& outcome) {
-    if (outcome.status == PoolStore::Status::Busy) {
-        return tr(
-            "Another copy of Corvane Dice is saving pools right now. Your change stays in "
-            "the list until you close the program, and the next save tries again.");
+    QString text = tr("Your pools could not be saved in %1: %2. They stay in the list until you "
+                      "close the program, and the next save tries again.")
+                       .arg(Native(path), outcome.error);
+    if (!outcome.setAside.isEmpty()) text += QLatin1Char(' ') + SetAside(outcome.setAside);
+    return text;
+}
+
+QString PoolMessages::Conflicts(const QList<PoolStore::Conflict>& conflicts) {
+    QStringList texts;
+    for (const PoolStore::Conflict& conflict : conflicts) {
+        texts << (conflict.result == EditResult::Gone
+                      ? tr("Not changed: the pool \"%1\" was deleted or renamed meanwhile by "
+                           "another copy of Corvane Dice.")
+                      : tr("Not changed: there is a saved pool named \"%1\" already."))
+                     .arg(Isolated(conflict.name));
     }
-    return tr("Your pools could not be saved in %1: %2. They stay in the list until you close "
-              "the program, and the next save tries again.")
-        .arg(Native(path), outcome.error);
+    return texts.join(QLatin1Char(' '));
 }
 
 QString PoolMessages::Full() {

@@ -19,6 +19,8 @@ public:
     static QString SetAside(const QString& keptAs);
     static QString NotWritten(const QString& path, const PoolStore::Outcome& outcome);
     static QString Full();
+    // Changes another copy's saves made impossible, or a name already taken.
+    static QString Conflicts(const QList<PoolStore::Conflict>& conflicts);
     // Why a file is unreadable, to go after "cannot be read: ".
     static QString Problem(const PoolFileContent& content);
 };

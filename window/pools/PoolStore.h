@@ -30,6 +30,17 @@ public:
     };
     enum class IfUnreadable { Refuse, SetAside };
 
+    // A change that could not be made on the file as another copy left it.
+    struct Conflict {
+        EditResult result = EditResult::Gone;
+        // The pool that was gone, or the name that was taken.
+        QString name;
+
+        static Conflict Of(const PoolEdit& edit, EditResult result) {
+            return {result, result == EditResult::Gone ? edit.name : edit.pool.Name};
+        }
+    };
+
     struct Outcome {
         Status status = Status::Failed;
         // The file as read before writing: its pools, or why it is unreadable.
@@ -38,8 +49,9 @@ public:
         SavedPoolList pools;
         // Changes that could not be made: the list was full.
         qsizetype refused = 0;
+        QList<Conflict> conflicts;
         QString error;
-        // Where an unreadable file was kept, when it was set aside.
+        // Where a copy of the unreadable file is kept, once one is made.
         QString setAside;
     };
 
@@ -47,6 +59,7 @@ public:
     PoolStore(QString path, AtomicFile& writer, int lockWaitMs = 3000);
 
     // $XDG_CONFIG_HOME/corvane-dice/pools.json, or ~/.config/corvane-dice/...
+    // on Linux; %LOCALAPPDATA%\corvane-dice\pools.json on Windows.
     static QString DefaultPath();
 
     const QString& Path() const { return path_; }
@@ -65,6 +78,10 @@ private:
     AtomicFile& writer_;
     int lockWaitMs_;
 };
+
+// What the pools file at `path` holds, opening only a regular file, so that
+// nothing there can make the program wait.
+PoolFileContent ReadPoolsAt(const QString& path);
 
 // "pools.unreadable-2026-12-09-021500.json" beside `path`, numbered on when
 // that name is taken.

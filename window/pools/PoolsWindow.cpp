@@ -69,13 +69,16 @@ void PoolsWindow::ConnectSignals() {
 
 void PoolsWindow::ShowPools() {
     const QString selected = Selected();
+    // Read first: the first read of the file tells of a change, which shows
+    // the pools too, and must not do so in the middle of this.
+    const SavedPoolList& pools = keeper_.Pools().List();
     entries_->clear();
     shown_.clear();
-    for (const SavedPool& pool : keeper_.Pools().List()) {
+    for (const SavedPool& pool : pools) {
         entries_->addItem(PoolText(pool));
         shown_ << pool.Name;
     }
-    const qsizetype row = IndexOfPool(keeper_.Pools().List(), selected);
+    const qsizetype row = IndexOfPool(pools, selected);
     entries_->setCurrentRow(static_cast<int>(row >= 0 ? row : 0));
 }
 

@@ -21,6 +21,10 @@ qsizetype IndexOfPool(const SavedPoolList& pools, const QString& name) {
     return -1;
 }
 
+QString Isolated(const QString& name) {
+    return QChar(0x2068) + name + QChar(0x2069);  // first strong isolate ... pop isolate
+}
+
 QString PoolCount(int count) {
     // English has no translation file: its singular is a text of its own.
     if (count == 1) return QCoreApplication::translate("corvane::SavedPool", "1 pool");
@@ -30,7 +34,8 @@ QString PoolCount(int count) {
 QString PoolText(const SavedPool& pool) {
     //: A saved pool: %1 is its name, %2 "7 dice", %3 the target number.
     return QCoreApplication::translate("corvane::SavedPool", "%1: %2 at target %3")
-        .arg(pool.Name, DiceCount(pool.Dice.Value()), QString::number(pool.Target.Value()));
+        .arg(Isolated(pool.Name), DiceCount(pool.Dice.Value()),
+             QString::number(pool.Target.Value()));
 }
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -14,11 +15,19 @@ struct SavedPool {
     QString Name;
     Int16 Dice;
     Int16 Target;
+    // The pool's keys in its file that this version does not know, kept as
+    // they were so that a save never drops what a later version wrote.
+    QJsonObject Unknown = {};
 
     friend bool operator==(const SavedPool&, const SavedPool&) = default;
 };
 
 using SavedPoolList = QList<SavedPool>;
+
+// The same dice at the same target, whatever the names.
+inline bool RollsAlike(const SavedPool& one, const SavedPool& other) {
+    return one.Dice == other.Dice && one.Target == other.Target;
+}
 
 // What the list, and so its file, holds at most.
 inline constexpr qsizetype kMostPools = 1000;
@@ -33,6 +42,11 @@ std::optional<QString> PoolName(const QString& typed);
 qsizetype NameLength(const QString& name);
 // Where the pool of that name stands; -1 when there is none.
 qsizetype IndexOfPool(const SavedPoolList& pools, const QString& name);
+
+// The name set apart from the text around it, so that a name in a
+// right-to-left script, or one holding direction marks, cannot reorder the
+// words beside it.
+QString Isolated(const QString& name);
 
 // "1 pool", "4 pools".
 QString PoolCount(int count);

@@ -11,7 +11,7 @@ void SavedPools::Load() {
 }
 
 bool SavedPools::Make(const PoolEdit& edit) {
-    if (!Apply(list_, edit)) return false;
+    if (Apply(list_, edit) != EditResult::Made) return false;
     unwritten_ << edit;
     emit changed();
     return true;

@@ -23,7 +23,7 @@ public:
     bool HasUnwritten() const { return !unwritten_.isEmpty(); }
 
     // Makes a change in the list, to be written by the next Write; false
-    // when it cannot be made, because the list is full.
+    // when it cannot be made (Apply says why).
     bool Make(const PoolEdit& edit);
     // Writes every change not yet written. Once saved, the list is the file's,
     // with what another copy saved there meanwhile.

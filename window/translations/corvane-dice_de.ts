@@ -143,6 +143,18 @@
     </message>
 </context>
 <context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>auf dem Datenträger ist nicht genug Platz frei (die Datei braucht %1, frei sind %2)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>der Datenträger hat nicht bestätigt, dass die Datei geschrieben ist (%1)</translation>
+    </message>
+</context>
+<context>
     <name>corvane::CountText</name>
     <message>
         <source>1 success</source>
@@ -165,6 +177,13 @@
             <numerusform>%n Würfel</numerusform>
             <numerusform>%n Würfel</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Dialogs</name>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -622,6 +641,33 @@ Chance auf einen Patzer: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::PoolLock</name>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the lock file that saving takes: move it away</source>
+        <translation>%1 steht der Sperrdatei im Weg, die das Speichern anlegt: Bitte verschieben Sie es</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk of %1</source>
+        <translation>auf dem Datenträger von %1 ist kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>no file can be written in the folder %1</source>
+        <translation>im Ordner %1 lässt sich keine Datei schreiben</translation>
+    </message>
+    <message>
+        <source>another copy of Corvane Dice is saving pools right now</source>
+        <translation>ein anderes Corvane Dice speichert gerade Pools</translation>
+    </message>
+    <message>
+        <source>another copy of Corvane Dice (process %1 on %2) is saving pools right now</source>
+        <translation>ein anderes Corvane Dice (Prozess %1 auf %2) speichert gerade Pools</translation>
+    </message>
+</context>
+<context>
     <name>corvane::PoolMessages</name>
     <message>
         <source>it cannot be opened (%1)</source>
@@ -668,10 +714,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Die unlesbare Pool-Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>
-        <source>Another copy of Corvane Dice is saving pools right now. Your change stays in the list until you close the program, and the next save tries again.</source>
-        <translation>Ein anderes Corvane Dice speichert gerade Pools. Ihre Änderung bleibt bis zum Beenden in der Liste, und das nächste Speichern versucht es erneut.</translation>
-    </message>
-    <message>
         <source>Your pools could not be saved in %1: %2. They stay in the list until you close the program, and the next save tries again.</source>
         <translation>Ihre Pools konnten nicht in %1 gespeichert werden: %2. Sie bleiben bis zum Beenden in der Liste, und das nächste Speichern versucht es erneut.</translation>
     </message>
@@ -689,16 +731,28 @@ Chance auf einen Patzer: %5.</translation>
         <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Die gespeicherten Pools in %1 lassen sich nicht alle lesen: %2. Zum Speichern legt das Programm die Datei unter einem Namen mit Datum beiseite und schreibt eine neue mit den lesbaren (%3) und Ihren Änderungen. Speichern?</translation>
     </message>
+    <message>
+        <source>it is a folder, a pipe or a device, not a file</source>
+        <translation>sie ist ein Ordner, eine Pipe oder ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>Not changed: the pool &quot;%1&quot; was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
+        <translation>Nicht geändert: Ein anderes Corvane Dice hat den Pool „%1“ inzwischen gelöscht oder umbenannt.</translation>
+    </message>
+    <message>
+        <source>Not changed: there is a saved pool named &quot;%1&quot; already.</source>
+        <translation>Nicht geändert: Es gibt schon einen gespeicherten Pool namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The saved pools cannot be read from %1: %2. It is left as it is; to save pools, move it away.</source>
+        <translation>Die gespeicherten Pools lassen sich nicht aus %1 lesen: %2. Sie bleibt, wie sie ist; um Pools zu speichern, verschieben Sie sie.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
     <message>
-        <source>The folder %1 could not be made.</source>
-        <translation>Der Ordner %1 ließ sich nicht anlegen.</translation>
-    </message>
-    <message>
-        <source>No file can be written in the folder %1.</source>
-        <translation>Im Ordner %1 lässt sich keine Datei schreiben.</translation>
+        <source>it is a folder, a pipe or a device, not a file: move it away</source>
+        <translation>sie ist ein Ordner, eine Pipe oder ein Gerät, keine Datei: Bitte verschieben Sie sie</translation>
     </message>
 </context>
 <context>

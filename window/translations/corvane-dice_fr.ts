@@ -143,6 +143,18 @@
     </message>
 </context>
 <context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>il ne reste pas assez de place sur le disque (le fichier a besoin de %1, %2 sont libres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>le disque n’a pas confirmé que le fichier était écrit (%1)</translation>
+    </message>
+</context>
+<context>
     <name>corvane::CountText</name>
     <message>
         <source>1 success</source>
@@ -165,6 +177,13 @@
             <numerusform>%n dé</numerusform>
             <numerusform>%n dés</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Dialogs</name>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -622,6 +641,33 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::PoolLock</name>
+    <message>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>%1 is in the way of the lock file that saving takes: move it away</source>
+        <translation>%1 occupe la place du fichier de verrou de l’enregistrement : déplacez-le</translation>
+    </message>
+    <message>
+        <source>there is no space left on the disk of %1</source>
+        <translation>il ne reste plus de place sur le disque de %1</translation>
+    </message>
+    <message>
+        <source>no file can be written in the folder %1</source>
+        <translation>aucun fichier ne peut être écrit dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>another copy of Corvane Dice is saving pools right now</source>
+        <translation>un autre Corvane Dice enregistre des réserves en ce moment</translation>
+    </message>
+    <message>
+        <source>another copy of Corvane Dice (process %1 on %2) is saving pools right now</source>
+        <translation>un autre Corvane Dice (processus %1 sur %2) enregistre des réserves en ce moment</translation>
+    </message>
+</context>
+<context>
     <name>corvane::PoolMessages</name>
     <message>
         <source>it cannot be opened (%1)</source>
@@ -668,10 +714,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Le fichier de réserves illisible est gardé sous le nom %1.</translation>
     </message>
     <message>
-        <source>Another copy of Corvane Dice is saving pools right now. Your change stays in the list until you close the program, and the next save tries again.</source>
-        <translation>Un autre Corvane Dice enregistre des réserves en ce moment. Votre modification reste dans la liste jusqu’à la fermeture, et le prochain enregistrement réessaie.</translation>
-    </message>
-    <message>
         <source>Your pools could not be saved in %1: %2. They stay in the list until you close the program, and the next save tries again.</source>
         <translation>Vos réserves n’ont pas pu être enregistrées dans %1 : %2. Elles restent dans la liste jusqu’à la fermeture, et le prochain enregistrement réessaie.</translation>
     </message>
@@ -689,16 +731,28 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Les réserves enregistrées dans %1 ne peuvent pas toutes être lues : %2. Pour enregistrer, le programme garde ce fichier à part sous un nom daté et en écrit un nouveau avec celles qu’il a pu lire (%3) et vos modifications. Enregistrer ?</translation>
     </message>
+    <message>
+        <source>it is a folder, a pipe or a device, not a file</source>
+        <translation>c’est un dossier, un tube ou un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>Not changed: the pool &quot;%1&quot; was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
+        <translation>Rien n’a changé : un autre Corvane Dice a supprimé ou renommé entre-temps la réserve « %1 ».</translation>
+    </message>
+    <message>
+        <source>Not changed: there is a saved pool named &quot;%1&quot; already.</source>
+        <translation>Rien n’a changé : il existe déjà une réserve enregistrée nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>The saved pools cannot be read from %1: %2. It is left as it is; to save pools, move it away.</source>
+        <translation>Les réserves enregistrées ne peuvent pas être lues depuis %1 : %2. Il reste tel quel ; pour enregistrer des réserves, déplacez-le.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
     <message>
-        <source>The folder %1 could not be made.</source>
-        <translation>Le dossier %1 n’a pas pu être créé.</translation>
-    </message>
-    <message>
-        <source>No file can be written in the folder %1.</source>
-        <translation>Aucun fichier ne peut être écrit dans le dossier %1.</translation>
+        <source>it is a folder, a pipe or a device, not a file: move it away</source>
+        <translation>c’est un dossier, un tube ou un périphérique, pas un fichier : déplacez-le</translation>
     </message>
 </context>
 <context>

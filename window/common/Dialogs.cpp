@@ -1,0 +1,24 @@
+#include "window/common/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace corvane {
+
+bool Dialogs::MayReplace(QWidget* parent, const QString& title, const QString& chosen,
+                         const QString& written) {
+    if (written == chosen || !QFileInfo::exists(written)) return true;
+    const QString question =
+        QCoreApplication::translate("corvane::Dialogs", "%1 already exists. Replace it?")
+            .arg(QDir::toNativeSeparators(written));
+    return Ask(parent, title, question, false) == Answer::Yes;
+}
+
+QString FilterEnding(const QString& filter) {
+    static const QRegularExpression ending(QStringLiteral("\\*\\.(\\w+)"));
+    return ending.match(filter).captured(1);
+}
+
+}  // namespace corvane
