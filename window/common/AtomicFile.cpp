@@ -11,7 +11,9 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 // Only the calls, not the min and max macros that would shadow std::max.
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <unistd.h>
