@@ -104,12 +104,20 @@ std::optional<Int16> TryDiceCountOf(std::string_view text) {
 Roller::Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield)
     : view_(view), random_(random), clock_(clock), yield_(yield) {}
 
-RollOutcome Roller::Roll(RollType rollType) {
+RollOutcome Roller::Roll(RollType rollType, RandomSource& random) {
+    return Run(OperationOf(rollType), nullptr, random);
+}
+
+RollOutcome Roller::RollPool(Pool pool, RandomSource& random) {
+    return Run(RollType::NewRoll, &pool, random);
+}
+
+RollOutcome Roller::Run(RollType operation, const Pool* pool, RandomSource& random) {
     if (rolling_) return RollOutcome::Ignored;
     BusyScope busy(rolling_);
     Draw draw;
     try {
-        return Attempt(OperationOf(rollType), draw);
+        return Attempt(operation, pool, random, draw);
     } catch (const RollFailure&) {
         throw;
     } catch (const RuntimeError& error) {
@@ -125,17 +133,23 @@ RollOutcome Roller::Roll(RollType rollType) {
     }
 }
 
-RollOutcome Roller::Attempt(RollType operation, Draw& draw) {
+RollOutcome Roller::Attempt(RollType operation, const Pool* pool, RandomSource& random,
+                            Draw& draw) {
     RollerState next = state_;
     RollRecord record;
     record.Operation = operation;
     if (operation == RollType::NewRoll) {
-        next.DiceCount =
-            ReadField(RollFault::DiceField, [this] { return DiceCountOf(view_.DiceText()); });
-        next.TargetNumber =
-            ReadField(RollFault::TargetField, [this] { return FieldNumber(view_.TargetText()); });
+        if (pool) {
+            next.DiceCount = pool->dice;
+            next.TargetNumber = pool->target;
+        } else {
+            next.DiceCount =
+                ReadField(RollFault::DiceField, [this] { return DiceCountOf(view_.DiceText()); });
+            next.TargetNumber = ReadField(RollFault::TargetField,
+                                          [this] { return FieldNumber(view_.TargetText()); });
+        }
         draw.fresh = next.DiceCount.Value();
-        RollDice(next.DiceCount, next.DiceResults, random_, clock_);
+        RollDice(next.DiceCount, next.DiceResults, random, clock_);
         record.Thrown = CountThrown(next.DiceResults.Dice(), next.TargetNumber);
     } else {
         next.DiceCount = view_.RowCount();
@@ -150,7 +164,7 @@ RollOutcome Roller::Attempt(RollType operation, Draw& draw) {
         }
         draw.fresh = next.DiceCount.Value() - start.Value() + 1;
         draw.keptTotal = KeptTotal(next.DiceResults, start);
-        RerollFrom(start, next, record, random_, clock_);
+        RerollFrom(start, next, record, random, clock_);
     }
 
     if (SortIntArray(next.DiceResults, yield_) == SortOutcome::Abandoned) {

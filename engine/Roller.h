@@ -15,16 +15,21 @@
 
 namespace corvane {
 
-// What the roller needs of the window.
-class RollerView {
+// What the window's fields and list hold, as the roller and the chart read them.
+class RollerInputs {
 public:
-    virtual ~RollerView() = default;
+    virtual ~RollerInputs() = default;
     virtual std::string DiceText() = 0;
     virtual std::string TargetText() = 0;
     // Rows in the results list.
     virtual Int16 RowCount() = 0;
     // The selected row, counted from 0; -1 when no row is selected.
     virtual Int16 MarkedRow() = 0;
+};
+
+// What the roller needs of the window besides its inputs.
+class RollerView : public RollerInputs {
+public:
     virtual void SetStatusMessage(std::string_view text) = 0;
     virtual void Beep() = 0;
     // Shows the state of the roller after a completed roll.
@@ -80,7 +85,19 @@ class Roller {
 public:
     Roller(RollerView& view, RandomSource& random, Clock& clock, EventYield& yield);
 
-    RollOutcome Roll(RollType rollType);
+    // A saved pool, rolled from its numbers rather than from the fields.
+    struct Pool {
+        Int16 dice;
+        Int16 target;
+    };
+
+    // Rolls with the generator the roller was made with.
+    RollOutcome Roll(RollType rollType) { return Roll(rollType, random_); }
+    // Rolls with the dice of `random`, for this roll only.
+    RollOutcome Roll(RollType rollType, RandomSource& random);
+    // A new roll of `pool`, as if its numbers had been typed.
+    RollOutcome RollPool(Pool pool, RandomSource& random);
+    RollOutcome RollPool(Pool pool) { return RollPool(pool, random_); }
 
     const RollerState& State() const { return state_; }
     // What the last completed roll did; null before the first. Made as the
@@ -97,7 +114,9 @@ private:
         int keptTotal = 0;
     };
 
-    RollOutcome Attempt(RollType operation, Draw& draw);
+    // Rolls `pool` when given, else what the fields say.
+    RollOutcome Run(RollType operation, const Pool* pool, RandomSource& random);
+    RollOutcome Attempt(RollType operation, const Pool* pool, RandomSource& random, Draw& draw);
     RollOutcome Refuse(std::string_view message, Int16 rowCount);
 
     RollerView& view_;

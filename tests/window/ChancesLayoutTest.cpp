@@ -13,7 +13,6 @@ namespace corvane {
 
 using testing_support::Face;
 using testing_support::WindowRig;
-using Kind = ChancesData::Kind;
 
 // Half the dice succeed at target 4: 1, 2, 4, 5 over and over.
 const std::vector<float> kHalfSucceed{Face(1), Face(2), Face(4), Face(5)};
@@ -70,15 +69,15 @@ void ChancesLayoutTest::theNewRollFollowsTheTypedDice() {
     ChancesWindow& window = *rig.window.Side().Chances();
     rig.ui.txtInput[0]->setText(typed);
     const auto newRollDice = [&] {
-        const ChancesData::Series* roll = chart.Data().Find(Kind::NewRoll);
+        const ChancesData::Series* roll = chart.Data().Find(RollType::NewRoll);
         return roll ? roll->dice : 0;
     };
     QTRY_COMPARE(newRollDice(), dice);
-    const ChancesData::Series* roll = chart.Data().Find(Kind::NewRoll);
+    const ChancesData::Series* roll = chart.Data().Find(RollType::NewRoll);
     const QStringList summary = window.accessibleDescription().split(QLatin1Char('\n'));
     if (dice == 0) {
         QVERIFY(!roll);
-        QVERIFY(summary.contains("Type from 1 to 32767 dice to see a new roll's chances."));
+        QVERIFY(summary.contains("Type from 1 to 32,766 dice to see a new roll's chances."));
         return;
     }
     QCOMPARE(chart.Data().LastCount(), std::max(6, dice));

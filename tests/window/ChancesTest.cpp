@@ -237,7 +237,7 @@ void ChancesTest::badInputIsSaidPlainly_data() {
     QTest::newRow("targetPastTheLimit")
         << "3"
         << "4" << fives << "40000"
-        << "Type a target from -32768 to 32767 to see the chances." << 4;
+        << "Type a target from -32,768 to 32,767 to see the chances." << 4;
     QTest::newRow("targetNoNumber")
         << "3"
         << "4" << fives << "abc"

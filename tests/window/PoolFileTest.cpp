@@ -4,6 +4,7 @@
 
 #include "FileBytes.h"
 #include "window/common/AtomicFile.h"
+#include "window/common/Settings.h"
 #include "window/pools/PoolFile.h"
 #include "window/pools/PoolStore.h"
 
@@ -41,6 +42,8 @@ private slots:
     void namesAreTrimmedAndCountedInCharacters_data();
     void namesAreTrimmedAndCountedInCharacters();
     void theDefaultPathFollowsXdgConfigHome();
+    void settingsKeepWhatTheyCannotRead_data();
+    void settingsKeepWhatTheyCannotRead();
 };
 
 void PoolFileTest::writesAndReadsTheFileByHand() {
@@ -85,6 +88,7 @@ void PoolFileTest::readsEachBrokenKind_data() {
     row("halfATarget", aThen("\"B\", \"dice\": 2, \"target\": 4.5"), P::WrongTypes, 2, 1);
     row("noDice", aThen("\"B\", \"dice\": 0, \"target\": 4"), P::WrongTypes, 2, 1);
     row("pastInt16", aThen("\"B\", \"dice\": 40000, \"target\": 4"), P::WrongTypes, 2, 1);
+    row("neverRolls", aThen("\"B\", \"dice\": 32767, \"target\": 4"), P::TooManyDice, 2, 1);
     row("blankName", aThen("\"  \", \"dice\": 2, \"target\": 4"), P::WrongTypes, 2, 1);
     row("nameTooLong", File(one + ", " + Pools(1, QByteArray(60, 'x'))), P::NameTooLong, 2, 1);
     row("duplicate", File(one + ", " + one + ", " + Pools(1)), P::DuplicateName, 2, 2);
@@ -172,6 +176,47 @@ void PoolFileTest::theDefaultPathFollowsXdgConfigHome() {
     QCOMPARE(PoolStore::DefaultPath(), QDir::homePath() + "/.config/corvane-dice/pools.json");
     if (!was.isNull()) qputenv("XDG_CONFIG_HOME", was);
 #endif
+}
+
+void PoolFileTest::settingsKeepWhatTheyCannotRead_data() {
+    QTest::addColumn<QByteArray>("file");  // as found; "-" when there is none
+    QTest::addColumn<QString>("before");   // the player's name as read
+    QTest::addColumn<bool>("saves");       // whether a new name is written
+    const QByteArray head = R"({"format": "corvane-dice-settings", "version": 1)";
+    QTest::newRow("none") << QByteArray("-") << "" << true;
+    QTest::newRow("named") << head + R"(, "playerName": "Ana"})"
+                           << "Ana" << true;
+    QTest::newRow("laterKeysKept") << head + R"(, "colour": "red"})"
+                                   << "" << true;
+    QTest::newRow("notJson") << QByteArray("name=Ana") << "" << false;
+    QTest::newRow("otherFormat") << QByteArray(R"({"format": "x", "version": 1})") << "" << false;
+    QTest::newRow("newerVersion") << QByteArray(
+                                         R"({"format": "corvane-dice-settings", "version": 2})")
+                                  << "" << false;
+}
+
+void PoolFileTest::settingsKeepWhatTheyCannotRead() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, before);
+    QFETCH(bool, saves);
+    QTemporaryDir config;
+    const QString path = config.filePath(QStringLiteral("corvane-dice/settings.json"));
+    if (file != "-") {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(testing_support::WriteFileBytes(path, file));
+    }
+    Settings settings(path);
+    QCOMPARE(settings.Value(Settings::Key::PlayerName), before);
+    QCOMPARE(settings.Problem().isEmpty(), saves);
+    const std::optional<QString> error = settings.Set(Settings::Key::PlayerName, "Bo");
+    QCOMPARE(!error, saves);
+    if (!saves) {
+        QCOMPARE(testing_support::FileBytes(path), file);  // never written over
+        return;
+    }
+    const Settings again(path);
+    QCOMPARE(again.Value(Settings::Key::PlayerName), QStringLiteral("Bo"));
+    QCOMPARE(testing_support::FileBytes(path).contains("colour"), file.contains("colour"));
 }
 
 }  // namespace corvane

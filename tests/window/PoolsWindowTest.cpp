@@ -1,11 +1,13 @@
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QtTest>
 
 #include "FileBytes.h"
 #include "WindowRig.h"
+#include "window/common/QtDialogs.h"
 #include "window/pools/PoolFile.h"
 #include "window/pools/PoolsWindow.h"
 
@@ -43,6 +45,7 @@ private slots:
     void anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses();
     void thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard();
     void importAsksAboutClashingNamesAndExportWritesTheList();
+    void qtsFileDialogLeavesNoTraceBehind();
 };
 
 void PoolsWindowTest::threePoolsSavedRollAfterARestart() {
@@ -68,7 +71,8 @@ void PoolsWindowTest::threePoolsSavedRollAfterARestart() {
         QCOMPARE(rig.window.State().TargetNumber.Value(), pools[i].second);
     }
     QCOMPARE(rig.window.Pools().Pools().List()[2].Name, QStringLiteral("Ritual, \"long\""));
-    QTest::keyClick(&rig.window, Qt::Key_4, Qt::ControlModifier);
+    // The news shows in the window the key was pressed in.
+    QTest::keyClick(WindowRig::Activated(&rig.window), Qt::Key_4, Qt::ControlModifier);
     QCOMPARE(rig.ui.lblStatus->text(), QStringLiteral("No pool 4 saved."));
     QCOMPARE(rig.alerts.beeps, 1);
 }
@@ -89,8 +93,10 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem_data() {
     row("replaced", "9", "Keep", int(Dialogs::Answer::Yes), "Keep: 9 dice at target 4");
     row("notReplaced", "9", "Keep", int(Dialogs::Answer::No), kept);
     row("blankName", "9", "  ", -1, kept, "Nothing saved: a name has 1 to 60 characters.");
-    row("pastTheLimit", "40000", "Other", -1, kept,
-        "Nothing saved: the dice and the target must be numbers from -32768 to 32767.");
+    const char* limits =
+        "Nothing saved: a pool has 1 to 32,766 dice and a target from -32,768 to 32,767.";
+    row("pastTheLimit", "40000", "Other", -1, kept, limits);
+    row("neverRolls", "32767", "Other", -1, kept, limits);
 }
 
 void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
@@ -228,6 +234,34 @@ void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
     rig.window.Pools().Import(&rig.window);
     QCOMPARE(PoolText(rig.window.Pools().Pools().List()[0]),
              QStringLiteral("\u2068Pistol\u2069: 9 dice at target 3"));
+}
+
+// Qt's dialog would keep its last folder in Qt's settings (a file on Linux,
+// the registry on Windows); the program writes only what the player saves.
+void PoolsWindowTest::qtsFileDialogLeavesNoTraceBehind() {
+    QTemporaryDir config;
+    const QByteArray was = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QtDialogs dialogs;
+    const QString chosen = config.filePath(QStringLiteral("pools.json"));
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(chosen);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    answer.start(20);
+    QVERIFY(!dialogs.FileToSave(nullptr, "Export", "pools.json", {"Pools (*.json)"}, nullptr)
+                 .isEmpty());
+    answer.stop();
+    QCOMPARE(QDir(config.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+#ifdef Q_OS_WIN
+    QVERIFY(!QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
+                 .childGroups()
+                 .contains(QStringLiteral("QtProject")));
+#endif
+    if (!was.isNull()) qputenv("XDG_CONFIG_HOME", was);
 }
 
 }  // namespace corvane

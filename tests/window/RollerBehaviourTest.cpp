@@ -192,7 +192,7 @@ void RollerBehaviourTest::overflowLeavesEverythingAndTheProgramGoesOn() {
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});
     QCOMPARE(rig.alerts.beeps, 1);
     QCOMPARE(rig.ui.lblStatus->text(),
-             QStringLiteral("Dice to Roll: type a number from 1 to 32767."));
+             QStringLiteral("Dice to Roll: type a number from 1 to 32,766."));
     QCOMPARE(rig.Rows(), rows);
     QCOMPARE(rig.ui.lblResult[0]->text(), QStringLiteral("3"));
     QCOMPARE(rig.ui.lblResult[1]->text(), highAndTotal);

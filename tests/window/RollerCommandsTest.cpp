@@ -108,6 +108,14 @@ bool InMenu(const QString& window, const Command& command) {
     return command.menuEntry != nullptr;
 }
 
+// Where a command given in the window tells what it did: its own status line,
+// or the dice window's for the chart, which has none.
+QLabel* StatusOf(WindowRig& rig, const QString& window) {
+    if (window == QStringLiteral("log")) return rig.window.Side().LogWindow()->Status();
+    if (window == QStringLiteral("pools")) return rig.window.Side().Pools()->Status();
+    return rig.ui.lblStatus;
+}
+
 }  // namespace
 
 class RollerCommandsTest : public QObject {
@@ -118,6 +126,8 @@ private slots:
     void accessKeysAreUniqueAndClickTheirButtons_data();
     void accessKeysAreUniqueAndClickTheirButtons();
     void ctrlQDuringALongRollStopsItAndCloses();
+    void quittingWithEveryWindowOpenTakesThemDownFirst_data();
+    void quittingWithEveryWindowOpenTakesThemDownFirst();
 };
 
 void RollerCommandsTest::eachCommandWorksFromEachWindow_data() {
@@ -152,6 +162,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
     const QStringList rows = rig.Rows();
     QGuiApplication::clipboard()->setText(QStringLiteral("-"));
     rig.random.Script({Face(2)});
+    rig.dialogs.typed << QStringLiteral("New");
 
     QWidget* target = OpenWindow(rig, window);
     QVERIFY(target);
@@ -173,6 +184,8 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
         const RollRecord& last = *rig.window.LastRecord();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  window == "log" ? CopiedEntry(last) : CopiedLine(last));
+        if (window != "log")
+            QCOMPARE(StatusOf(rig, window)->text(), QStringLiteral("Roll copied."));
     } else if (name == "rollLog") {
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().LogWindow());
     } else if (name == "chances") {
@@ -186,6 +199,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
         const bool inLog = window == "log" && menu.isEmpty();
         QCOMPARE(rig.dialogs.Texts("save").size(), inLog ? 1 : 0);
         QCOMPARE(rig.dialogs.Texts("text").size(), inLog ? 0 : 1);
+        if (!inLog) QCOMPARE(StatusOf(rig, window)->text(), QStringLiteral("Pool saved."));
     } else if (name == "pools") {
         QTRY_COMPARE(QApplication::activeWindow(), rig.window.Side().Pools());
     } else if (name.startsWith("rollPool")) {
@@ -254,6 +268,33 @@ void RollerCommandsTest::ctrlQDuringALongRollStopsItAndCloses() {
     // Closing stops a running roll before it changes anything.
     QVERIFY(rig.window.State() == before);
     QCOMPARE(rig.Rows(), rows);
+}
+
+void RollerCommandsTest::quittingWithEveryWindowOpenTakesThemDownFirst_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("ctrlQ") << true;
+    QTest::newRow("closingTheDiceWindow") << false;
+}
+
+// Run under ASan, where a side window or a connection outliving what it uses
+// shows as a use after free.
+void RollerCommandsTest::quittingWithEveryWindowOpenTakesThemDownFirst() {
+    QFETCH(bool, byKey);
+    QAccessible::setActive(true);  // as with a screen reader listening
+    auto rig = std::make_unique<WindowRig>();
+    QVERIFY(rig->ShowAndActivate());
+    QVERIFY(rig->OpenLog() && rig->OpenPools() && rig->OpenChances());
+    rig->ui.txtInput[0]->setText(QStringLiteral("9"));  // the chart's refresh is pending
+    rig->Roll(QStringLiteral("7"), QStringLiteral("4"), {Face(3)});
+    if (byKey) {
+        QTest::keyClick(rig->window.Side().Chances(), Qt::Key_Q, Qt::ControlModifier);
+    } else {
+        rig->window.close();
+    }
+    QVERIFY(!rig->window.isVisible());
+    rig.reset();
+    QTest::qWait(50);  // timers and events left behind must not reach what is gone
+    QAccessible::setActive(false);
 }
 
 }  // namespace corvane

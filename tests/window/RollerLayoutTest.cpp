@@ -10,6 +10,7 @@
 #include "engine/EveningLuck.h"
 #include "engine/RollFailure.h"
 #include "window/Translations.h"
+#include "window/common/StatusLine.h"
 #include "window/log/EveningHeader.h"
 #include "window/log/EveningText.h"
 #include "window/log/RollLogWindow.h"
@@ -178,7 +179,7 @@ void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
     PoolsWindow* pools = rig.OpenPools();
     QVERIFY(pools);
     QListWidget* list = pools->Entries();
-    rig.window.Pools().SaveFromFields("2", "4", pools);
+    TellOn(StatusLine::Of(pools), rig.window.Pools().SaveFromFields("2", "4", pools));
     note(pools->Status());  // saved, in the Pools window
     rig.dialogs.typed << QStringLiteral("C");
     QTest::keyClick(list, Qt::Key_F2);
@@ -191,15 +192,15 @@ void RollerLayoutTest::poolAndLogMessagesFitTheirStatusLines() {
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     note(pools->Status());  // restored
     rig.dialogs.fileToSave = config.filePath(QStringLiteral("out.json"));
-    rig.window.Pools().Export(pools);
+    TellOn(StatusLine::Of(pools), rig.window.Pools().Export(pools));
     note(pools->Status());
     rig.dialogs.fileToOpen = rig.dialogs.fileToSave;
     QFile::remove(file);
-    rig.window.Pools().Import(pools);
+    TellOn(StatusLine::Of(pools), rig.window.Pools().Import(pools));
     note(pools->Status());  // imported
     QVERIFY(testing_support::WriteFileBytes(file, "{"));
     rig.dialogs.typed << QStringLiteral("D");
-    rig.window.Pools().SaveFromFields("3", "4", &rig.window);
+    TellOn(StatusLine::Of(&rig.window), rig.window.Pools().SaveFromFields("3", "4", &rig.window));
     note(rig.ui.lblStatus);  // not saved: the file is unreadable
 
     RollLogWindow* log = rig.OpenLog();

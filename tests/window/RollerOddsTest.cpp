@@ -110,7 +110,7 @@ void RollerOddsTest::aRerollRefreshesTheOddsAndDropsTheMarker() {
 void RollerOddsTest::targetOddsFollowTheTypedText_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("odds");
-    const QString hint = QStringLiteral("Type a target from -32768 to 32767 to see the chances.");
+    const QString hint = QStringLiteral("Type a target from -32,768 to 32,767 to see the chances.");
     QTest::newRow("seven") << "7"
                            << "Each die succeeds 16.7% of the time at target 7.";
     QTest::newRow("roundsToSix") << "6.5"

@@ -2,31 +2,42 @@
 
 #include <algorithm>
 
+#include "engine/Limits.h"
 #include "engine/Odds.h"
 #include "engine/Roller.h"
 
 namespace corvane {
+namespace {
+
+// The dice a new roll of the text would roll, where such a pool can roll.
+std::optional<Int16> RollableDice(std::string_view diceText) {
+    const std::optional<Int16> dice = TryDiceCountOf(diceText);
+    if (dice && RollableDiceCount(*dice)) return dice;
+    return std::nullopt;
+}
+
+}  // namespace
 
 ChancesData::ChancesData(const RollerState& state, std::string_view diceText,
                          std::string_view targetText, Int16 markedRow, std::optional<RollLuck> luck)
     : dice_(state.DiceCount.Value()),
       rolled_(state.Successes.Value()),
       rolledTarget_(state.TargetNumber),
-      typedDice_(TryDiceCountOf(diceText)),
+      typedDice_(RollableDice(diceText)),
       typedTarget_(TryFieldNumber(targetText)),
       luck_(luck),
       axis_(CountAxis::Whole(0)) {
     if (typedDice_ && typedTarget_) {
         const int dice = typedDice_->Value();
-        series_.push_back({Kind::NewRoll, dice, *typedTarget_, dice,
+        series_.push_back({RollType::NewRoll, dice, *typedTarget_, dice,
                            SuccessDistribution::OfNewRoll(dice, DieChance(*typedTarget_))});
     }
-    series_.push_back({Kind::RerollFailures, dice_, rolledTarget_,
+    series_.push_back({RollType::RerollFailures, dice_, rolledTarget_,
                        RerollFailuresOdds(state).Rerolled,
                        SuccessDistribution::AfterRerollFailures(state)});
     const int markerRerolls = RerollFromMarkerOdds(state, markedRow).Rerolled;
     if (markerRerolls > 0) {
-        series_.push_back({Kind::RerollFromMarker, dice_, rolledTarget_, markerRerolls,
+        series_.push_back({RollType::RerollFromMarker, dice_, rolledTarget_, markerRerolls,
                            SuccessDistribution::AfterRerollFromMarker(state, markedRow)});
     }
     axis_ = ChooseAxis();
@@ -51,7 +62,7 @@ bool ChancesData::LeavesOff() const {
     return axis_.Breaks() || axis_.First() > 0 || axis_.Last() < MostDice();
 }
 
-const ChancesData::Series* ChancesData::Find(Kind kind) const {
+const ChancesData::Series* ChancesData::Find(RollType kind) const {
     const auto found = std::find_if(series_.begin(), series_.end(),
                                     [kind](const Series& series) { return series.kind == kind; });
     return found == series_.end() ? nullptr : &*found;

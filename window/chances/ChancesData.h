@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/RollLuck.h"
+#include "engine/RollRecord.h"
 #include "engine/SuccessDistribution.h"
 #include "runtime/Int16.h"
 #include "window/chances/CountAxis.h"
@@ -23,9 +24,8 @@ struct RollerState;
 // Down" is drawn only while a row is selected.
 class ChancesData {
 public:
-    enum class Kind { NewRoll, RerollFailures, RerollFromMarker };
     struct Series {
-        Kind kind;
+        RollType kind;
         // The pool the series is for, and its target.
         int dice;
         Int16 target;
@@ -44,9 +44,9 @@ public:
     ChancesData(const RollerState& state, std::string_view diceText, std::string_view targetText,
                 Int16 markedRow, std::optional<RollLuck> luck = std::nullopt);
 
-    // In the order of Kind; the new roll may be missing, and the marker's.
+    // In the order of RollType; the new roll may be missing, and the marker's.
     const std::vector<Series>& AllSeries() const { return series_; }
-    const Series* Find(Kind kind) const;
+    const Series* Find(RollType kind) const;
 
     // The last roll's pool, what it rolled and at which target.
     int Dice() const { return dice_; }

@@ -14,6 +14,6 @@ struct SeriesStyle {
     Qt::PenStyle line;
 };
 
-SeriesStyle StyleOf(ChancesData::Kind kind);
+SeriesStyle StyleOf(RollType kind);
 
 }  // namespace corvane

@@ -2,17 +2,14 @@
 
 #include <QStringList>
 
+#include "engine/Limits.h"
 #include "window/common/CountText.h"
 #include "window/common/EngineText.h"
 #include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
 
 namespace corvane {
-namespace {
-
-using Kind = ChancesData::Kind;
-
-}  // namespace
+namespace {}  // namespace
 
 QString ChancesText::WindowTitle() { return tr("Chances"); }
 QString ChancesText::ChartName() { return tr("Chance of each number of successes"); }
@@ -55,19 +52,19 @@ QString ChancesText::Pool(const ChancesData::Series& series) {
 
 QString ChancesText::Legend(const ChancesData::Series& series) {
     switch (series.kind) {
-        case Kind::NewRoll:
+        case RollType::NewRoll:
             //: %1 is "20 dice", %2 the target number.
             return tr("New roll: %1 at target %2")
                 .arg(DiceCount(series.dice))
                 .arg(series.target.Value());
-        case Kind::RerollFailures:
+        case RollType::RerollFailures:
             if (series.rolledAfresh == 0) {
                 return tr("After Reroll Failures: %1 at target %2, none to reroll")
                     .arg(DiceCount(series.dice))
                     .arg(series.target.Value());
             }
             return tr("After Reroll Failures: %1").arg(Pool(series));
-        case Kind::RerollFromMarker:
+        case RollType::RerollFromMarker:
             return tr("After Reroll from Marker Down: %1").arg(Pool(series));
     }
     return {};
@@ -84,13 +81,13 @@ QString ChancesText::Column(const ChancesData& data, int successes) {
     for (const ChancesData::Series& series : data.AllSeries()) {
         const QString chance = PercentText(series.chances.Exactly(successes));
         switch (series.kind) {
-            case Kind::NewRoll:
+            case RollType::NewRoll:
                 chances << chance;
                 break;
-            case Kind::RerollFailures:
+            case RollType::RerollFailures:
                 chances << tr("after Reroll Failures %1").arg(chance);
                 break;
-            case Kind::RerollFromMarker:
+            case RollType::RerollFromMarker:
                 chances << tr("after Reroll from Marker Down %1").arg(chance);
                 break;
         }
@@ -118,7 +115,7 @@ QString ChancesText::Summary(const ChancesData& data) {
                           SuccessCount(luck->Successes), DiceCount(luck->Dice),
                           DecimalText(luck->ExpectedSuccesses));
     }
-    if (const auto* roll = data.Find(Kind::NewRoll)) {
+    if (const auto* roll = data.Find(RollType::NewRoll)) {
         //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
         //: successes, %4 "3 successes", %5 its chance.
         lines << tr("A new roll of %1 at target %2: %3; at least %4: %5.")
@@ -127,14 +124,17 @@ QString ChancesText::Summary(const ChancesData& data) {
                      .arg(Likeliest(*roll), SuccessCount(data.Rolled()),
                           PercentText(roll->chances.AtLeast(data.Rolled())));
     }
-    if (!data.TypedDice()) lines << tr("Type from 1 to 32767 dice to see a new roll's chances.");
+    if (!data.TypedDice()) {
+        lines << tr("Type from %1 to %2 dice to see a new roll's chances.")
+                     .arg(GroupedCount(kLeastDice.Value()), GroupedCount(kMostDice.Value()));
+    }
     if (!data.TypedTarget()) lines << TargetRangeHint();
-    const auto* failures = data.Find(Kind::RerollFailures);
+    const auto* failures = data.Find(RollType::RerollFailures);
     lines
         << (failures->rolledAfresh == 0
                 ? tr("After Reroll Failures: no failures to reroll.")
                 : tr("After Reroll Failures (%1): %2.").arg(Pool(*failures), Likeliest(*failures)));
-    if (const auto* marker = data.Find(Kind::RerollFromMarker)) {
+    if (const auto* marker = data.Find(RollType::RerollFromMarker)) {
         lines
             << tr("After Reroll from Marker Down (%1): %2.").arg(Pool(*marker), Likeliest(*marker));
     } else {

@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "engine/RollLuck.h"
+#include "engine/Roller.h"
 #include "window/chances/ChancesChart.h"
-#include "window/chances/ChancesSource.h"
 #include "window/chances/ChancesText.h"
 #include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
@@ -13,11 +13,11 @@
 
 namespace corvane {
 
-ChancesWindow::ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+ChancesWindow::ChancesWindow(const Roller& roller, RollerInputs& inputs, Announcer& announcer,
                              QWidget* parent)
     : QWidget(parent, Qt::Window),
-      state_(state),
-      source_(source),
+      roller_(roller),
+      inputs_(inputs),
       summary_(new QLabel(this)),
       chart_(new ChancesChart(announcer, this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this)) {
@@ -48,8 +48,9 @@ void ChancesWindow::showEvent(QShowEvent* event) {
 }
 
 void ChancesWindow::Refresh() {
-    const RollRecord* last = source_.LastRecord();
-    ChancesData chances(state_, source_.DiceText(), source_.TargetText(), source_.MarkedRow(),
+    const RollRecord* last = roller_.LastRecord().get();
+    ChancesData chances(roller_.State(), inputs_.DiceText(), inputs_.TargetText(),
+                        inputs_.MarkedRow(),
                         last ? std::optional(LuckOfRoll(*last)) : std::nullopt);
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);

@@ -9,8 +9,8 @@ namespace corvane {
 class Announcer;
 class ChancesChart;
 class RefreshThrottle;
-class ChancesSource;
-struct RollerState;
+class Roller;
+class RollerInputs;
 
 // "Chances": the chart of how likely each number of successes is, in a window
 // of its own beside the dice window, following it: it redraws after every
@@ -23,9 +23,9 @@ struct RollerState;
 class ChancesWindow final : public QWidget {
     Q_OBJECT
 public:
-    // Reads the last roll from `state`, the fields and the selected row from
-    // `source`; says what it has to through `announcer`.
-    ChancesWindow(const RollerState& state, ChancesSource& source, Announcer& announcer,
+    // Reads the pool and the last roll from `roller`, the fields and the
+    // selected row from `inputs`; says what it has to through `announcer`.
+    ChancesWindow(const Roller& roller, RollerInputs& inputs, Announcer& announcer,
                   QWidget* parent);
 
     // Something the chart shows has changed.
@@ -42,8 +42,8 @@ private:
     void ConnectSignals();
     void Refresh();
 
-    const RollerState& state_;
-    ChancesSource& source_;
+    const Roller& roller_;
+    RollerInputs& inputs_;
     QLabel* summary_;
     ChancesChart* chart_;
     RefreshThrottle* refresh_;

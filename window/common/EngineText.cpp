@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <string>
 
+#include "engine/Limits.h"
 #include "engine/Roller.h"
+#include "window/common/NumberFormat.h"
 
 namespace corvane {
 
@@ -15,7 +17,8 @@ QString EngineText(std::string_view text) {
 
 QString TargetRangeHint() {
     return QCoreApplication::translate("corvane::EngineText",
-                                       "Type a target from -32768 to 32767 to see the chances.");
+                                       "Type a target from %1 to %2 to see the chances.")
+        .arg(GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value()));
 }
 
 }  // namespace corvane

@@ -6,6 +6,13 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace corvane {
 namespace {
 
@@ -14,15 +21,50 @@ constexpr QFileDialog::Options kForgetful = QFileDialog::DontUseNativeDialog;
 
 QString Filter(const QStringList& filters) { return filters.join(QStringLiteral(";;")); }
 
+// Qt's file dialog keeps its last folder and history in Qt's own settings as
+// it closes. On Windows they go to the registry, which no settings path
+// reaches: whatever the dialog made there is taken out again once it closes.
+class DialogTraceRemoved {
+public:
+    DialogTraceRemoved();
+    ~DialogTraceRemoved();
+    DialogTraceRemoved(const DialogTraceRemoved&) = delete;
+    DialogTraceRemoved& operator=(const DialogTraceRemoved&) = delete;
+
+private:
+#ifdef Q_OS_WIN
+    static constexpr const wchar_t* kKey = L"Software\\QtProject";
+    bool existed_ = false;
+#endif
+};
+
+#ifdef Q_OS_WIN
+DialogTraceRemoved::DialogTraceRemoved() {
+    HKEY key = nullptr;
+    existed_ = RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (existed_) RegCloseKey(key);
+}
+
+DialogTraceRemoved::~DialogTraceRemoved() {
+    if (!existed_) RegDeleteTreeW(HKEY_CURRENT_USER, kKey);
+}
+#else
+DialogTraceRemoved::DialogTraceRemoved() = default;
+DialogTraceRemoved::~DialogTraceRemoved() = default;
+#endif
+
 }  // namespace
 
 QtDialogs::QtDialogs() {
-    // Qt's file dialog saves its state in the user's settings when it closes.
-    // Pointed at a place no file can be made in, it saves nothing; within a
-    // run it still remembers its last folder.
+#ifndef Q_OS_WIN
+    // Elsewhere Qt's settings are files: pointed at the program's read-only
+    // resources, the dialog saves nothing, and within a run it still
+    // remembers its last folder. The program's own settings are not Qt's
+    // (see Settings), so nothing else is lost by it.
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral(":/nowhere"));
     }
+#endif
 }
 
 Dialogs::Answer QtDialogs::Ask(QWidget* parent, const QString& title, const QString& text,
@@ -55,6 +97,7 @@ std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& title,
 
 QString QtDialogs::FileToSave(QWidget* parent, const QString& title, const QString& name,
                               const QStringList& filters, QString* filter) {
+    const DialogTraceRemoved untraced;
     QFileDialog dialog(parent, title, QDir::home().filePath(name), Filter(filters));
     dialog.setOptions(kForgetful);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -72,6 +115,7 @@ QString QtDialogs::FileToSave(QWidget* parent, const QString& title, const QStri
 }
 
 QString QtDialogs::FileToOpen(QWidget* parent, const QString& title, const QStringList& filters) {
+    const DialogTraceRemoved untraced;
     return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), Filter(filters), nullptr,
                                         kForgetful);
 }

@@ -15,6 +15,7 @@
 #include "window/common/CloseKeys.h"
 #include "window/common/Dialogs.h"
 #include "window/common/ItemFocus.h"
+#include "window/common/StatusLine.h"
 #include "window/log/EveningHeader.h"
 #include "window/log/LogFile.h"
 #include "window/log/RollLogDelegate.h"
@@ -30,7 +31,8 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       announcer_(announcer),
       evening_(new EveningHeader(log.Evening(), this)),
       entries_(new QListView(this)),
-      status_(new QLabel(this)) {
+      status_(new QLabel(this)),
+      statusLine_(new StatusLine(*status_, announcer)) {
     ExposeAsWindow(*this);
     setWindowTitle(tr("Roll Log"));
     entries_->setModel(&log_);
@@ -125,9 +127,6 @@ void RollLogWindow::Save(bool selectedOnly) {
     Tell(count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count));
 }
 
-void RollLogWindow::Tell(const QString& text) {
-    status_->setText(text);
-    announcer_.Announce(text);
-}
+void RollLogWindow::Tell(const QString& text) { statusLine_->Tell(text); }
 
 }  // namespace corvane

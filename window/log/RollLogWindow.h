@@ -11,6 +11,7 @@ class Announcer;
 class Dialogs;
 class EveningHeader;
 class RollLogModel;
+class StatusLine;
 
 // "Roll Log": the rolls of this run, newest first, in a window of its own
 // beside the dice window, under the evening's luck and fairness. Ctrl+C copies the selected rolls,
@@ -41,6 +42,7 @@ private:
     EveningHeader* evening_;
     QListView* entries_;
     QLabel* status_;
+    StatusLine* statusLine_;
 };
 
 }  // namespace corvane

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/Limits.h"
+
 namespace corvane {
 namespace {
 
@@ -29,11 +31,13 @@ QJsonObject WithKnown(QJsonObject unknown, const QJsonObject& known) {
     return unknown;
 }
 
-// A whole number from `low` to 32767, or nothing.
-std::optional<Int16> WholeNumber(const QJsonValue& value, int low) {
+// A whole number from `low` to `high`, or nothing.
+std::optional<Int16> WholeNumber(const QJsonValue& value, Int16 low, Int16 high) {
     if (!value.isDouble()) return std::nullopt;
     const double number = value.toDouble();
-    if (number != std::floor(number) || number < low || number > INT16_MAX) return std::nullopt;
+    if (number != std::floor(number) || number < low.Value() || number > high.Value()) {
+        return std::nullopt;
+    }
     return Int16(static_cast<std::int16_t>(number));
 }
 
@@ -63,12 +67,16 @@ void ReadPool(const QJsonValue& entry, qsizetype number, PoolFileContent& conten
         content.entry = number;
     };
     const QJsonObject pool = entry.toObject();
-    const std::optional<Int16> dice = WholeNumber(pool.value(QLatin1String("dice")), 1);
-    const std::optional<Int16> target = WholeNumber(pool.value(QLatin1String("target")), INT16_MIN);
+    const QJsonValue diceValue = pool.value(QLatin1String("dice"));
+    const std::optional<Int16> dice = WholeNumber(diceValue, kLeastDice, kMostDice);
+    const std::optional<Int16> target =
+        WholeNumber(pool.value(QLatin1String("target")), kLowestTarget, kHighestTarget);
     const QJsonValue name = pool.value(QLatin1String("name"));
     const std::optional<QString> kept = PoolName(name.toString());
-    if (!entry.isObject() || !dice || !target || !name.isString() ||
-        name.toString().trimmed().isEmpty()) {
+    if (entry.isObject() && WholeNumber(diceValue, kLeastDice, kHighestTotal) && !dice) {
+        note(PoolFileProblem::TooManyDice);
+    } else if (!entry.isObject() || !dice || !target || !name.isString() ||
+               name.toString().trimmed().isEmpty()) {
         note(PoolFileProblem::WrongTypes);
     } else if (!kept) {
         note(PoolFileProblem::NameTooLong);

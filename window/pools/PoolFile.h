@@ -39,6 +39,8 @@ enum class PoolFileProblem {
     NameTooLong,
     DuplicateName,
     TooManyPools,
+    // More dice than a roll can hold: such a pool could never roll.
+    TooManyDice,
     // A folder, a pipe or a device where the file should be: never opened,
     // since reading a pipe waits for a writer that never comes.
     NotRegularFile,

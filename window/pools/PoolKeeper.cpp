@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFileInfo>
 
+#include "engine/Limits.h"
 #include "engine/Roller.h"
 #include "window/common/Announcer.h"
 #include "window/common/Dialogs.h"
+#include "window/common/NumberFormat.h"
+#include "window/common/StatusLine.h"
 #include "window/pools/PoolMessages.h"
 
 namespace corvane {
@@ -23,12 +26,8 @@ QString NameOf(const SavedPoolList& pools, const SavedPool& pool) {
 
 }  // namespace
 
-PoolKeeper::PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer, QObject* parent)
-    : QObject(parent),
-      dialogs_(dialogs),
-      announcer_(announcer),
-      store_(path, writer_),
-      pools_(store_, this) {
+PoolKeeper::PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer)
+    : dialogs_(dialogs), announcer_(announcer), store_(path, writer_), pools_(store_, this) {
     connect(&pools_, &SavedPools::changed, this, &PoolKeeper::changed);
 }
 
@@ -43,24 +42,26 @@ SavedPools& PoolKeeper::Pools() {
     return pools_;
 }
 
-void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targetText,
-                                QWidget* parent) {
-    const std::optional<Int16> dice = TryFieldNumber(diceText);
-    const std::optional<Int16> target = TryFieldNumber(targetText);
-    if (!dice || !target) {
-        Warn(parent, tr("Nothing saved: the dice and the target must be numbers from -32768 to "
-                        "32767."));
-        return;
-    }
+PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
+                                              std::string_view targetText, QWidget* parent) {
     // As the roller reads them: at least one die.
-    SavedPool pool{{}, std::max(*dice, Int16(1)), *target};
+    const std::optional<Int16> dice = TryDiceCountOf(diceText);
+    const std::optional<Int16> target = TryFieldNumber(targetText);
+    if (!dice || !target || !RollableDiceCount(*dice)) {
+        return Warn(
+            parent,
+            tr("Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.")
+                .arg(GroupedCount(kLeastDice.Value()), GroupedCount(kMostDice.Value()),
+                     GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value())));
+    }
+    SavedPool pool{{}, *dice, *target};
     const std::optional<QString> typed = dialogs_.AskText(
         parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(Pools().List(), pool));
-    if (!typed) return;
+    if (!typed) return {};
     const std::optional<QString> name = PoolName(*typed);
     if (!name) {
-        Warn(parent, tr("Nothing saved: a name has 1 to %1 characters.").arg(kLongestPoolName));
-        return;
+        return Warn(parent,
+                    tr("Nothing saved: a name has 1 to %1 characters.").arg(kLongestPoolName));
     }
     pool.Name = *name;
     const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
@@ -68,93 +69,91 @@ void PoolKeeper::SaveFromFields(std::string_view diceText, std::string_view targ
         dialogs_.Ask(parent, tr("Save Pool"),
                      tr("Replace the saved pool \"%1\"?").arg(PoolText(Pools().List()[existing])),
                      false) != Dialogs::Answer::Yes) {
-        return;
+        return {};
     }
-    Change({PoolEdit::Put(pool)}, tr("Pool saved."), parent);
+    return Change({PoolEdit::Put(pool)}, tr("Pool saved."), parent);
 }
 
-bool PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent) {
+PoolKeeper::Result PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done,
+                                      QWidget* parent) {
     SavedPoolList trial = Pools().List();
     for (const PoolEdit& edit : edits) {
         const EditResult result = Apply(trial, edit);
         if (result == EditResult::Full) {
-            Warn(parent, PoolMessages::Full());
-            return false;
+            return Warn(parent, PoolMessages::Full());
         }
         if (result != EditResult::Made) {
-            Warn(parent, PoolMessages::Conflicts({PoolStore::Conflict::Of(edit, result)}));
-            return false;
+            return Warn(parent, PoolMessages::Conflicts({PoolStore::Conflict::Of(edit, result)}));
         }
     }
     for (const PoolEdit& edit : edits) Pools().Make(edit);
     return Write(done, parent);
 }
 
-bool PoolKeeper::Write(const QString& done, QWidget* parent) {
+PoolKeeper::Result PoolKeeper::Write(const QString& done, QWidget* parent) {
     PoolStore::Outcome outcome = Pools().Write(PoolStore::IfUnreadable::Refuse);
     if (outcome.status == PoolStore::Status::Unreadable) {
         if (dialogs_.Ask(parent, Title(),
                          PoolMessages::SetAsideQuestion(Pools().Path(), outcome.found),
                          false) != Dialogs::Answer::Yes) {
-            Tell(tr("Not saved: kept until you close the program."), parent);
-            return false;
+            return {false, tr("Not saved: kept until you close the program.")};
         }
         outcome = Pools().Write(PoolStore::IfUnreadable::SetAside);
     }
     if (outcome.status != PoolStore::Status::Saved) {
-        Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
-        return false;
+        return Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
     }
-    if (outcome.conflicts.isEmpty()) {
-        Tell(done, parent);
-    } else {
+    // What could be made is written either way; a conflict's warning says
+    // what could not, in place of the news.
+    Result result{true, done};
+    if (!outcome.conflicts.isEmpty()) {
         Warn(parent, PoolMessages::Conflicts(outcome.conflicts));
+        result.news.clear();
     }
     if (!outcome.setAside.isEmpty()) Warn(parent, PoolMessages::SetAside(outcome.setAside));
     // Another copy filled the list meanwhile.
     if (outcome.refused > 0) Warn(parent, PoolMessages::Full());
-    return true;
+    return result;
 }
 
-void PoolKeeper::Rename(const QString& name, QWidget* parent) {
+PoolKeeper::Result PoolKeeper::Rename(const QString& name, QWidget* parent) {
     const qsizetype index = IndexOfPool(Pools().List(), name);
-    if (index < 0) return;
+    if (index < 0) return {};
     const std::optional<QString> typed =
         dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
-    if (!typed) return;
+    if (!typed) return {};
     const std::optional<QString> renamed = PoolName(*typed);
     if (!renamed) {
-        Warn(parent, tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
-        return;
+        return Warn(parent,
+                    tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
     }
-    if (*renamed == name) return;
+    if (*renamed == name) return {};
     if (IndexOfPool(Pools().List(), *renamed) >= 0) {
-        Warn(parent,
-             tr("Not renamed: there is a pool named \"%1\" already.").arg(Isolated(*renamed)));
-        return;
+        return Warn(
+            parent,
+            tr("Not renamed: there is a pool named \"%1\" already.").arg(Isolated(*renamed)));
     }
-    Change({PoolEdit::Rename(name, *renamed)}, tr("Pool renamed."), parent);
+    return Change({PoolEdit::Rename(name, *renamed)}, tr("Pool renamed."), parent);
 }
 
-void PoolKeeper::Export(QWidget* parent) {
+PoolKeeper::Result PoolKeeper::Export(QWidget* parent) {
     const QString chosen = dialogs_.FileToSave(
         parent, tr("Export Pools"), QStringLiteral("pools.json"), {tr("Pools (*.json)")}, nullptr);
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return {};
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
-    if (!dialogs_.MayReplace(parent, tr("Export Pools"), chosen, path)) return;
+    if (!dialogs_.MayReplace(parent, tr("Export Pools"), chosen, path)) return {};
     if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(Pools().List()))) {
-        Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
-        return;
+        return Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
     }
-    Tell(tr("Pools exported."), parent);
+    return {true, tr("Pools exported.")};
 }
 
-void PoolKeeper::Import(QWidget* parent) {
+PoolKeeper::Result PoolKeeper::Import(QWidget* parent) {
     const QString path = dialogs_.FileToOpen(parent, tr("Import Pools"), {tr("Pools (*.json)")});
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return {};
     const std::optional<SavedPoolList> imported = ReadImport(path, parent);
-    if (!imported) return;
+    if (!imported) return {};
     QList<PoolEdit> fresh, clashing;
     QStringList clashes;
     for (const SavedPool& pool : *imported) {
@@ -170,11 +169,11 @@ void PoolKeeper::Import(QWidget* parent) {
             tr("Your list already has pools named %1. Replace them with the imported ones?")
                 .arg(clashes.join(QStringLiteral(", "))),
             true);
-        if (answer == Dialogs::Answer::Cancel) return;
+        if (answer == Dialogs::Answer::Cancel) return {};
         if (answer == Dialogs::Answer::Yes) fresh << clashing;
     }
     //: %1 is "1 pool" or "4 pools".
-    Change(fresh, tr("%1 imported.").arg(PoolCount(static_cast<int>(fresh.size()))), parent);
+    return Change(fresh, tr("%1 imported.").arg(PoolCount(static_cast<int>(fresh.size()))), parent);
 }
 
 std::optional<SavedPoolList> PoolKeeper::ReadImport(const QString& path, QWidget* parent) {
@@ -185,14 +184,15 @@ std::optional<SavedPoolList> PoolKeeper::ReadImport(const QString& path, QWidget
     return std::nullopt;
 }
 
-void PoolKeeper::Tell(const QString& text, QWidget* window) {
-    emit told(text, window);
-    announcer_.Announce(text);
-}
-
-void PoolKeeper::Warn(QWidget* parent, const QString& text) {
+PoolKeeper::Result PoolKeeper::Warn(QWidget* parent, const QString& text) {
     announcer_.Announce(text);
     dialogs_.Warn(parent, Title(), text);
+    return {};
+}
+
+bool TellOn(StatusLine* line, const PoolKeeper::Result& result) {
+    if (line && !result.news.isEmpty()) line->Tell(result.news);
+    return result.done;
 }
 
 }  // namespace corvane

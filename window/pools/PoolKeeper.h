@@ -13,39 +13,45 @@ namespace corvane {
 
 class Announcer;
 class Dialogs;
+class StatusLine;
 
 // Saves, imports and exports the pools as the player asks, putting the
-// questions a save needs and saying what became of it: short news through
-// told() and the announcer, trouble in a warning box (with the file's path)
-// and the announcer.
+// questions a save needs and saying what became of it: short news goes back to
+// the caller, for the status line of the window the player asked in; trouble
+// shows in a warning box (with the file's path) and is said to screen readers.
 class PoolKeeper final : public QObject {
     Q_OBJECT
 public:
-    PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer, QObject* parent);
+    PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announcer);
+
+    // What became of a request. `news` is for the status line; it is empty
+    // when the player cancelled or a warning has said what went wrong.
+    struct Result {
+        bool done = false;
+        QString news;
+    };
 
     // The saved pools, read from the file when they are first asked for, so
     // that starting the program reads nothing; an unreadable file is told
     // then, once, with what could be read of it kept.
     SavedPools& Pools();
     // Saves the pool typed in the two fields under a name the player gives.
-    void SaveFromFields(std::string_view diceText, std::string_view targetText, QWidget* parent);
+    Result SaveFromFields(std::string_view diceText, std::string_view targetText, QWidget* parent);
     // Makes the changes and writes them; `done` is said when they are saved.
-    bool Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent);
+    Result Change(const QList<PoolEdit>& edits, const QString& done, QWidget* parent);
     // Asks for a new name for the pool called `name`.
-    void Rename(const QString& name, QWidget* parent);
-    void Export(QWidget* parent);
-    void Import(QWidget* parent);
+    Result Rename(const QString& name, QWidget* parent);
+    Result Export(QWidget* parent);
+    Result Import(QWidget* parent);
 
 signals:
     // The list changed: read, saved, or changed for this run.
     void changed();
-    // Short news for the status line of `window`, the one the player is in.
-    void told(const QString& text, QWidget* window);
 
 private:
-    void Tell(const QString& text, QWidget* window);
-    void Warn(QWidget* parent, const QString& text);
-    bool Write(const QString& done, QWidget* parent);
+    // Says `text` in a warning box over `parent`; the request came to nothing.
+    Result Warn(QWidget* parent, const QString& text);
+    Result Write(const QString& done, QWidget* parent);
     // The pools of the file the player chose, or nothing when it is unreadable.
     std::optional<SavedPoolList> ReadImport(const QString& path, QWidget* parent);
 
@@ -56,5 +62,9 @@ private:
     SavedPools pools_;
     bool loaded_ = false;
 };
+
+// Shows what became of a request on `line` (when there is one and news to
+// show); whether the request was done.
+bool TellOn(StatusLine* line, const PoolKeeper::Result& result);
 
 }  // namespace corvane

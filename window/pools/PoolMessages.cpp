@@ -2,6 +2,9 @@
 
 #include <QDir>
 
+#include "engine/Limits.h"
+#include "window/common/NumberFormat.h"
+
 namespace corvane {
 namespace {
 
@@ -22,6 +25,10 @@ QString PoolMessages::Problem(const PoolFileContent& content) {
             return tr("it is not a pools file");
         case PoolFileProblem::NewerVersion:
             return tr("it was written by a newer version of Corvane Dice");
+        case PoolFileProblem::TooManyDice:
+            return tr("pool %1 in it has more dice than a roll can hold (%2)")
+                .arg(entry)
+                .arg(GroupedCount(kMostDice.Value()));
         case PoolFileProblem::WrongTypes:
             if (entry == 0) return tr("its list of pools is missing");
             return tr("pool %1 in it is not a name with a number of dice and a target").arg(entry);

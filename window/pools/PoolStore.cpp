@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "window/common/AtomicFile.h"
+#include "window/common/Settings.h"
 #include "window/pools/PoolLock.h"
 
 #ifndef Q_OS_WIN
@@ -59,9 +60,7 @@ PoolStore::PoolStore(QString path, AtomicFile& writer, int lockWaitMs)
     : path_(std::move(path)), writer_(writer), lockWaitMs_(lockWaitMs) {}
 
 QString PoolStore::DefaultPath() {
-    // XDG_CONFIG_HOME, or ~/.config where it is not set, on Linux.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config).filePath(QStringLiteral("corvane-dice/pools.json"));
+    return QDir(UserFolder()).filePath(QStringLiteral("pools.json"));
 }
 
 PoolFileContent ReadPoolsAt(const QString& path) {

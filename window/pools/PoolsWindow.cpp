@@ -8,15 +8,17 @@
 #include "window/common/AccessibleRoles.h"
 #include "window/common/CloseKeys.h"
 #include "window/common/ItemFocus.h"
+#include "window/common/StatusLine.h"
 #include "window/pools/PoolKeeper.h"
 
 namespace corvane {
 
-PoolsWindow::PoolsWindow(PoolKeeper& keeper, QWidget* parent)
+PoolsWindow::PoolsWindow(PoolKeeper& keeper, Announcer& announcer, QWidget* parent)
     : QWidget(parent, Qt::Window),
       keeper_(keeper),
       entries_(new QListWidget(this)),
-      status_(new QLabel(this)) {
+      status_(new QLabel(this)),
+      statusLine_(new StatusLine(*status_, announcer)) {
     ExposeAsWindow(*this);
     setWindowTitle(tr("Pools"));
     entries_->setAccessibleName(tr("Saved pools; Ctrl+1 to Ctrl+9 roll the first nine"));
@@ -49,22 +51,19 @@ void PoolsWindow::SetupActions() {
     make(tr("Roll Pool"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
          &PoolsWindow::RollSelected);
     make(tr("Rename Pool..."), {QKeySequence(Qt::Key_F2)},
-         [this] { keeper_.Rename(Selected(), this); });
+         [this] { TellOn(statusLine_, keeper_.Rename(Selected(), this)); });
     make(tr("Delete Pool"), {QKeySequence(QKeySequence::Delete)}, &PoolsWindow::DeleteSelected);
     make(tr("Undo Delete"), {QKeySequence(QKeySequence::Undo)}, &PoolsWindow::UndoDelete);
     make(tr("Move Up"), {QKeySequence(Qt::ALT | Qt::Key_Up)}, [this] { MoveSelected(-1); });
     make(tr("Move Down"), {QKeySequence(Qt::ALT | Qt::Key_Down)}, [this] { MoveSelected(1); });
-    make(tr("Export Pools..."), {}, [this] { keeper_.Export(this); });
-    make(tr("Import Pools..."), {}, [this] { keeper_.Import(this); });
+    make(tr("Export Pools..."), {}, [this] { TellOn(statusLine_, keeper_.Export(this)); });
+    make(tr("Import Pools..."), {}, [this] { TellOn(statusLine_, keeper_.Import(this)); });
     AddCloseKeys(*this);
 }
 
 void PoolsWindow::ConnectSignals() {
     connect(&keeper_, &PoolKeeper::changed, this, &PoolsWindow::ShowPools);
     connect(entries_, &QListWidget::itemDoubleClicked, this, &PoolsWindow::RollSelected);
-    connect(&keeper_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
-        if (window == this) status_->setText(text);
-    });
 }
 
 void PoolsWindow::ShowPools() {
@@ -99,14 +98,16 @@ void PoolsWindow::DeleteSelected() {
     const qsizetype index = IndexOfPool(keeper_.Pools().List(), name);
     if (index < 0) return;
     deleted_ << Deleted{keeper_.Pools().List()[index], index};
-    keeper_.Change({PoolEdit::Remove(name)}, tr("Pool deleted; Ctrl+Z brings it back."), this);
+    TellOn(statusLine_, keeper_.Change({PoolEdit::Remove(name)},
+                                       tr("Pool deleted; Ctrl+Z brings it back."), this));
     entries_->setCurrentRow(std::min(static_cast<int>(index), entries_->count() - 1));
 }
 
 void PoolsWindow::UndoDelete() {
     if (deleted_.isEmpty()) return;
     const Deleted last = deleted_.takeLast();
-    if (keeper_.Change({PoolEdit::Restore(last.pool, last.at)}, tr("Pool restored."), this)) {
+    if (TellOn(statusLine_, keeper_.Change({PoolEdit::Restore(last.pool, last.at)},
+                                           tr("Pool restored."), this))) {
         entries_->setCurrentRow(
             static_cast<int>(IndexOfPool(keeper_.Pools().List(), last.pool.Name)));
     }
@@ -115,7 +116,7 @@ void PoolsWindow::UndoDelete() {
 void PoolsWindow::MoveSelected(qsizetype by) {
     const QString name = Selected();
     if (name.isEmpty()) return;
-    keeper_.Change({PoolEdit::Move(name, by)}, tr("Pool moved."), this);
+    TellOn(statusLine_, keeper_.Change({PoolEdit::Move(name, by)}, tr("Pool moved."), this));
 }
 
 void PoolsWindow::closeEvent(QCloseEvent* event) {

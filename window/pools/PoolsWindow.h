@@ -10,7 +10,9 @@ class QListWidget;
 
 namespace corvane {
 
+class Announcer;
 class PoolKeeper;
+class StatusLine;
 
 // "Pools": the saved pools in the player's order, in a window beside the dice
 // window. Enter or a double click rolls the selected pool; F2 renames it,
@@ -19,7 +21,7 @@ class PoolKeeper;
 class PoolsWindow final : public QWidget {
     Q_OBJECT
 public:
-    PoolsWindow(PoolKeeper& keeper, QWidget* parent);
+    PoolsWindow(PoolKeeper& keeper, Announcer& announcer, QWidget* parent);
 
     QSize sizeHint() const override;
 
@@ -52,6 +54,7 @@ private:
     PoolKeeper& keeper_;
     QListWidget* entries_;
     QLabel* status_;
+    StatusLine* statusLine_;
     QStringList shown_;       // the names of the rows, as they show now
     QList<Deleted> deleted_;  // newest last; forgotten when the window closes
 };

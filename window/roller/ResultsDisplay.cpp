@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "engine/Limits.h"
 #include "engine/PoolTotal.h"
 #include "engine/RollFailure.h"
 #include "engine/RollerState.h"
 #include "runtime/NumberText.h"
 #include "window/common/ItemFocus.h"
+#include "window/common/NumberFormat.h"
 #include "window/roller/OddsText.h"
 #include "window/roller/ResultsModel.h"
 #include "window/roller/RollerControls.h"
@@ -72,10 +74,6 @@ void ResultsDisplay::UpdateOdds(std::string_view targetText, Int16 markedRow) {
     show(ui_.Command2, MarkerOddsText(state_, markedRow));
 }
 
-void ResultsDisplay::ShowError(const RollFailure& failure) {
-    ui_.lblStatus->setText(ErrorText(failure));
-}
-
 QString ResultsDisplay::HighAndTotalText(Int16 highRoll, Int16 totalRoll) {
     return tr("High roll: %1, Total roll: %2").arg(Text(highRoll), Text(totalRoll));
 }
@@ -83,13 +81,17 @@ QString ResultsDisplay::HighAndTotalText(Int16 highRoll, Int16 totalRoll) {
 QString ResultsDisplay::ErrorText(const RollFailure& failure) {
     switch (failure.Fault()) {
         case RollFault::DiceField:
-            return tr("Dice to Roll: type a number from 1 to 32767.");
+            return tr("Dice to Roll: type a number from %1 to %2.")
+                .arg(GroupedCount(kLeastDice.Value()), GroupedCount(kMostDice.Value()));
         case RollFault::TargetField:
-            return tr("Target Number: type from -32768 to 32767.");
+            return tr("Target Number: type from %1 to %2.")
+                .arg(GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value()));
         case RollFault::TotalThisTime:
-            return tr("The total passed 32767 this time: roll fewer dice.");
+            return tr("The total passed %1 this time: roll fewer dice.")
+                .arg(GroupedCount(kHighestTotal.Value()));
         case RollFault::TotalTooLarge:
-            return tr("The dice add up past 32767: roll at most %1.").arg(SafePoolSize());
+            return tr("The dice add up past %1: roll at most %2.")
+                .arg(GroupedCount(kHighestTotal.Value()), GroupedCount(SafePoolSize()));
         case RollFault::PoolOutOfStep:
             break;
     }

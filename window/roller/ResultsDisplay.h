@@ -26,8 +26,6 @@ public:
     // The odds of the last roll, for the target as typed and the selected row
     // (counted from 0, -1 when none).
     void UpdateOdds(std::string_view targetText, Int16 markedRow);
-    // A run-time error stopped a roll; nothing else changed.
-    void ShowError(const RollFailure& failure);
 
     // The texts as the window shows them, also for measuring what fits.
     static QString HighAndTotalText(Int16 highRoll, Int16 totalRoll);

@@ -12,11 +12,12 @@
 
 #include "runtime/Alerts.h"
 #include "window/common/ContextMenuKey.h"
+#include "window/common/StatusLine.h"
 #include "window/log/RollText.h"
 #include "window/pools/PoolKeeper.h"
 #include "window/roller/AboutText.h"
+#include "window/roller/RollerControls.h"
 #include "window/roller/SideWindows.h"
-#include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
@@ -42,18 +43,29 @@ QList<QKeySequence> FreeKeys(const QAction* command, const QList<QAction*>& own)
 
 }  // namespace
 
-RollerCommands::RollerCommands(frmRoller& window, SideWindows& side, Alerts& alerts)
-    : QObject(&window), window_(window), ui_(window.Controls()), side_(side), alerts_(alerts) {
+RollerCommands::RollerCommands(const RollerServices& services, SideWindows& side)
+    : services_(services), window_(services.diceWindow), ui_(services.controls), side_(side) {
     SetupActions();
     ConnectSignals();
 }
 
 template <class Slot>
-QAction* RollerCommands::Make(const QString& text, const QList<QKeySequence>& keys, Slot slot) {
+QAction* RollerCommands::Make(const QString& text, const QList<QKeySequence>& keys, int places,
+                              Slot slot) {
     auto* action = new QAction(text, this);
     action->setShortcuts(keys);
     connect(action, &QAction::triggered, this, slot);
+    commands_ << std::pair(action, places);
+    if (places & kDiceWindow) window_.addAction(action);
     return action;
+}
+
+QList<QAction*> RollerCommands::In(Place place) const {
+    QList<QAction*> offered;
+    for (const auto& [action, places] : commands_) {
+        if (places & place) offered << action;
+    }
+    return offered;
 }
 
 void RollerCommands::SetupActions() {
@@ -62,39 +74,42 @@ void RollerCommands::SetupActions() {
         // Roll is the dice window's default button; beside it Enter rolls too.
         if (button == ui_.btnRoll)
             keys << QKeySequence(Qt::Key_Return) << QKeySequence(Qt::Key_Enter);
-        rollActions_ << Make(MenuText(button), keys, [button] { button->click(); });
+        Make(MenuText(button), keys, kSideWindows, [button] { button->click(); });
     }
-    copyRoll_ = Make(tr("Copy Roll"), QKeySequence::keyBindings(QKeySequence::Copy),
-                     &RollerCommands::CopyRoll);
-    showLog_ =
-        Make(tr("Roll Log"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, [this] { side_.ShowLog(); });
+    constexpr int kWindows = kDiceWindow | kSideWindows;
+    constexpr int kEverywhere = kWindows | kListMenu;
+    Make(tr("Copy Roll"), QKeySequence::keyBindings(QKeySequence::Copy), kEverywhere,
+         &RollerCommands::CopyRoll);
+    Make(tr("Roll Log"), {QKeySequence(Qt::CTRL | Qt::Key_L)}, kEverywhere,
+         [this] { side_.ShowLog(); });
     // G for graph: the text fields claim most other letters for editing.
-    showChances_ =
-        Make(tr("Chances"), {QKeySequence(Qt::CTRL | Qt::Key_G)}, [this] { side_.ShowChances(); });
-    savePool_ = Make(tr("Save Pool..."), {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] {
-        window_.Pools().SaveFromFields(window_.DiceText(), window_.TargetText(), CommandWindow());
+    Make(tr("Chances"), {QKeySequence(Qt::CTRL | Qt::Key_G)}, kEverywhere,
+         [this] { side_.ShowChances(); });
+    Make(tr("Save Pool..."), {QKeySequence(Qt::CTRL | Qt::Key_S)}, kEverywhere, [this] {
+        TellOn(&CommandStatus(),
+               services_.pools.SaveFromFields(services_.inputs.DiceText(),
+                                              services_.inputs.TargetText(), CommandWindow()));
     });
-    showPools_ =
-        Make(tr("Pools"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { side_.ShowPools(); });
+    Make(tr("Pools"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, kEverywhere,
+         [this] { side_.ShowPools(); });
     for (int i = 0; i < kPoolKeys; ++i) {
         const auto key = static_cast<Qt::Key>(Qt::Key_1 + i);
-        rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)},
+        rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)}, kWindows,
                             [this, i] { RollSavedPool(i + 1); });
     }
-    about_ = Make(tr("About Corvane Dice"), {QKeySequence(Qt::Key_F1)}, &RollerCommands::ShowAbout);
-    quit_ = Make(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { window_.close(); });
+    Make(tr("About Corvane Dice"), {QKeySequence(Qt::Key_F1)}, kWindows,
+         &RollerCommands::ShowAbout);
+    QAction* quit = Make(tr("Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, kWindows,
+                         [this] { window_.close(); });
     // From any of the program's windows, as in other desktop programs.
-    quit_->setShortcutContext(Qt::ApplicationShortcut);
+    quit->setShortcutContext(Qt::ApplicationShortcut);
     separator_ = new QAction(this);
     separator_->setSeparator(true);
-    window_.addActions({copyRoll_, showLog_, showChances_, savePool_, showPools_});
-    for (QAction* rollPool : rollPool_) window_.addAction(rollPool);
-    window_.addActions({about_, quit_});
 }
 
 void RollerCommands::ConnectSignals() {
     connect(&side_, &SideWindows::created, this, &RollerCommands::JoinSideWindow);
-    connect(&window_.Pools(), &PoolKeeper::changed, this, &RollerCommands::NamePoolKeys);
+    connect(&services_.pools, &PoolKeeper::changed, this, &RollerCommands::NamePoolKeys);
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -106,11 +121,7 @@ void RollerCommands::ConnectSignals() {
 void RollerCommands::JoinSideWindow(QWidget* window) {
     const QList<QAction*> own = window->actions();
     if (!own.isEmpty()) window->addAction(separator_);
-    QList<QAction*> commands = rollActions_;
-    commands << copyRoll_ << showLog_ << showChances_ << savePool_ << showPools_;
-    for (QAction* rollPool : rollPool_) commands << rollPool;
-    commands << about_ << quit_;
-    for (QAction* command : commands) {
+    for (QAction* command : In(kSideWindows)) {
         const QList<QKeySequence> free = FreeKeys(command, own);
         if (free == command->shortcuts()) {
             window->addAction(command);
@@ -129,7 +140,7 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
 }
 
 void RollerCommands::NamePoolKeys() {
-    const SavedPoolList& pools = window_.Pools().Pools().List();
+    const SavedPoolList& pools = services_.pools.Pools().List();
     for (int i = 0; i < kPoolKeys; ++i) {
         //: A menu entry that rolls a saved pool: %1 its place in the list (1 to 9), %2 its name.
         rollPool_[i]->setText(i < pools.size() ? tr("Roll %1: %2").arg(i + 1).arg(pools[i].Name)
@@ -138,15 +149,13 @@ void RollerCommands::NamePoolKeys() {
 }
 
 void RollerCommands::RollSavedPool(int number) {
-    const SavedPoolList& pools = window_.Pools().Pools().List();
+    const SavedPoolList& pools = services_.pools.Pools().List();
     if (number > pools.size()) {
-        alerts_.Beep();
-        const QString text = tr("No pool %1 saved.").arg(number);
-        ui_.lblStatus->setText(text);
-        window_.Announcements().Announce(text);
+        services_.alerts.Beep();
+        CommandStatus().Tell(tr("No pool %1 saved.").arg(number));
         return;
     }
-    window_.RollPool(pools[number - 1]);
+    services_.rollPool({pools[number - 1].Dice, pools[number - 1].Target});
 }
 
 QWidget* RollerCommands::CommandWindow() const {
@@ -154,22 +163,25 @@ QWidget* RollerCommands::CommandWindow() const {
     return active ? active : &window_;
 }
 
+StatusLine& RollerCommands::CommandStatus() const {
+    StatusLine* own = StatusLine::Of(CommandWindow());
+    return own ? *own : services_.status;
+}
+
 void RollerCommands::CopyRoll() {
-    const RollRecord* last = window_.LastRecord();
+    const RollRecord* last = services_.roller.LastRecord().get();
     if (!last) return;
     QApplication::clipboard()->setText(CopiedLine(*last));
-    const QString copied = tr("Roll copied.");
-    ui_.lblStatus->setText(copied);
-    window_.Announcements().Announce(copied);
+    CommandStatus().Tell(tr("Roll copied."));
 }
 
 void RollerCommands::ShowAbout() {
-    alerts_.ShowMessage(tr("About Corvane Dice").toStdString(), AboutText().toStdString());
+    services_.alerts.ShowMessage(tr("About Corvane Dice").toStdString(), AboutText().toStdString());
 }
 
 void RollerCommands::ShowListMenu(const QPoint& at) {
     QMenu menu(&window_);
-    menu.addActions({copyRoll_, showLog_, showChances_, savePool_, showPools_});
+    menu.addActions(In(kListMenu));
     menu.exec(ui_.lstResults->viewport()->mapToGlobal(at));
 }
 

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <array>
 
+#include "window/roller/RollerServices.h"
+
 class QAction;
 class QKeySequence;
 class QPoint;
@@ -11,10 +13,7 @@ class QWidget;
 
 namespace corvane {
 
-class Alerts;
 class SideWindows;
-class frmRoller;
-struct RollerControls;
 
 // The program's commands, each one action with its text, its keys and what it
 // does, so that each works alike from the dice window, the results list's menu
@@ -24,7 +23,7 @@ struct RollerControls;
 class RollerCommands final : public QObject {
     Q_OBJECT
 public:
-    RollerCommands(frmRoller& window, SideWindows& side, Alerts& alerts);
+    RollerCommands(const RollerServices& services, SideWindows& side);
 
     // Puts the last completed roll on the clipboard as one line.
     void CopyRoll();
@@ -40,8 +39,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a command is offered. In the dice window the three roll commands
+    // are its buttons.
+    enum Place { kDiceWindow = 1, kSideWindows = 2, kListMenu = 4 };
+
     template <class Slot>
-    QAction* Make(const QString& text, const QList<QKeySequence>& keys, Slot slot);
+    QAction* Make(const QString& text, const QList<QKeySequence>& keys, int places, Slot slot);
+    // The commands offered there, in the order the menus list them.
+    QList<QAction*> In(Place place) const;
     void SetupActions();
     void ConnectSignals();
     void JoinSideWindow(QWidget* window);
@@ -49,20 +54,16 @@ private:
     void NamePoolKeys();
     // The window the player gave the command in, to ask and tell there.
     QWidget* CommandWindow() const;
+    // Its status line, or the dice window's where it has none (the chart).
+    StatusLine& CommandStatus() const;
 
-    frmRoller& window_;
+    RollerServices services_;
+    QWidget& window_;
     const RollerControls& ui_;
     SideWindows& side_;
-    Alerts& alerts_;
-    QList<QAction*> rollActions_;  // the three buttons' commands
-    QAction* copyRoll_ = nullptr;
-    QAction* showLog_ = nullptr;
-    QAction* showChances_ = nullptr;
-    QAction* savePool_ = nullptr;
-    QAction* showPools_ = nullptr;
+    // Every command, each with the places it is offered in.
+    QList<std::pair<QAction*, int>> commands_;
     std::array<QAction*, kPoolKeys> rollPool_{};
-    QAction* about_ = nullptr;
-    QAction* quit_ = nullptr;
     QAction* separator_ = nullptr;
 };
 

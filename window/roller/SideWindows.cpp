@@ -9,7 +9,6 @@
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
 #include "window/roller/SidePlacement.h"
-#include "window/roller/frmRoller.h"
 
 namespace corvane {
 namespace {
@@ -28,8 +27,16 @@ bool PlacesWindows() {
 
 }  // namespace
 
-SideWindows::SideWindows(frmRoller& diceWindow)
-    : QObject(&diceWindow), diceWindow_(diceWindow), log_(new RollLogModel(this)) {}
+SideWindows::SideWindows(const RollerServices& services)
+    : services_(services), diceWindow_(services.diceWindow), log_(new RollLogModel(this)) {}
+
+SideWindows::~SideWindows() {
+    // They are the dice window's children, which it would delete only after
+    // the log, the pools and the announcer they use are gone.
+    delete poolsWindow_;
+    delete chancesWindow_;
+    delete logWindow_;
+}
 
 void SideWindows::RollCompleted(std::shared_ptr<const RollRecord> record) {
     log_->Add(std::move(record));
@@ -47,8 +54,7 @@ void SideWindows::CloseAll() {
 
 void SideWindows::ShowLog() {
     if (!logWindow_) {
-        logWindow_ = new RollLogWindow(*log_, diceWindow_.Questions(), diceWindow_.Announcements(),
-                                       &diceWindow_);
+        logWindow_ = new RollLogWindow(*log_, services_.dialogs, services_.announcer, &diceWindow_);
         emit created(logWindow_);
     }
     Place(logWindow_);
@@ -57,8 +63,8 @@ void SideWindows::ShowLog() {
 
 void SideWindows::ShowChances() {
     if (!chancesWindow_) {
-        chancesWindow_ = new ChancesWindow(diceWindow_.State(), diceWindow_,
-                                           diceWindow_.Announcements(), &diceWindow_);
+        chancesWindow_ = new ChancesWindow(services_.roller, services_.inputs, services_.announcer,
+                                           &diceWindow_);
         emit created(chancesWindow_);
     }
     Place(chancesWindow_);
@@ -67,8 +73,10 @@ void SideWindows::ShowChances() {
 
 void SideWindows::ShowPools() {
     if (!poolsWindow_) {
-        poolsWindow_ = new PoolsWindow(diceWindow_.Pools(), &diceWindow_);
-        connect(poolsWindow_, &PoolsWindow::rollRequested, &diceWindow_, &frmRoller::RollPool);
+        poolsWindow_ = new PoolsWindow(services_.pools, services_.announcer, &diceWindow_);
+        connect(poolsWindow_, &PoolsWindow::rollRequested, this, [this](const SavedPool& pool) {
+            services_.rollPool({pool.Dice, pool.Target});
+        });
         emit created(poolsWindow_);
     }
     Place(poolsWindow_);

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <memory>
 
+#include "window/roller/RollerServices.h"
+
 class QWidget;
 
 namespace corvane {
@@ -11,19 +13,21 @@ class ChancesWindow;
 class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
-class frmRoller;
 struct RollRecord;
 
 // The windows beside the dice window and what they show: the roll log, which
 // gathers every completed roll from the start whether its window is open or
 // not, the chances chart and the saved pools. Each is made when first shown
-// and closes with the dice window.
+// and closes with the dice window, and is deleted before what it shows.
 class SideWindows final : public QObject {
     Q_OBJECT
 public:
     // The chart reads the dice window's last roll, fields and selected row;
     // the windows speak through its announcer.
-    explicit SideWindows(frmRoller& diceWindow);
+    explicit SideWindows(const RollerServices& services);
+    ~SideWindows() override;
+    SideWindows(const SideWindows&) = delete;
+    SideWindows& operator=(const SideWindows&) = delete;
 
     // A roll completed.
     void RollCompleted(std::shared_ptr<const RollRecord> record);
@@ -50,7 +54,8 @@ private:
     // system lets the program say so, and of a size that leaves it in sight.
     void Place(QWidget* window) const;
 
-    frmRoller& diceWindow_;
+    RollerServices services_;
+    QWidget& diceWindow_;
     RollLogModel* log_;
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;

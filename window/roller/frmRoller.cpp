@@ -11,6 +11,7 @@
 
 #include "runtime/Alerts.h"
 #include "window/common/EngineText.h"
+#include "window/common/StatusLine.h"
 #include "window/log/RollText.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/FirstClickSelects.h"
@@ -36,14 +37,28 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       roller_(*this, random, clock, *this),
       display_(ui_, roller_.State()),
       announcer_(this),
+      status_(new StatusLine(*ui_.lblStatus, announcer_)),
       opening_(announcer_),
-      pools_(poolsFile, dialogs, announcer_, nullptr),
-      side_(*this),
-      commands_(*this, side_, alerts) {
+      pools_(poolsFile, dialogs, announcer_),
+      side_(Services()),
+      commands_(Services(), side_) {
     ConnectSignals();
     for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
     Form_Load();
+}
+
+frmRoller::~frmRoller() {
+    // The windows beside go first (the members they use go next), and nothing
+    // still connected may call back into a window half taken down.
+    closing_ = true;
+    disconnect(qApp, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
+RollerServices frmRoller::Services() {
+    return {*this,    ui_,     roller_, *this,    announcer_,
+            dialogs_, alerts_, pools_,  *status_, [this](Roller::Pool pool) { RollPool(pool); }};
 }
 
 void frmRoller::ConnectSignals() {
@@ -60,28 +75,31 @@ void frmRoller::ConnectSignals() {
     connect(ui_.txtInput[1], &QLineEdit::textChanged, this, &frmRoller::UpdateOdds);
     connect(ui_.lstResults->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &frmRoller::UpdateOdds);
-    connect(&pools_, &PoolKeeper::told, this, [this](const QString& text, QWidget* window) {
-        if (window == this) ui_.lblStatus->setText(text);
-    });
 }
 
 void frmRoller::Form_Load() {
     roller_.SetLoadValues();
-    RunRoll(RollType::NewRoll);
+    btnRoll_Click();
 }
 
-void frmRoller::btnRoll_Click() { RunRoll(RollType::NewRoll); }
-void frmRoller::Command1_Click() { RunRoll(RollType::RerollFailures); }
-void frmRoller::Command2_Click() { RunRoll(RollType::RerollFromMarker); }
+void frmRoller::btnRoll_Click() {
+    RunRoll([](Roller& roller) { roller.Roll(RollType::NewRoll); });
+}
+void frmRoller::Command1_Click() {
+    RunRoll([](Roller& roller) { roller.Roll(RollType::RerollFailures); });
+}
+void frmRoller::Command2_Click() {
+    RunRoll([](Roller& roller) { roller.Roll(RollType::RerollFromMarker); });
+}
 
-void frmRoller::RunRoll(RollType rollType) {
+template <class Roll>
+void frmRoller::RunRoll(Roll roll) {
     try {
-        roller_.Roll(rollType);
+        roll(roller_);
     } catch (const RollFailure& failure) {
         // The roll changed nothing; say why, and carry on.
         alerts_.Beep();
-        display_.ShowError(failure);
-        SpeakStatus();
+        status_->Tell(ResultsDisplay::ErrorText(failure));
     }
 }
 
@@ -93,10 +111,8 @@ void frmRoller::SetTxtFocus(QLineEdit* field) {
 
 void frmRoller::Image1_DblClick() { commands_.ShowAbout(); }
 
-void frmRoller::RollPool(const SavedPool& pool) {
-    ui_.txtInput[0]->setText(QString::number(pool.Dice.Value()));
-    ui_.txtInput[1]->setText(QString::number(pool.Target.Value()));
-    btnRoll_Click();
+void frmRoller::RollPool(Roller::Pool pool) {
+    RunRoll([pool](Roller& roller) { roller.RollPool(pool); });
 }
 
 void frmRoller::UpdateOdds() {
@@ -114,13 +130,7 @@ Int16 frmRoller::MarkedRow() {
     return Int16::From(selected.first().row());
 }
 
-void frmRoller::SetStatusMessage(std::string_view text) {
-    ui_.lblStatus->setText(EngineText(text));
-    SpeakStatus();
-}
-
-// Screen readers hear what the status line was just given, once.
-void frmRoller::SpeakStatus() { announcer_.Announce(ui_.lblStatus->text()); }
+void frmRoller::SetStatusMessage(std::string_view text) { status_->Tell(EngineText(text)); }
 
 void frmRoller::Beep() { alerts_.Beep(); }
 

@@ -4,7 +4,6 @@
 
 #include "engine/Roller.h"
 #include "runtime/EventYield.h"
-#include "window/chances/ChancesSource.h"
 #include "window/common/Announcer.h"
 #include "window/common/OpeningRetold.h"
 #include "window/pools/PoolKeeper.h"
@@ -19,22 +18,23 @@ namespace corvane {
 
 class Alerts;
 class Dialogs;
-struct SavedPool;
+class StatusLine;
 
 // The dice window: turns the user's clicks and keys into rolls, and answers
 // what the roller asks of it and what the chances chart reads of it.
-class frmRoller final : public QWidget, public RollerView, public ChancesSource, public EventYield {
+class frmRoller final : public QWidget, public RollerView, public EventYield {
     Q_OBJECT
 public:
     // The saved pools are kept in `poolsFile`, which is read when they are
     // first needed and written only when the player saves.
     frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs& dialogs,
               const QString& poolsFile, QWidget* parent = nullptr);
+    ~frmRoller() override;
 
     const RollerState& State() const { return roller_.State(); }
     const RollerControls& Controls() const { return ui_; }
     // The last completed roll; null before the first.
-    const RollRecord* LastRecord() const override { return roller_.LastRecord().get(); }
+    const RollRecord* LastRecord() const { return roller_.LastRecord().get(); }
     RollerCommands& Commands() { return commands_; }
     // The questions, warnings and file dialogs of every window.
     Dialogs& Questions() { return dialogs_; }
@@ -43,8 +43,8 @@ public:
     // The roll log, the chances chart and the Pools window.
     SideWindows& Side() { return side_; }
     PoolKeeper& Pools() { return pools_; }
-    // Puts the pool in the fields and rolls it.
-    void RollPool(const SavedPool& pool);
+    // A new roll of a saved pool; the fields then show it, as after any roll.
+    void RollPool(Roller::Pool pool);
 
     // What the roller asks of the window; the chart reads the fields and the
     // selected row too.
@@ -78,8 +78,10 @@ private:
     void Image1_DblClick();
     void SetTxtFocus(QLineEdit* field);
     void UpdateOdds();
-    void SpeakStatus();
-    void RunRoll(RollType rollType);
+    RollerServices Services();
+    // Runs one roll; a roll stopped by an error changed nothing, and says why.
+    template <class Roll>
+    void RunRoll(Roll roll);
 
     Alerts& alerts_;
     Dialogs& dialogs_;
@@ -87,6 +89,7 @@ private:
     Roller roller_;
     ResultsDisplay display_;
     Announcer announcer_;
+    StatusLine* status_;
     OpeningRetold opening_;
     PoolKeeper pools_;
     SideWindows side_;

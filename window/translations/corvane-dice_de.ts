@@ -109,10 +109,6 @@
         <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3; mindestens %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
-        <translation>Einen Würfelpool von 1 bis 32767 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures (%1): %2.</source>
         <translation>Nach Neuwurf der Fehlschläge (%1): %2.</translation>
     </message>
@@ -129,6 +125,10 @@
         <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
         <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
         <translation>Glück des Wurfs: %1; geworfen: %3, %2, erwartet %4.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Einen Würfelpool von %1 bis %2 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -189,8 +189,8 @@
 <context>
     <name>corvane::EngineText</name>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances.</source>
-        <translation>Einen Mindestwurf von -32768 bis 32767 eingeben, um die Chancen zu sehen.</translation>
+        <source>Type a target from %1 to %2 to see the chances.</source>
+        <translation>Einen Mindestwurf von %1 bis %2 eingeben, um die Chancen zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +559,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Gespeicherte Pools</translation>
     </message>
     <message>
-        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
-        <translation>Nichts gespeichert: Würfel und Mindestwurf müssen Zahlen von -32768 bis 32767 sein.</translation>
-    </message>
-    <message>
         <source>Save Pool</source>
         <translation>Pool speichern</translation>
     </message>
@@ -638,6 +634,10 @@ Chance auf einen Patzer: %5.</translation>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>%1 importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
+        <translation>Nichts gespeichert: Ein Pool hat %1 bis %2 Würfel und einen Mindestwurf von %3 bis %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +747,10 @@ Chance auf einen Patzer: %5.</translation>
         <source>The saved pools cannot be read from %1: %2. It is left as it is; to save pools, move it away.</source>
         <translation>Die gespeicherten Pools lassen sich nicht aus %1 lesen: %2. Sie bleibt, wie sie ist; um Pools zu speichern, verschieben Sie sie.</translation>
     </message>
+    <message>
+        <source>pool %1 in it has more dice than a roll can hold (%2)</source>
+        <translation>Pool %1 darin hat mehr Würfel, als ein Wurf fassen kann (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
@@ -836,20 +840,20 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Liste und Pool widersprachen sich; nichts geändert.</translation>
     </message>
     <message>
-        <source>Dice to Roll: type a number from 1 to 32767.</source>
-        <translation>Würfelpool: eine Zahl von 1 bis 32767 eingeben.</translation>
+        <source>Dice to Roll: type a number from %1 to %2.</source>
+        <translation>Würfelpool: eine Zahl von %1 bis %2 eingeben.</translation>
     </message>
     <message>
-        <source>Target Number: type from -32768 to 32767.</source>
-        <translation>Mindestwurf: von -32768 bis 32767 eingeben.</translation>
+        <source>Target Number: type from %1 to %2.</source>
+        <translation>Mindestwurf: von %1 bis %2 eingeben.</translation>
     </message>
     <message>
-        <source>The total passed 32767 this time: roll fewer dice.</source>
-        <translation>Summe diesmal über 32767: weniger würfeln.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Summe diesmal über %1: weniger würfeln.</translation>
     </message>
     <message>
-        <source>The dice add up past 32767: roll at most %1.</source>
-        <translation>Summe über 32767: mit höchstens %1 würfeln.</translation>
+        <source>The dice add up past %1: roll at most %2.</source>
+        <translation>Summe über %1: mit höchstens %2 würfeln.</translation>
     </message>
 </context>
 <context>

@@ -109,10 +109,6 @@
         <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3&#xa0;; au moins %4&#xa0;: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
-        <translation>Saisissez de 1 à 32767 dés pour voir les chances d&apos;un nouveau jet.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures (%1): %2.</source>
         <translation>Après relance des échecs (%1)&#xa0;: %2.</translation>
     </message>
@@ -129,6 +125,10 @@
         <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
         <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
         <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
     </message>
 </context>
 <context>
@@ -189,8 +189,8 @@
 <context>
     <name>corvane::EngineText</name>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances.</source>
-        <translation>Saisissez un seuil de -32768 à 32767 pour voir les chances.</translation>
+        <source>Type a target from %1 to %2 to see the chances.</source>
+        <translation>Saisissez un seuil de %1 à %2 pour voir les chances.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +559,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Réserves enregistrées</translation>
     </message>
     <message>
-        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
-        <translation>Rien n’est enregistré : les dés et le seuil doivent être des nombres de -32768 à 32767.</translation>
-    </message>
-    <message>
         <source>Save Pool</source>
         <translation>Enregistrer la réserve</translation>
     </message>
@@ -638,6 +634,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importé : %1.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
+        <translation>Rien n’est enregistré : une réserve a de %1 à %2 dés et un seuil de %3 à %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +747,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>The saved pools cannot be read from %1: %2. It is left as it is; to save pools, move it away.</source>
         <translation>Les réserves enregistrées ne peuvent pas être lues depuis %1 : %2. Il reste tel quel ; pour enregistrer des réserves, déplacez-le.</translation>
     </message>
+    <message>
+        <source>pool %1 in it has more dice than a roll can hold (%2)</source>
+        <translation>la réserve %1 y a plus de dés qu’un jet n’en peut contenir (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
@@ -836,20 +840,20 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>La liste et les dés divergeaient&#xa0;; rien n&apos;a changé.</translation>
     </message>
     <message>
-        <source>Dice to Roll: type a number from 1 to 32767.</source>
-        <translation>Nombre de dés&#xa0;: saisissez de 1 à 32767.</translation>
+        <source>Dice to Roll: type a number from %1 to %2.</source>
+        <translation>Nombre de dés&#xa0;: saisissez de %1 à %2.</translation>
     </message>
     <message>
-        <source>Target Number: type from -32768 to 32767.</source>
-        <translation>Seuil de réussite&#xa0;: de -32768 à 32767.</translation>
+        <source>Target Number: type from %1 to %2.</source>
+        <translation>Seuil de réussite&#xa0;: de %1 à %2.</translation>
     </message>
     <message>
-        <source>The total passed 32767 this time: roll fewer dice.</source>
-        <translation>Somme au-delà de 32767 cette fois&#xa0;: moins de dés.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Somme au-delà de %1 cette fois&#xa0;: moins de dés.</translation>
     </message>
     <message>
-        <source>The dice add up past 32767: roll at most %1.</source>
-        <translation>Somme au-delà de 32767&#xa0;: au plus %1 dés.</translation>
+        <source>The dice add up past %1: roll at most %2.</source>
+        <translation>Somme au-delà de %1&#xa0;: au plus %2 dés.</translation>
     </message>
 </context>
 <context>
