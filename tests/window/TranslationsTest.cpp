@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "DesignedCaptions.h"
+#include "ShippedLanguages.h"
 #include "WindowRig.h"
 #include "window/Translations.h"
 #include "window/chances/ChancesWindow.h"
@@ -59,7 +60,7 @@ void TranslationsTest::eachLanguageShowsItsCaptions_data() {
         << "fr_FR"
         << QStringList{"&Lancer",       "&Relancer\nles échecs", "Relancer dès\nle &marqueur",
                        "Nombre de dés", "Seuil de réussite",     "Succès"};
-    QTest::newRow("es_ES, untranslated") << "es_ES"
+    QTest::newRow("nl_NL, untranslated") << "nl_NL"
                                          << "" << english;
 }
 
@@ -342,14 +343,16 @@ void TranslationsTest::aboutBoxSpeaksTheLanguage() {
 void TranslationsTest::qtsOwnTextsFollowTheProgramsLanguage_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("C") << "C"
-                       << "Cancel";
-    QTest::newRow("de") << "de_DE"
-                        << "Abbrechen";
-    QTest::newRow("fr") << "fr_FR"
-                        << "Annuler";
-    // Qt speaks Spanish, the program does not: the window stays in one language.
-    QTest::newRow("es") << "es_ES"
+    const QHash<QString, QString> cancel = {{"C", "Cancel"},       {"de", "Abbrechen"},
+                                            {"fr", "Annuler"},     {"es", "Cancelar"},
+                                            {"pt_BR", "Cancelar"}, {"it", "Annulla"}};
+    // Every language the program ships: Qt speaks it too, in the words written
+    // here, or at least not in English for a language new to the list.
+    for (const char* locale : testing_support::kLanguages) {
+        QTest::newRow(locale) << locale << cancel.value(QString::fromLatin1(locale));
+    }
+    // Qt speaks Dutch, the program does not: the window stays in one language.
+    QTest::newRow("nl") << "nl_NL"
                         << "Cancel";
 }
 
@@ -357,7 +360,12 @@ void TranslationsTest::qtsOwnTextsFollowTheProgramsLanguage() {
     QFETCH(QString, locale);
     QFETCH(QString, cancel);
     const Translations translations{QLocale(locale)};
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    const QString shown = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    if (cancel.isEmpty()) {
+        QVERIFY2(shown != QStringLiteral("Cancel"), qPrintable(locale));
+    } else {
+        QCOMPARE(shown, cancel);
+    }
 }
 
 }  // namespace corvane
