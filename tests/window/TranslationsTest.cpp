@@ -60,6 +60,10 @@ void TranslationsTest::eachLanguageShowsItsCaptions_data() {
         << "fr_FR"
         << QStringList{"&Lancer",       "&Relancer\nles échecs", "Relancer dès\nle &marqueur",
                        "Nombre de dés", "Seuil de réussite",     "Succès"};
+    const QStringList spanish = {"&Tirar",  "Repetir\n&fallos", "Repetir desde\nel &marcador",
+                                 "Reserva", "Dificultad",       "Éxitos"};
+    QTest::newRow("es_ES") << "es_ES"
+                           << "es_ES" << spanish;
     QTest::newRow("nl_NL, untranslated") << "nl_NL"
                                          << "" << english;
 }
@@ -236,6 +240,16 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                        "(3 actuellement)\u00A0;\n50,0\u00A0% de chances d'en gagner au "
                        "moins un."}
         << "2,5 en moyenne";
+    QTest::newRow("es")
+        << "es_ES"
+        << QStringList{"A dificultad 4, cada dado acierta el 50,0\u00A0% de las veces.",
+                       "Probabilidad de al menos 3 éxitos con 5 dados a dificultad 4: "
+                       "50,0\u00A0%.\nProbabilidad de pifia: < 0,1\u00A0%.",
+                       "Repetir 2 fallos:\n4,0 éxitos de media (ahora 3);\n75,0\u00A0% de "
+                       "probabilidad de ganar al menos uno.",
+                       "Repetir el dado elegido y 2 debajo:\n3,5 éxitos de media (ahora 3);\n"
+                       "50,0\u00A0% de probabilidad de ganar al menos uno."}
+        << "2,5 de media";
 }
 
 void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {
