@@ -64,6 +64,11 @@ void TranslationsTest::eachLanguageShowsItsCaptions_data() {
                                  "Reserva", "Dificultad",       "Éxitos"};
     QTest::newRow("es_ES") << "es_ES"
                            << "es_ES" << spanish;
+    const QStringList portuguese = {
+        "&Rolar",  "Rolar &falhas\nde novo", "Rolar de novo\ndo &marcador", "Parada", "Dificuldade",
+        "Sucessos"};
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "pt_BR" << portuguese;
     QTest::newRow("nl_NL, untranslated") << "nl_NL"
                                          << "" << english;
 }
@@ -250,6 +255,16 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                        "Repetir el dado elegido y 2 debajo:\n3,5 éxitos de media (ahora 3);\n"
                        "50,0\u00A0% de probabilidad de ganar al menos uno."}
         << "2,5 de media";
+    QTest::newRow("pt_BR")
+        << "pt_BR"
+        << QStringList{"Na dificuldade 4, cada dado tem sucesso em 50,0% das vezes.",
+                       "Chance de pelo menos 3 sucessos com 5 dados na dificuldade 4: "
+                       "50,0%.\nChance de falha crítica: < 0,1%.",
+                       "Rolando de novo 2 falhas:\n4,0 sucessos em média (agora 3);\n75,0% de "
+                       "chance de ganhar pelo menos um.",
+                       "Rolando de novo o dado escolhido e 2 abaixo:\n3,5 sucessos em média "
+                       "(agora 3);\n50,0% de chance de ganhar pelo menos um."}
+        << "2,5 em média";
 }
 
 void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes() {
