@@ -69,6 +69,14 @@ void TranslationsTest::eachLanguageShowsItsCaptions_data() {
         "Sucessos"};
     QTest::newRow("pt_BR") << "pt_BR"
                            << "pt_BR" << portuguese;
+    const QStringList italian = {"&Tira",
+                                 "Ritira i\n&fallimenti",
+                                 "Ritira dal\n&segno in giù",
+                                 "Riserva di dadi",
+                                 "Difficoltà",
+                                 "Successi"};
+    QTest::newRow("it_IT") << "it_IT"
+                           << "it_IT" << italian;
     QTest::newRow("nl_NL, untranslated") << "nl_NL"
                                          << "" << english;
 }
