@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Rolled: %1</source>
-        <extracomment>The mark over the rolled count; %1 is its luck: "top 8% (1 in 12)".</extracomment>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
         <translation>Ottenuto: %1</translation>
     </message>
     <message>
@@ -42,22 +42,22 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>A stretch of the axis: "3362 to 3640".</extracomment>
+        <extracomment>A stretch of the axis: &quot;3362 to 3640&quot;.</extracomment>
         <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>Successes %1 (the rest: under 0.1%)</source>
-        <extracomment>%1 lists the stretches of the axis: "3362 to 3640, 5160 to 5355".</extracomment>
+        <extracomment>%1 lists the stretches of the axis: &quot;3362 to 3640, 5160 to 5355&quot;.</extracomment>
         <translation>Successi %1 (il resto: meno dello 0,1%)</translation>
     </message>
     <message>
         <source>%1 of %2 at target %3</source>
-        <extracomment>%1 is how many dice are rolled again, %2 "5 dice", %3 the target number.</extracomment>
+        <extracomment>%1 is how many dice are rolled again, %2 &quot;5 dice&quot;, %3 the target number.</extracomment>
         <translation>%1 di %2 a difficoltà %3</translation>
     </message>
     <message>
         <source>New roll: %1 at target %2</source>
-        <extracomment>%1 is "20 dice", %2 the target number.</extracomment>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number.</extracomment>
         <translation>Nuovo tiro: %1 a difficoltà %2</translation>
     </message>
     <message>
@@ -102,16 +102,16 @@
     </message>
     <message>
         <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
-        <extracomment>%1 is "top 8% (1 in 12)", %2 "7 successes", %3 "10 dice", %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
         <translation>Fortuna del tiro: %1; %2 con %3 tirati, %4 in media.</translation>
     </message>
     <message>
         <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
-        <extracomment>%1 is "20 dice", %2 the target number, %3 the likeliest count and the expected successes, %4 "3 successes", %5 its chance.</extracomment>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
         <translation>Un nuovo tiro di %1 a difficoltà %2: %3; almeno %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll's chances.</source>
+        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
         <translation>Scrivi da 1 a 32767 dadi per vedere le probabilità di un nuovo tiro.</translation>
     </message>
     <message>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
-        <translation>Scegli un dado nell'elenco per vedere il ritiro dal segno in giù.</translation>
+        <translation>Scegli un dado nell&apos;elenco per vedere il ritiro dal segno in giù.</translation>
     </message>
 </context>
 <context>
@@ -146,8 +146,8 @@
     <name>corvane::AtomicFile</name>
     <message>
         <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as "6.7 kB".</extracomment>
-        <translation>non c'è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>non c&apos;è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
     </message>
     <message>
         <source>the disk did not confirm that the file was written (%1)</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>This evening: %1 with %2, %3 (%4 expected): %5</source>
-        <extracomment>%1 is "42 rolls", %2 "2,340 dice", %3 "812 successes", %4 the successes fair dice expect, %5 the evening's luck: "top 12% (1 in 8)".</extracomment>
+        <extracomment>%1 is &quot;42 rolls&quot;, %2 &quot;2,340 dice&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 the evening&apos;s luck: &quot;top 12% (1 in 8)&quot;.</extracomment>
         <translation>Stasera: %1 con %2, %3 (%4 in media): %5</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, "12.3%".</extracomment>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
         <translation>Con dadi equi ed esattamente questi tiri, ciascuno con i suoi dadi e alla sua difficoltà: una serata fortunata almeno così ha una probabilità del %1, una fortunata al massimo così del %2.</translation>
     </message>
     <message>
@@ -263,20 +263,20 @@
     </message>
     <message>
         <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Calcolato con un'approssimazione del punto di sella, entro 0,01 punti percentuali dal valore esatto.</translation>
+        <translation>Calcolato con un&apos;approssimazione del punto di sella, entro 0,01 punti percentuali dal valore esatto.</translation>
     </message>
     <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
-        <translation>Conta ogni tiro dall'avvio del programma, anche quelli che il registro non mostra più.</translation>
+        <translation>Conta ogni tiro dall&apos;avvio del programma, anche quelli che il registro non mostra più.</translation>
     </message>
     <message>
         <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is "2,340 faces", %2 "p = 0.41".</extracomment>
+        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
         <translation>I dadi sembrano equi: niente di insolito in %1 (%2)</translation>
     </message>
     <message>
         <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is "more ones than expected", %2 "p = 0.012".</extracomment>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
         <translation>I dadi sembrano insoliti: %1 (%2)</translation>
     </message>
     <message>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>No dice thrown yet to check for fairness</source>
-        <translation>Ancora nessun dado tirato di cui verificare l'equità</translation>
+        <translation>Ancora nessun dado tirato di cui verificare l&apos;equità</translation>
     </message>
     <message>
         <source>The dice stopped on 1: %1, 2: %2, 3: %3, 4: %4, 5: %5; sixes rolled on the way: %6.</source>
@@ -302,17 +302,17 @@
     </message>
     <message>
         <source>Furthest from that, as the check weighs them: the %1.</source>
-        <extracomment>%1 is "ones" to "sixes".</extracomment>
+        <extracomment>%1 is &quot;ones&quot; to &quot;sixes&quot;.</extracomment>
         <translation>Il più lontano da questo, secondo il peso del test: i %1.</translation>
     </message>
     <message>
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
-        <extracomment>%1 is "p = 0.41", %2 the threshold, "0.05".</extracomment>
+        <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 è la probabilità che dadi equi si scostino almeno così tanto; sotto %2 il test li considera insoliti.</translation>
     </message>
     <message>
         <source>Evening: %1</source>
-        <extracomment>The saved table's last row, the whole evening; %1 is "42 rolls".</extracomment>
+        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
         <translation>Serata: %1</translation>
     </message>
     <message>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is "top 8%", %2 the odds: "1 in 12".</extracomment>
+        <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
 </context>
@@ -508,7 +508,7 @@
     <message>
         <source>Chance of at least %1 with %2 at target %3: %4.
 Chance of a botch: %5.</source>
-        <extracomment>%1 is "3 successes", %2 "5 dice", %3 the target number, %4 and %5 percentages.</extracomment>
+        <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Probabilità di almeno %1 con %2 a difficoltà %3: %4.
 Probabilità di fallimento critico: %5.</translation>
     </message>
@@ -526,13 +526,13 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Rerolling %1:
 %2</source>
-        <extracomment>%1 is "2 failures"; %2 the expected successes after the reroll.</extracomment>
+        <extracomment>%1 is &quot;2 failures&quot;; %2 the expected successes after the reroll.</extracomment>
         <translation>Ritirando %1:
 %2</translation>
     </message>
     <message>
         <source>Select a die in the list to reroll it and every die below it.</source>
-        <translation>Scegli un dado nell'elenco per ritirarlo insieme a tutti i dadi sotto di esso.</translation>
+        <translation>Scegli un dado nell&apos;elenco per ritirarlo insieme a tutti i dadi sotto di esso.</translation>
     </message>
     <message>
         <source>Rerolling the selected die:
@@ -575,7 +575,7 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Niente salvato: un nome ha da 1 a %1 caratteri.</translation>
     </message>
     <message>
-        <source>Replace the saved pool "%1"?</source>
+        <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Sostituire la riserva salvata «%1»?</translation>
     </message>
     <message>
@@ -599,7 +599,7 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Non rinominata: un nome ha da 1 a %1 caratteri.</translation>
     </message>
     <message>
-        <source>Not renamed: there is a pool named "%1" already.</source>
+        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
         <translation>Non rinominata: esiste già una riserva di nome «%1».</translation>
     </message>
     <message>
@@ -628,11 +628,11 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>L'elenco ha già riserve di nome %1. Sostituirle con quelle importate?</translation>
+        <translation>L&apos;elenco ha già riserve di nome %1. Sostituirle con quelle importate?</translation>
     </message>
     <message>
         <source>%1 imported.</source>
-        <extracomment>%1 is "1 pool" or "4 pools".</extracomment>
+        <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importato: %1.</translation>
     </message>
     <message>
@@ -652,7 +652,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>there is no space left on the disk of %1</source>
-        <translation>non c'è più spazio sul disco di %1</translation>
+        <translation>non c&apos;è più spazio sul disco di %1</translation>
     </message>
     <message>
         <source>no file can be written in the folder %1</source>
@@ -660,11 +660,11 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>another copy of Corvane Dice is saving pools right now</source>
-        <translation>un'altra copia di Corvane Dice sta salvando le riserve in questo momento</translation>
+        <translation>un&apos;altra copia di Corvane Dice sta salvando le riserve in questo momento</translation>
     </message>
     <message>
         <source>another copy of Corvane Dice (process %1 on %2) is saving pools right now</source>
-        <translation>un'altra copia di Corvane Dice (processo %1 su %2) sta salvando le riserve in questo momento</translation>
+        <translation>un&apos;altra copia di Corvane Dice (processo %1 su %2) sta salvando le riserve in questo momento</translation>
     </message>
 </context>
 <context>
@@ -691,7 +691,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>its list of pools is missing</source>
-        <translation>manca l'elenco delle riserve</translation>
+        <translation>manca l&apos;elenco delle riserve</translation>
     </message>
     <message>
         <source>pool %1 in it is not a name with a number of dice and a target</source>
@@ -715,16 +715,16 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>The saved pools cannot be read from %1: %2. It is left as it is; to save pools, move it away.</source>
-        <translation>Le riserve salvate non si possono leggere da %1: %2. Resta com'è; per salvare le riserve, spostalo altrove.</translation>
+        <translation>Le riserve salvate non si possono leggere da %1: %2. Resta com&apos;è; per salvare le riserve, spostalo altrove.</translation>
     </message>
     <message>
         <source>The saved pools in %1 cannot all be read: %2. The file is left as it is, and the program goes on with the %3 it could read. Your next save asks before it changes anything.</source>
-        <extracomment>%3 is "1 pool" or "4 pools".</extracomment>
-        <translation>Non tutte le riserve salvate in %1 si possono leggere: %2. Il file resta com'è, e il programma continua con quelle che ha potuto leggere (%3). Il prossimo salvataggio chiederà prima di cambiare qualcosa.</translation>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
+        <translation>Non tutte le riserve salvate in %1 si possono leggere: %2. Il file resta com&apos;è, e il programma continua con quelle che ha potuto leggere (%3). Il prossimo salvataggio chiederà prima di cambiare qualcosa.</translation>
     </message>
     <message>
         <source>The saved pools in %1 cannot all be read: %2. To save, the program keeps that file aside under a dated name and writes a new one with the %3 it could read and your changes. Save?</source>
-        <extracomment>%3 is "1 pool" or "4 pools".</extracomment>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Non tutte le riserve salvate in %1 si possono leggere: %2. Per salvare, il programma mette da parte quel file con un nome datato e ne scrive uno nuovo con quelle che ha potuto leggere (%3) e le tue modifiche. Salvare?</translation>
     </message>
     <message>
@@ -733,19 +733,19 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>Your pools could not be saved in %1: %2. They stay in the list until you close the program, and the next save tries again.</source>
-        <translation>Impossibile salvare le riserve in %1: %2. Restano nell'elenco fino alla chiusura del programma, e il prossimo salvataggio riprova.</translation>
+        <translation>Impossibile salvare le riserve in %1: %2. Restano nell&apos;elenco fino alla chiusura del programma, e il prossimo salvataggio riprova.</translation>
     </message>
     <message>
-        <source>Not changed: the pool "%1" was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
-        <translation>Nessuna modifica: un'altra copia di Corvane Dice ha eliminato o rinominato nel frattempo la riserva «%1».</translation>
+        <source>Not changed: the pool &quot;%1&quot; was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
+        <translation>Nessuna modifica: un&apos;altra copia di Corvane Dice ha eliminato o rinominato nel frattempo la riserva «%1».</translation>
     </message>
     <message>
-        <source>Not changed: there is a saved pool named "%1" already.</source>
+        <source>Not changed: there is a saved pool named &quot;%1&quot; already.</source>
         <translation>Nessuna modifica: esiste già una riserva salvata di nome «%1».</translation>
     </message>
     <message>
         <source>The list holds at most %1 pools: delete one to save another.</source>
-        <translation>L'elenco contiene al massimo %1 riserve: eliminane una per salvarne un'altra.</translation>
+        <translation>L&apos;elenco contiene al massimo %1 riserve: eliminane una per salvarne un&apos;altra.</translation>
     </message>
 </context>
 <context>
@@ -865,7 +865,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>%1, high roll, die 1 of %2</source>
-        <extracomment>The first row of the results list, the highest die; %1 is "14, success", %2 the number of dice.</extracomment>
+        <extracomment>The first row of the results list, the highest die; %1 is &quot;14, success&quot;, %2 the number of dice.</extracomment>
         <translation>%1, dado più alto, dado 1 di %2</translation>
     </message>
 </context>
@@ -946,7 +946,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>%1 at target %2</source>
-        <extracomment>%1 is "10 dice", %2 the target number.</extracomment>
+        <extracomment>%1 is &quot;10 dice&quot;, %2 the target number.</extracomment>
         <translation>%1 a difficoltà %2</translation>
     </message>
     <message>
@@ -959,22 +959,22 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>luck: %1</source>
-        <extracomment>%1 is "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>fortuna: %1</translation>
     </message>
     <message>
         <source>luck of the die rolled again: %1</source>
-        <extracomment>%1 is "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>fortuna del dado ritirato: %1</translation>
     </message>
     <message>
         <source>luck of the %1 rolled again: %2</source>
-        <extracomment>%1 is "4 dice", %2 "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;4 dice&quot;, %2 &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>fortuna dei %1 ritirati: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3; %4.</source>
-        <extracomment>%1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total roll 51)", %4 "luck: top 8% (1 in 12)".</extracomment>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
         <translation>%1, %2: %3; %4.</translation>
     </message>
     <message>
@@ -987,7 +987,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>%1. High roll %2, total %3.</source>
-        <extracomment>Spoken after a roll. %1 is "5 successes", %2 the highest die, %3 the total.</extracomment>
+        <extracomment>Spoken after a roll. %1 is &quot;5 successes&quot;, %2 the highest die, %3 the total.</extracomment>
         <translation>%1. Dado più alto %2, totale %3.</translation>
     </message>
     <message>
@@ -1000,27 +1000,27 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".</extracomment>
+        <extracomment>What was done: a new roll, beside &quot;Reroll Failures&quot; and &quot;Reroll from Marker Down&quot;.</extracomment>
         <translation>Tiro</translation>
     </message>
     <message>
         <source>%1: %2 = %3</source>
-        <extracomment>%1 is "10 dice at target 5", %2 the dice, %3 "5 successes (high roll 14, total roll 51)".</extracomment>
+        <extracomment>%1 is &quot;10 dice at target 5&quot;, %2 the dice, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
         <translation>%1: %2 = %3</translation>
     </message>
     <message>
         <source>%1 (%2), %3</source>
-        <extracomment>%1 is what was done, %2 "dice 7 to 10", %3 the roll after it.</extracomment>
+        <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
         <translation>%1 (%2), %3</translation>
     </message>
     <message>
         <source>Rerolled die %1: %2</source>
-        <extracomment>Spoken after a reroll of the last die alone; %2 is "5 successes. High roll 14, total 51."</extracomment>
+        <extracomment>Spoken after a reroll of the last die alone; %2 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dado %1 ritirato: %2</translation>
     </message>
     <message>
         <source>Rerolled dice %1 to %2: %3</source>
-        <extracomment>Spoken after a reroll; %3 is "5 successes. High roll 14, total 51."</extracomment>
+        <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dadi da %1 a %2 ritirati: %3</translation>
     </message>
 </context>
@@ -1145,7 +1145,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
     <message>
         <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 "7 dice", %3 the target number.</extracomment>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 a difficoltà %3</translation>
     </message>
 </context>

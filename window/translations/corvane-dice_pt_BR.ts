@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Rolled: %1</source>
-        <extracomment>The mark over the rolled count; %1 is its luck: "top 8% (1 in 12)".</extracomment>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
         <translation>Rolado: %1</translation>
     </message>
     <message>
@@ -42,22 +42,22 @@
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>A stretch of the axis: "3362 to 3640".</extracomment>
+        <extracomment>A stretch of the axis: &quot;3362 to 3640&quot;.</extracomment>
         <translation>%1 a %2</translation>
     </message>
     <message>
         <source>Successes %1 (the rest: under 0.1%)</source>
-        <extracomment>%1 lists the stretches of the axis: "3362 to 3640, 5160 to 5355".</extracomment>
+        <extracomment>%1 lists the stretches of the axis: &quot;3362 to 3640, 5160 to 5355&quot;.</extracomment>
         <translation>Sucessos %1 (o resto: menos de 0,1%)</translation>
     </message>
     <message>
         <source>%1 of %2 at target %3</source>
-        <extracomment>%1 is how many dice are rolled again, %2 "5 dice", %3 the target number.</extracomment>
+        <extracomment>%1 is how many dice are rolled again, %2 &quot;5 dice&quot;, %3 the target number.</extracomment>
         <translation>%1 de %2 na dificuldade %3</translation>
     </message>
     <message>
         <source>New roll: %1 at target %2</source>
-        <extracomment>%1 is "20 dice", %2 the target number.</extracomment>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number.</extracomment>
         <translation>Nova rolagem: %1 na dificuldade %2</translation>
     </message>
     <message>
@@ -102,16 +102,16 @@
     </message>
     <message>
         <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
-        <extracomment>%1 is "top 8% (1 in 12)", %2 "7 successes", %3 "10 dice", %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
         <translation>Sorte da rolagem: %1; %2 com %3 rolados, %4 em média.</translation>
     </message>
     <message>
         <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
-        <extracomment>%1 is "20 dice", %2 the target number, %3 the likeliest count and the expected successes, %4 "3 successes", %5 its chance.</extracomment>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
         <translation>Uma nova rolagem de %1 na dificuldade %2: %3; pelo menos %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll's chances.</source>
+        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
         <translation>Digite de 1 a 32767 dados para ver as chances de uma nova rolagem.</translation>
     </message>
     <message>
@@ -146,7 +146,7 @@
     <name>corvane::AtomicFile</name>
     <message>
         <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as "6.7 kB".</extracomment>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
         <translation>não há espaço suficiente no disco (o arquivo precisa de %1, há %2 livres)</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>This evening: %1 with %2, %3 (%4 expected): %5</source>
-        <extracomment>%1 is "42 rolls", %2 "2,340 dice", %3 "812 successes", %4 the successes fair dice expect, %5 the evening's luck: "top 12% (1 in 8)".</extracomment>
+        <extracomment>%1 is &quot;42 rolls&quot;, %2 &quot;2,340 dice&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 the evening&apos;s luck: &quot;top 12% (1 in 8)&quot;.</extracomment>
         <translation>Nesta sessão: %1 com %2, %3 (%4 em média): %5</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, "12.3%".</extracomment>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
         <translation>Com dados honestos e exatamente estas rolagens, cada uma com os seus dados e na sua própria dificuldade: uma sessão com pelo menos esta sorte tem chance de %1, uma com no máximo esta sorte, de %2.</translation>
     </message>
     <message>
@@ -271,12 +271,12 @@
     </message>
     <message>
         <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is "2,340 faces", %2 "p = 0.41".</extracomment>
+        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
         <translation>Os dados parecem honestos: nada incomum em %1 (%2)</translation>
     </message>
     <message>
         <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is "more ones than expected", %2 "p = 0.012".</extracomment>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
         <translation>Os dados parecem incomuns: %1 (%2)</translation>
     </message>
     <message>
@@ -302,17 +302,17 @@
     </message>
     <message>
         <source>Furthest from that, as the check weighs them: the %1.</source>
-        <extracomment>%1 is "ones" to "sixes".</extracomment>
+        <extracomment>%1 is &quot;ones&quot; to &quot;sixes&quot;.</extracomment>
         <translation>O mais distante disso, conforme o teste pondera: os %1.</translation>
     </message>
     <message>
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
-        <extracomment>%1 is "p = 0.41", %2 the threshold, "0.05".</extracomment>
+        <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 é a chance de dados honestos se desviarem pelo menos tanto; abaixo de %2 o teste os considera incomuns.</translation>
     </message>
     <message>
         <source>Evening: %1</source>
-        <extracomment>The saved table's last row, the whole evening; %1 is "42 rolls".</extracomment>
+        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
         <translation>Sessão: %1</translation>
     </message>
     <message>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>%1 (%2)</source>
-        <extracomment>%1 is "top 8%", %2 the odds: "1 in 12".</extracomment>
+        <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
     </message>
 </context>
@@ -508,7 +508,7 @@
     <message>
         <source>Chance of at least %1 with %2 at target %3: %4.
 Chance of a botch: %5.</source>
-        <extracomment>%1 is "3 successes", %2 "5 dice", %3 the target number, %4 and %5 percentages.</extracomment>
+        <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance de pelo menos %1 com %2 na dificuldade %3: %4.
 Chance de falha crítica: %5.</translation>
     </message>
@@ -526,7 +526,7 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Rerolling %1:
 %2</source>
-        <extracomment>%1 is "2 failures"; %2 the expected successes after the reroll.</extracomment>
+        <extracomment>%1 is &quot;2 failures&quot;; %2 the expected successes after the reroll.</extracomment>
         <translation>Rolando de novo %1:
 %2</translation>
     </message>
@@ -575,7 +575,7 @@ Chance de falha crítica: %5.</translation>
         <translation>Nada foi salvo: um nome tem de 1 a %1 caracteres.</translation>
     </message>
     <message>
-        <source>Replace the saved pool "%1"?</source>
+        <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Substituir a parada salva “%1”?</translation>
     </message>
     <message>
@@ -599,7 +599,7 @@ Chance de falha crítica: %5.</translation>
         <translation>Não renomeada: um nome tem de 1 a %1 caracteres.</translation>
     </message>
     <message>
-        <source>Not renamed: there is a pool named "%1" already.</source>
+        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
         <translation>Não renomeada: já existe uma parada chamada “%1”.</translation>
     </message>
     <message>
@@ -632,7 +632,7 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>%1 imported.</source>
-        <extracomment>%1 is "1 pool" or "4 pools".</extracomment>
+        <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
     </message>
     <message>
@@ -719,12 +719,12 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>The saved pools in %1 cannot all be read: %2. The file is left as it is, and the program goes on with the %3 it could read. Your next save asks before it changes anything.</source>
-        <extracomment>%3 is "1 pool" or "4 pools".</extracomment>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Nem todas as paradas salvas em %1 podem ser lidas: %2. O arquivo fica como está, e o programa continua com as que conseguiu ler (%3). Seu próximo salvamento pergunta antes de mudar qualquer coisa.</translation>
     </message>
     <message>
         <source>The saved pools in %1 cannot all be read: %2. To save, the program keeps that file aside under a dated name and writes a new one with the %3 it could read and your changes. Save?</source>
-        <extracomment>%3 is "1 pool" or "4 pools".</extracomment>
+        <extracomment>%3 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Nem todas as paradas salvas em %1 podem ser lidas: %2. Para salvar, o programa guarda esse arquivo à parte com um nome datado e grava um novo com as que conseguiu ler (%3) e suas alterações. Salvar?</translation>
     </message>
     <message>
@@ -736,11 +736,11 @@ Chance de falha crítica: %5.</translation>
         <translation>Não foi possível salvar suas paradas em %1: %2. Elas ficam na lista até você fechar o programa, e o próximo salvamento tenta de novo.</translation>
     </message>
     <message>
-        <source>Not changed: the pool "%1" was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
+        <source>Not changed: the pool &quot;%1&quot; was deleted or renamed meanwhile by another copy of Corvane Dice.</source>
         <translation>Nada mudou: outra cópia do Corvane Dice excluiu ou renomeou a parada “%1” nesse meio-tempo.</translation>
     </message>
     <message>
-        <source>Not changed: there is a saved pool named "%1" already.</source>
+        <source>Not changed: there is a saved pool named &quot;%1&quot; already.</source>
         <translation>Nada mudou: já existe uma parada salva chamada “%1”.</translation>
     </message>
     <message>
@@ -865,7 +865,7 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>%1, high roll, die 1 of %2</source>
-        <extracomment>The first row of the results list, the highest die; %1 is "14, success", %2 the number of dice.</extracomment>
+        <extracomment>The first row of the results list, the highest die; %1 is &quot;14, success&quot;, %2 the number of dice.</extracomment>
         <translation>%1, maior dado, dado 1 de %2</translation>
     </message>
 </context>
@@ -946,7 +946,7 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>%1 at target %2</source>
-        <extracomment>%1 is "10 dice", %2 the target number.</extracomment>
+        <extracomment>%1 is &quot;10 dice&quot;, %2 the target number.</extracomment>
         <translation>%1 na dificuldade %2</translation>
     </message>
     <message>
@@ -959,22 +959,22 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>luck: %1</source>
-        <extracomment>%1 is "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>sorte: %1</translation>
     </message>
     <message>
         <source>luck of the die rolled again: %1</source>
-        <extracomment>%1 is "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>sorte do dado rolado de novo: %1</translation>
     </message>
     <message>
         <source>luck of the %1 rolled again: %2</source>
-        <extracomment>%1 is "4 dice", %2 "top 8% (1 in 12)" or "bottom 15%".</extracomment>
+        <extracomment>%1 is &quot;4 dice&quot;, %2 &quot;top 8% (1 in 12)&quot; or &quot;bottom 15%&quot;.</extracomment>
         <translation>sorte dos %1 rolados de novo: %2</translation>
     </message>
     <message>
         <source>%1, %2: %3; %4.</source>
-        <extracomment>%1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total roll 51)", %4 "luck: top 8% (1 in 12)".</extracomment>
+        <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
         <translation>%1, %2: %3; %4.</translation>
     </message>
     <message>
@@ -987,7 +987,7 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>%1. High roll %2, total %3.</source>
-        <extracomment>Spoken after a roll. %1 is "5 successes", %2 the highest die, %3 the total.</extracomment>
+        <extracomment>Spoken after a roll. %1 is &quot;5 successes&quot;, %2 the highest die, %3 the total.</extracomment>
         <translation>%1. Maior dado %2, total %3.</translation>
     </message>
     <message>
@@ -1000,27 +1000,27 @@ Chance de falha crítica: %5.</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".</extracomment>
+        <extracomment>What was done: a new roll, beside &quot;Reroll Failures&quot; and &quot;Reroll from Marker Down&quot;.</extracomment>
         <translation>Rolagem</translation>
     </message>
     <message>
         <source>%1: %2 = %3</source>
-        <extracomment>%1 is "10 dice at target 5", %2 the dice, %3 "5 successes (high roll 14, total roll 51)".</extracomment>
+        <extracomment>%1 is &quot;10 dice at target 5&quot;, %2 the dice, %3 &quot;5 successes (high roll 14, total roll 51)&quot;.</extracomment>
         <translation>%1: %2 = %3</translation>
     </message>
     <message>
         <source>%1 (%2), %3</source>
-        <extracomment>%1 is what was done, %2 "dice 7 to 10", %3 the roll after it.</extracomment>
+        <extracomment>%1 is what was done, %2 &quot;dice 7 to 10&quot;, %3 the roll after it.</extracomment>
         <translation>%1 (%2), %3</translation>
     </message>
     <message>
         <source>Rerolled die %1: %2</source>
-        <extracomment>Spoken after a reroll of the last die alone; %2 is "5 successes. High roll 14, total 51."</extracomment>
+        <extracomment>Spoken after a reroll of the last die alone; %2 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dado %1 rolado de novo: %2</translation>
     </message>
     <message>
         <source>Rerolled dice %1 to %2: %3</source>
-        <extracomment>Spoken after a reroll; %3 is "5 successes. High roll 14, total 51."</extracomment>
+        <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dados %1 a %2 rolados de novo: %3</translation>
     </message>
 </context>
@@ -1145,7 +1145,7 @@ do &amp;marcador</translation>
     </message>
     <message>
         <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 "7 dice", %3 the target number.</extracomment>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 na dificuldade %3</translation>
     </message>
 </context>
