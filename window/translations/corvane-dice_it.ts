@@ -317,27 +317,27 @@
     </message>
     <message>
         <source>ones</source>
-        <translation>uno</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>twos</source>
-        <translation>due</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>threes</source>
-        <translation>tre</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>fours</source>
-        <translation>quattro</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>fives</source>
-        <translation>cinque</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>sixes</source>
-        <translation>sei</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>faces</source>

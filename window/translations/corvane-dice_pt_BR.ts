@@ -317,27 +317,27 @@
     </message>
     <message>
         <source>ones</source>
-        <translation>uns</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>twos</source>
-        <translation>dois</translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>threes</source>
-        <translation>três</translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>fours</source>
-        <translation>quatros</translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>fives</source>
-        <translation>cincos</translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>sixes</source>
-        <translation>seis</translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>faces</source>
