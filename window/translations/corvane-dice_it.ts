@@ -451,7 +451,7 @@
     <message>
         <source>certain</source>
         <extracomment>A roll or an evening that could not have come out otherwise.</extracomment>
-        <translation>certo</translation>
+        <translation>certa</translation>
     </message>
     <message>
         <source>top %1</source>
