@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "ScreenReader.h"
+#include "ShippedLanguages.h"
 #include "WindowRig.h"
 #include "engine/Limits.h"
 #include "window/Translations.h"
@@ -97,14 +98,20 @@ void AnnouncementsTest::eachOutcomeIsSaidOnceInTheLanguage() {
 void AnnouncementsTest::refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("refusals");  // no failures, no marker, then "Roll copied."
-    QTest::newRow("C") << "C"
-                       << QStringList{"No failures to reroll.", "No marker specified.",
-                                      "Roll copied."};
-    QTest::newRow("de") << "de_DE"
-                        << QStringList{"Keine Fehlschläge zum Neuwürfeln.", "Kein Würfel markiert.",
-                                       "Wurf kopiert."};
-    QTest::newRow("fr") << "fr_FR"
-                        << QStringList{"Aucun échec à relancer.", "Aucun dé marqué.", "Jet copié."};
+    const QHash<QString, QStringList> written = {
+        {"C", {"No failures to reroll.", "No marker specified.", "Roll copied."}},
+        {"de", {"Keine Fehlschläge zum Neuwürfeln.", "Kein Würfel markiert.", "Wurf kopiert."}},
+        {"fr", {"Aucun échec à relancer.", "Aucun dé marqué.", "Jet copié."}},
+        {"es", {"No hay fallos que repetir.", "No hay ningún dado marcado.", "Tirada copiada."}},
+        {"pt_BR",
+         {"Não há falhas para rolar de novo.", "Nenhum dado marcado.", "Rolagem copiada."}},
+        {"it", {"Nessun fallimento da ritirare.", "Nessun dado segnato.", "Tiro copiato."}},
+    };
+    // Every language the program ships; a language new to the list is heard as
+    // shown before its texts are written out here.
+    for (const char* locale : testing_support::kLanguages) {
+        QTest::newRow(locale) << locale << written.value(QString::fromLatin1(locale));
+    }
 }
 
 // Whatever the status line is given, screen readers hear once, as it reads.
@@ -127,7 +134,7 @@ void AnnouncementsTest::refusalsErrorsAndCopiesAreSaidAsTheStatusLineShows() {
     rig.Roll(QStringLiteral("40000"), QStringLiteral("4"), {Face(1)});  // past the limit
     show();
     QCOMPARE(Said(announced), shown);
-    QCOMPARE(shown.mid(0, 3), refusals);
+    if (!refusals.isEmpty()) QCOMPARE(shown.mid(0, 3), refusals);
     // The most dice a roll can hold, as the language writes the number.
     QVERIFY2(shown[3].contains(GroupedCount(kMostDice.Value())), qPrintable(shown[3]));
 }

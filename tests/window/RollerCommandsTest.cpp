@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "ShippedLanguages.h"
 #include "WindowRig.h"
 #include "window/Translations.h"
 #include "window/chances/ChancesWindow.h"
@@ -216,7 +217,7 @@ void RollerCommandsTest::eachCommandWorksFromEachWindow() {
 void RollerCommandsTest::accessKeysAreUniqueAndClickTheirButtons_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("window");
-    for (const char* locale : {"C", "de_DE", "fr_FR"}) {
+    for (const char* locale : testing_support::kLanguages) {
         for (const char* window : kWindows) {
             QTest::addRow("%s, %s", locale, window) << locale << window;
         }
