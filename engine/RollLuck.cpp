@@ -11,9 +11,7 @@ RollLuck LuckOfRoll(const RollRecord& record) {
     const double dieChance = DieChance(record.After.TargetNumber);
     luck.ExpectedSuccesses = ExpectedSuccesses(luck.Dice, dieChance);
     luck.AtLeastAsWell = AtLeastChance(luck.Dice, luck.Successes, dieChance);
-    // At most s successes is at least n - s failures: the lower tail summed as
-    // an upper one, so that a small chance keeps its precision.
-    luck.AtMostAsWell = AtLeastChance(luck.Dice, luck.Dice - luck.Successes, 1.0 - dieChance);
+    luck.AtMostAsWell = AtMostChance(luck.Dice, luck.Successes, dieChance);
     return luck;
 }
 
