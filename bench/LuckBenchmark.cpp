@@ -31,10 +31,9 @@ RollRecord ExpectedRoll(int target) {
     return record;
 }
 
-// The second argument is how many targets the evening's rolls take turns at:
-// one keeps the sum exact, seven make it too wide and the approximation
-// answers. The evening's fairness is measured apart, as the window asks for it
-// only when it shows it.
+// The second argument is how many targets the evening's rolls take turns at.
+// The evening's fairness is measured apart, as the window asks for it only
+// when it shows it.
 void BM_EveningUpdate(benchmark::State& benchState) {
     const auto targets = static_cast<int>(benchState.range(1));
     EveningTally evening;

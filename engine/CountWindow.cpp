@@ -32,15 +32,4 @@ CountWindow Convolve(const CountWindow& a, const CountWindow& b) {
     return sum;
 }
 
-void Trim(CountWindow& window) {
-    auto& chances = window.Chances;
-    if (chances.empty()) return;
-    const double cut = *std::max_element(chances.begin(), chances.end()) * kWindowCut;
-    const auto kept = [cut](double chance) { return chance >= cut; };
-    const auto first = std::find_if(chances.begin(), chances.end(), kept);
-    const auto last = std::find_if(chances.rbegin(), chances.rend(), kept).base();
-    window.First += first - chances.begin();
-    chances = std::vector<double>(first, last);
-}
-
 }  // namespace corvane::detail

@@ -5,8 +5,8 @@
 #include <numeric>
 #include <vector>
 
-// Internal to the engine: the evening's luck and the fairness check work on
-// distributions of counts too wide for every count to matter.
+// Internal to the engine: the fairness check works on distributions of counts
+// too wide for every count to matter.
 namespace corvane::detail {
 
 // A count whose chance is below this share of the likeliest one is left out.
@@ -27,8 +27,6 @@ struct CountWindow {
 
 // The chances of the sum of two independent counts.
 CountWindow Convolve(const CountWindow& a, const CountWindow& b);
-// Leaves off both ends below kWindowCut of the greatest chance.
-void Trim(CountWindow& window);
 
 // A distribution that rises to its likeliest count `mode` and falls after it,
 // told by the ratios of neighbouring chances: up(j) is the chance of j + 1 over

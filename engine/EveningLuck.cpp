@@ -1,19 +1,32 @@
 #include "engine/EveningLuck.h"
 
-#include <vector>
+#include <cmath>
+#include <numbers>
 
 #include "engine/Odds.h"
-#include "engine/SumOfBinomials.h"
+#include "engine/RollLuck.h"
+#include "engine/SuccessCount.h"
 
 namespace corvane {
+namespace {
+
+// Keeps a tie-break off exactly 0 and 1: the middle of each of the draw's
+// 2^24 steps.
+constexpr double kHalfStep = 0x1p-25;
+
+}  // namespace
+
+EveningTally::EveningTally(std::uint64_t seed) : tieBreaks_(seed) {}
 
 void EveningTally::Add(const RollRecord& record) {
     const ThrownDice& thrown = record.Thrown;
-    diceByChance_[DieChance(record.After.TargetNumber)] += thrown.Count.Value();
+    tieBreaks_.Reseed(record.SecondsSinceMidnight);
+    scores_ += NormalScore(record, tieBreaks_.Next() + kHalfStep);
     faces_.Add(thrown);
     ++rolls_;
     dice_ += thrown.Count.Value();
     successes_ += thrown.Successes.Value();
+    expected_ += ExpectedSuccesses(thrown.Count.Value(), DieChance(record.After.TargetNumber));
 }
 
 EveningLuck EveningTally::Luck() const {
@@ -21,17 +34,11 @@ EveningLuck EveningTally::Luck() const {
     luck.Rolls = rolls_;
     luck.DiceThrown = dice_;
     luck.Successes = successes_;
-    std::vector<SumOfBinomials::Group> groups;
-    for (const auto& [chance, dice] : diceByChance_) {
-        groups.push_back({chance, dice});
-        luck.ExpectedSuccesses += static_cast<double>(dice) * chance;
-    }
-    const SumOfBinomials sum(groups);
-    const SumOfBinomials::Method method = sum.Chosen();
-    const SumOfBinomials::Tails tails = sum.At(successes_, method);
-    luck.AtLeastThisLucky = tails.AtLeast;
-    luck.AtMostThisLucky = tails.AtMost;
-    luck.Exact = method == SumOfBinomials::Method::Exact;
+    luck.ExpectedSuccesses = expected_;
+    if (rolls_ == 0) return luck;
+    const double z = scores_ / std::sqrt(static_cast<double>(rolls_));
+    luck.AtLeastThisLucky = detail::Uncertain(0.5 * std::erfc(z / std::numbers::sqrt2));
+    luck.AtMostThisLucky = detail::Uncertain(0.5 * std::erfc(-z / std::numbers::sqrt2));
     return luck;
 }
 

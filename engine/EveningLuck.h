@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 
 #include "engine/FairnessCheck.h"
 #include "engine/RollRecord.h"
+#include "runtime/Pcg32Random.h"
 
 namespace corvane {
 
@@ -15,35 +15,40 @@ struct EveningLuck {
     std::int64_t DiceThrown = 0;
     std::int64_t Successes = 0;
     double ExpectedSuccesses = 0.0;
-    // For fair dice and exactly these rolls (each one's thrown dice at its own
-    // target): the chance of an evening with at least as many successes in
-    // all, and with at most as many. As one roll's successes go up,
-    // AtLeastThisLucky never rises and AtMostThisLucky, the evening's
-    // percentile, never falls.
+    // For fair dice: the chance of an evening of as many rolls at least this
+    // lucky, and at most this lucky (the evening's percentile); the two add
+    // up to 1. Each roll counts alike, with its luck given the rolls before
+    // it (see NormalScore), so the chances are exact whatever the player
+    // chose to roll or reroll after what. As one roll's successes go up,
+    // AtLeastThisLucky never rises and AtMostThisLucky never falls.
     double AtLeastThisLucky = 1.0;
     double AtMostThisLucky = 1.0;
-    // False when the two came from the approximation (see SumOfBinomials).
-    bool Exact = true;
 };
 
-// Keeps the evening's tallies, one roll at a time. The rolls with the same
-// die chance make one binomial, so what an update costs grows with the number
-// of different chances, not with the rolls.
+// Keeps the evening's tallies, one roll at a time, and costs the same for
+// every roll however long the evening.
 class EveningTally {
 public:
+    // Each roll's tie-break is drawn as it is added, from a generator of this
+    // seed stirred by the roll's time, so the dice cannot lean on it and the
+    // evening reads the same each time it is shown.
+    explicit EveningTally(std::uint64_t seed = 0x5EED);
+
     void Add(const RollRecord& record);
 
-    // Worked out afresh from the tallies on each call: after a roll, once.
     EveningLuck Luck() const;
     // For CheckFairness.
     const FaceCounts& Faces() const { return faces_; }
 
 private:
-    // The dice thrown at each die chance.
-    std::map<double, std::int64_t> diceByChance_;
+    Pcg32Random tieBreaks_;
+    // The sum of the rolls' normal scores: for fair dice, normal with the
+    // rolls as its variance.
+    double scores_ = 0.0;
     std::int64_t rolls_ = 0;
     std::int64_t dice_ = 0;
     std::int64_t successes_ = 0;
+    double expected_ = 0.0;
     FaceCounts faces_;
 };
 

@@ -58,6 +58,15 @@ double AtLeastChance(int dice, int successes, double dieChance) {
     return Uncertain(-std::expm1(count.LogAtMost(successes - 1)));
 }
 
+double AtMostChance(int dice, int successes, double dieChance) {
+    if (successes < 0) return 0.0;
+    if (successes >= dice || !(dieChance > 0.0)) return 1.0;
+    if (dieChance >= 1.0) return 0.0;
+    const SuccessCount count(dice, dieChance);
+    if (successes < dice * dieChance) return Uncertain(std::exp(count.LogAtMost(successes)));
+    return Uncertain(-std::expm1(count.LogAtLeast(successes + 1)));
+}
+
 double BotchChance(int dice) {
     if (dice <= 0) return 1.0;
     return Uncertain(std::pow(6.0, -dice));

@@ -22,6 +22,9 @@ double DieChance(Int16 target);
 // The chance that at least `successes` of `dice` dice succeed, when each one
 // succeeds with the chance `dieChance`. Stable for pools up to 32767 dice.
 double AtLeastChance(int dice, int successes, double dieChance);
+// The chance that at most `successes` of them succeed. Summed on its own, not
+// as 1 less the other tail: near certain, that difference rounds to exactly 1.
+double AtMostChance(int dice, int successes, double dieChance);
 
 // The chance that every one of `dice` dice shows a single 1.
 double BotchChance(int dice);

@@ -23,4 +23,13 @@ struct RollLuck {
 
 RollLuck LuckOfRoll(const RollRecord& record);
 
+// The roll's luck as a standard normal score: its percentile among all rolls
+// of the same dice, the chance of exactly this roll spread by `tieBreak` (in
+// 0..1) as P(fewer) + tieBreak P(exactly), turned into the normal deviate of
+// that chance. For fair dice and a tie-break drawn uniformly and apart from
+// the dice, the score is standard normal and independent of every roll before
+// it, whatever those rolls made the player throw next: each roll's chances
+// are exact given what came before.
+double NormalScore(const RollRecord& record, double tieBreak);
+
 }  // namespace corvane

@@ -40,7 +40,7 @@ EveningLuck CheckedLuck(const std::vector<RollRecord>& evening) {
     const EveningLuck luck = tally.Luck();
     CheckChance(luck.AtLeastThisLucky);
     CheckChance(luck.AtMostThisLucky);
-    Check(luck.AtLeastThisLucky + luck.AtMostThisLucky >= 1.0 - 1e-12);
+    Check(evening.empty() || std::abs(luck.AtLeastThisLucky + luck.AtMostThisLucky - 1.0) <= 1e-12);
     const FairnessCheck fairness = CheckFairness(tally.Faces());
     CheckChance(fairness.PValue);
     Check((fairness.Finding == FairnessFinding::NoDice) == evening.empty());
@@ -82,7 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (luckier.Successes == luckier.Count) return 0;
     ++luckier.Successes;
     const EveningLuck after = CheckedLuck(evening);
-    Check(after.Exact == before.Exact);
     Check(after.AtLeastThisLucky <= before.AtLeastThisLucky);
     Check(after.AtMostThisLucky >= before.AtMostThisLucky);
     return 0;

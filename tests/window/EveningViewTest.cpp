@@ -59,19 +59,22 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries_data() {
                         const char* moreOnes) {
         QTest::newRow(locale) << locale << evening << later << moreOnes;
     };
-    // The opening roll's six 1s and 9 5 4 3 1: 3 successes of 11 dice at even
-    // chances, where at most 3 has the chance 232/2048; then one more success of
-    // 12, at most 4 with 794/4096.
-    row("C", "This evening: 2 rolls with 11 dice, 3 successes (5.5 expected): bottom 11%",
-        "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): bottom 19%",
+    // The opening roll's six 1s (at most 1/64 of rolls as poor) and 9 5 4 3 1
+    // (3 successes of 5 dice, 1/2 to 13/16), their ties broken as the evening
+    // drew them: together at most 18.5%; then one more success of a die, which
+    // lifts the evening.
+    row("C", "This evening: 2 rolls with 11 dice, 3 successes (5.5 expected): bottom 9% (1 in 11)",
+        "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): bottom 37%",
         "The dice look unusual: more ones than expected (");
     row("de_DE",
-        "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): schlechteste 11\u00A0%",
-        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): schlechteste 19\u00A0%",
+        "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): schlechteste 9\u00A0% (1 von "
+        "11)",
+        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): schlechteste 37\u00A0%",
         "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (");
     row("fr_FR",
-        "Ce soir\u00A0: 2 jets, 11 dés, 3 succès (5,5 attendus)\u00A0: parmi les 11\u00A0% pires",
-        "Ce soir\u00A0: 3 jets, 12 dés, 4 succès (6,0 attendus)\u00A0: parmi les 19\u00A0% pires",
+        "Ce soir\u00A0: 2 jets, 11 dés, 3 succès (5,5 attendus)\u00A0: parmi les 9\u00A0% pires (1 "
+        "sur 11)",
+        "Ce soir\u00A0: 3 jets, 12 dés, 4 succès (6,0 attendus)\u00A0: parmi les 37\u00A0% pires",
         "Les dés semblent inhabituels\u00A0: plus de 1 que prévu (");
 }
 

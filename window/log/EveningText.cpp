@@ -55,13 +55,13 @@ QString EveningText::LuckDetails(const EveningLuck& luck) {
     if (luck.Rolls == 0) return tr("Every roll from the first on counts for the evening.");
     QStringList lines;
     //: %1 and %2 are chances, "12.3%".
-    lines << tr("For fair dice and exactly these rolls, each with the dice it threw at its own "
-                "target: an evening at least this lucky has a chance of %1, one at most this "
-                "lucky %2.")
+    lines << tr("For fair dice, an evening of as many rolls at least this lucky has a chance of "
+                "%1, one at most this lucky %2.")
                  .arg(PercentText(luck.AtLeastThisLucky), PercentText(luck.AtMostThisLucky));
-    lines << (luck.Exact ? tr("Worked out exactly.")
-                         : tr("Worked out by a saddlepoint approximation, within 0.01 percentage "
-                              "points of exact."));
+    lines << tr(
+        "Each roll counts alike, by its own luck given the rolls before it, a tie with "
+        "rolls just as good broken at random as it is made: so these chances hold "
+        "whatever you chose to roll or reroll.");
     lines << tr("Every roll since the program started counts, those the log no longer lists too.");
     return lines.join(QLatin1Char(' '));
 }
@@ -111,8 +111,8 @@ QString EveningText::TableRow(const EveningLuck& luck) {
 
 QStringList EveningText::LongEveningLines() {
     QStringList lines = {Luck({}), Fairness({}),
-                         Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0, true}),
-                         Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345, true}),
+                         Luck({1000, 100000, 50001, 49999.5, 1.0 / 2345, 1.0}),
+                         Luck({1000, 100000, 49999, 49999.5, 1.0, 1.0 / 2345}),
                          Fairness({FairnessFinding::NothingUnusual, 1, 0.4149, 123456, 0.0})};
     for (int face = 1; face <= 6; ++face) {
         for (const FairnessFinding finding :

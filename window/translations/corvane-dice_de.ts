@@ -253,19 +253,6 @@
         <translation>Jeder Wurf ab dem ersten zählt für den Abend.</translation>
     </message>
     <message>
-        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
-        <translation>Für faire Würfel und genau diese Würfe, jeder mit den Würfeln, die er warf, bei seinem eigenen Mindestwurf: Ein Abend mit mindestens so viel Glück hat eine Chance von %1, einer mit höchstens so viel Glück %2.</translation>
-    </message>
-    <message>
-        <source>Worked out exactly.</source>
-        <translation>Exakt berechnet.</translation>
-    </message>
-    <message>
-        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Mit einer Sattelpunkt-Näherung berechnet, auf 0,01 Prozentpunkte genau.</translation>
-    </message>
-    <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
         <translation>Jeder Wurf seit dem Programmstart zählt, auch die, die das Wurfprotokoll nicht mehr aufführt.</translation>
     </message>
@@ -342,6 +329,15 @@
     <message>
         <source>faces</source>
         <translation>Augenzahlen</translation>
+    </message>
+    <message>
+        <source>For fair dice, an evening of as many rolls at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Für faire Würfel hat ein Abend mit ebenso vielen Würfen und mindestens so viel Glück eine Chance von %1, einer mit höchstens so viel Glück %2.</translation>
+    </message>
+    <message>
+        <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
+        <translation>Jeder Wurf zählt gleich, mit seinem eigenen Glück nach den Würfen davor, ein Gleichstand mit ebenso guten Würfen beim Wurf zufällig aufgelöst: Daher gelten diese Chancen, was Sie auch gewürfelt oder neu gewürfelt haben.</translation>
     </message>
 </context>
 <context>

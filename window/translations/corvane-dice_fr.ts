@@ -253,19 +253,6 @@
         <translation>Chaque jet, dès le premier, compte pour la soirée.</translation>
     </message>
     <message>
-        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
-        <translation>Pour des dés équilibrés et exactement ces jets, chacun avec les dés qu&apos;il a lancés à son propre seuil&#xa0;: une soirée au moins aussi chanceuse a une probabilité de %1, une au plus aussi chanceuse de %2.</translation>
-    </message>
-    <message>
-        <source>Worked out exactly.</source>
-        <translation>Calculé exactement.</translation>
-    </message>
-    <message>
-        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Calculé par une approximation du point col, à 0,01&#xa0;point de pourcentage près.</translation>
-    </message>
-    <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
         <translation>Chaque jet depuis le démarrage du programme compte, même ceux que l&apos;historique n&apos;affiche plus.</translation>
     </message>
@@ -342,6 +329,15 @@
     <message>
         <source>faces</source>
         <translation>faces</translation>
+    </message>
+    <message>
+        <source>For fair dice, an evening of as many rolls at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Pour des dés équilibrés, une soirée d&apos;autant de jets au moins aussi chanceuse a une probabilité de %1, une au plus aussi chanceuse de %2.</translation>
+    </message>
+    <message>
+        <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
+        <translation>Chaque jet compte autant, selon sa propre chance compte tenu des jets précédents, une égalité avec des jets aussi bons étant tranchée au hasard au moment du jet&#xa0;: ces probabilités valent donc quels que soient les jets et relances choisis.</translation>
     </message>
 </context>
 <context>
