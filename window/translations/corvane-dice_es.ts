@@ -111,10 +111,6 @@
         <translation>Una nueva tirada de %1 a dificultad %2: %3; al menos %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
-        <translation>Escribe de 1 a 32767 dados para ver las probabilidades de una nueva tirada.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Tras repetir fallos: no hay fallos que repetir.</translation>
     </message>
@@ -129,6 +125,10 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Elige un dado de la lista para ver la repetición desde el marcador.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Escribe de %1 a %2 dados para ver las probabilidades de una nueva tirada.</translation>
     </message>
 </context>
 <context>
@@ -189,8 +189,8 @@
 <context>
     <name>corvane::EngineText</name>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances.</source>
-        <translation>Escribe una dificultad de -32768 a 32767 para ver las probabilidades.</translation>
+        <source>Type a target from %1 to %2 to see the chances.</source>
+        <translation>Escribe una dificultad de %1 a %2 para ver las probabilidades.</translation>
     </message>
 </context>
 <context>
@@ -251,19 +251,6 @@
     <message>
         <source>Every roll from the first on counts for the evening.</source>
         <translation>Cuenta para la noche cada tirada desde la primera.</translation>
-    </message>
-    <message>
-        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
-        <translation>Con dados justos y exactamente estas tiradas, cada una con sus dados y a su propia dificultad: una noche al menos así de afortunada tiene una probabilidad del %1, una como mucho así de afortunada del %2.</translation>
-    </message>
-    <message>
-        <source>Worked out exactly.</source>
-        <translation>Calculado con exactitud.</translation>
-    </message>
-    <message>
-        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Calculado con una aproximación de punto de silla, a menos de 0,01 puntos porcentuales del valor exacto.</translation>
     </message>
     <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
@@ -342,6 +329,15 @@
     <message>
         <source>faces</source>
         <translation>caras</translation>
+    </message>
+    <message>
+        <source>For fair dice, an evening of as many rolls at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Con dados justos, una velada de tantas tiradas al menos así de afortunada tiene una probabilidad de %1; una como mucho así de afortunada, %2.</translation>
+    </message>
+    <message>
+        <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
+        <translation>Cada tirada cuenta igual, por su propia suerte dadas las tiradas anteriores, y un empate con tiradas igual de buenas se decide al azar al hacerla: así estas probabilidades valen decidas lo que decidas tirar o repetir.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +555,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Reservas guardadas</translation>
     </message>
     <message>
-        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
-        <translation>No se guardó nada: los dados y la dificultad deben ser números de -32768 a 32767.</translation>
-    </message>
-    <message>
         <source>Save Pool</source>
         <translation>Guardar reserva</translation>
     </message>
@@ -638,6 +630,10 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>No se importó nada: %1 no se puede leer como reservas guardadas, porque %2.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
+        <translation>No se guardó nada: una reserva tiene de %1 a %2 dados y una dificultad de %3 a %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +743,10 @@ Probabilidad de pifia: %5.</translation>
         <source>The list holds at most %1 pools: delete one to save another.</source>
         <translation>La lista admite como mucho %1 reservas: borra una para guardar otra.</translation>
     </message>
+    <message>
+        <source>pool %1 in it has more dice than a roll can hold (%2)</source>
+        <translation>su reserva %1 tiene más dados de los que cabe tirar (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
@@ -832,24 +832,24 @@ Probabilidad de pifia: %5.</translation>
         <translation>Más alto: %1, Total: %2</translation>
     </message>
     <message>
-        <source>Dice to Roll: type a number from 1 to 32767.</source>
-        <translation>Reserva: escribe un número de 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>Target Number: type from -32768 to 32767.</source>
-        <translation>Dificultad: escribe de -32768 a 32767.</translation>
-    </message>
-    <message>
-        <source>The total passed 32767 this time: roll fewer dice.</source>
-        <translation>Esta vez el total pasó de 32767: tira menos dados.</translation>
-    </message>
-    <message>
-        <source>The dice add up past 32767: roll at most %1.</source>
-        <translation>La suma pasa de 32767: tira hasta %1.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>La lista y la reserva no coincidían; nada cambió.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from %1 to %2.</source>
+        <translation>Reserva: escribe un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from %1 to %2.</source>
+        <translation>Dificultad: escribe de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Esta vez el total pasó de %1: tira menos dados.</translation>
+    </message>
+    <message>
+        <source>The dice add up past %1: roll at most %2.</source>
+        <translation>La suma pasa de %1: tira hasta %2.</translation>
     </message>
 </context>
 <context>

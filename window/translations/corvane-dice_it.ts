@@ -111,10 +111,6 @@
         <translation>Un nuovo tiro di %1 a difficoltà %2: %3; almeno %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
-        <translation>Scrivi da 1 a 32767 dadi per vedere le probabilità di un nuovo tiro.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Dopo il ritiro dei fallimenti: nessun fallimento da ritirare.</translation>
     </message>
@@ -129,6 +125,10 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Scegli un dado nell&apos;elenco per vedere il ritiro dal segno in giù.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
     </message>
 </context>
 <context>
@@ -189,8 +189,8 @@
 <context>
     <name>corvane::EngineText</name>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances.</source>
-        <translation>Scrivi una difficoltà da -32768 a 32767 per vedere le probabilità.</translation>
+        <source>Type a target from %1 to %2 to see the chances.</source>
+        <translation>Scrivi una difficoltà da %1 a %2 per vedere le probabilità.</translation>
     </message>
 </context>
 <context>
@@ -251,19 +251,6 @@
     <message>
         <source>Every roll from the first on counts for the evening.</source>
         <translation>Ogni tiro, dal primo in poi, conta per la serata.</translation>
-    </message>
-    <message>
-        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
-        <translation>Con dadi equi ed esattamente questi tiri, ciascuno con i suoi dadi e alla sua difficoltà: una serata fortunata almeno così ha una probabilità del %1, una fortunata al massimo così del %2.</translation>
-    </message>
-    <message>
-        <source>Worked out exactly.</source>
-        <translation>Calcolato in modo esatto.</translation>
-    </message>
-    <message>
-        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Calcolato con un&apos;approssimazione del punto di sella, entro 0,01 punti percentuali dal valore esatto.</translation>
     </message>
     <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
@@ -342,6 +329,15 @@
     <message>
         <source>faces</source>
         <translation>facce</translation>
+    </message>
+    <message>
+        <source>For fair dice, an evening of as many rolls at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Con dadi onesti, una serata di altrettanti tiri fortunata almeno così ha una probabilità di %1; una fortunata al massimo così, %2.</translation>
+    </message>
+    <message>
+        <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
+        <translation>Ogni tiro conta allo stesso modo, con la sua fortuna dati i tiri precedenti, e un pareggio con tiri altrettanto buoni è risolto a caso quando il tiro è fatto: così queste probabilità valgono qualunque cosa tu abbia scelto di tirare o ritirare.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +555,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Riserve salvate</translation>
     </message>
     <message>
-        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
-        <translation>Niente salvato: i dadi e la difficoltà devono essere numeri da -32768 a 32767.</translation>
-    </message>
-    <message>
         <source>Save Pool</source>
         <translation>Salva riserva</translation>
     </message>
@@ -638,6 +630,10 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Niente importato: %1 non si può leggere come riserve salvate, perché %2.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
+        <translation>Niente salvato: una riserva ha da %1 a %2 dadi e una difficoltà da %3 a %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +743,10 @@ Probabilità di fallimento critico: %5.</translation>
         <source>The list holds at most %1 pools: delete one to save another.</source>
         <translation>L&apos;elenco contiene al massimo %1 riserve: eliminane una per salvarne un&apos;altra.</translation>
     </message>
+    <message>
+        <source>pool %1 in it has more dice than a roll can hold (%2)</source>
+        <translation>la riserva %1 al suo interno ha più dadi di quanti un tiro ne possa tenere (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
@@ -832,24 +832,24 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Più alto: %1, Totale: %2</translation>
     </message>
     <message>
-        <source>Dice to Roll: type a number from 1 to 32767.</source>
-        <translation>Riserva di dadi: scrivi un numero da 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>Target Number: type from -32768 to 32767.</source>
-        <translation>Difficoltà: scrivi da -32768 a 32767.</translation>
-    </message>
-    <message>
-        <source>The total passed 32767 this time: roll fewer dice.</source>
-        <translation>Stavolta il totale supera 32767: tira meno dadi.</translation>
-    </message>
-    <message>
-        <source>The dice add up past 32767: roll at most %1.</source>
-        <translation>I dadi sommano oltre 32767: tira al massimo %1.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>Elenco e riserva discordavano; nessuna modifica.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from %1 to %2.</source>
+        <translation>Riserva di dadi: scrivi un numero da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from %1 to %2.</source>
+        <translation>Difficoltà: scrivi da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Stavolta il totale supera %1: tira meno dadi.</translation>
+    </message>
+    <message>
+        <source>The dice add up past %1: roll at most %2.</source>
+        <translation>I dadi sommano oltre %1: tira al massimo %2.</translation>
     </message>
 </context>
 <context>

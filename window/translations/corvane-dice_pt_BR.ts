@@ -111,10 +111,6 @@
         <translation>Uma nova rolagem de %1 na dificuldade %2: %3; pelo menos %4: %5.</translation>
     </message>
     <message>
-        <source>Type from 1 to 32767 dice to see a new roll&apos;s chances.</source>
-        <translation>Digite de 1 a 32767 dados para ver as chances de uma nova rolagem.</translation>
-    </message>
-    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Após rolar as falhas de novo: não há falhas para rolar.</translation>
     </message>
@@ -129,6 +125,10 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Escolha um dado na lista para ver a nova rolagem a partir do marcador.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
     </message>
 </context>
 <context>
@@ -189,8 +189,8 @@
 <context>
     <name>corvane::EngineText</name>
     <message>
-        <source>Type a target from -32768 to 32767 to see the chances.</source>
-        <translation>Digite uma dificuldade de -32768 a 32767 para ver as chances.</translation>
+        <source>Type a target from %1 to %2 to see the chances.</source>
+        <translation>Digite uma dificuldade de %1 a %2 para ver as chances.</translation>
     </message>
 </context>
 <context>
@@ -251,19 +251,6 @@
     <message>
         <source>Every roll from the first on counts for the evening.</source>
         <translation>Toda rolagem, desde a primeira, conta para a sessão.</translation>
-    </message>
-    <message>
-        <source>For fair dice and exactly these rolls, each with the dice it threw at its own target: an evening at least this lucky has a chance of %1, one at most this lucky %2.</source>
-        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
-        <translation>Com dados honestos e exatamente estas rolagens, cada uma com os seus dados e na sua própria dificuldade: uma sessão com pelo menos esta sorte tem chance de %1, uma com no máximo esta sorte, de %2.</translation>
-    </message>
-    <message>
-        <source>Worked out exactly.</source>
-        <translation>Calculado de forma exata.</translation>
-    </message>
-    <message>
-        <source>Worked out by a saddlepoint approximation, within 0.01 percentage points of exact.</source>
-        <translation>Calculado por uma aproximação de ponto de sela, a menos de 0,01 ponto percentual do valor exato.</translation>
     </message>
     <message>
         <source>Every roll since the program started counts, those the log no longer lists too.</source>
@@ -342,6 +329,15 @@
     <message>
         <source>faces</source>
         <translation>faces</translation>
+    </message>
+    <message>
+        <source>For fair dice, an evening of as many rolls at least this lucky has a chance of %1, one at most this lucky %2.</source>
+        <extracomment>%1 and %2 are chances, &quot;12.3%&quot;.</extracomment>
+        <translation>Com dados honestos, uma noite de tantas rolagens no mínimo com essa sorte tem chance de %1; uma no máximo com essa sorte, %2.</translation>
+    </message>
+    <message>
+        <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
+        <translation>Cada rolagem conta igual, pela própria sorte dadas as rolagens anteriores, e um empate com rolagens tão boas quanto ela é desfeito ao acaso quando ela é feita: assim essas chances valem seja o que for que você escolheu rolar ou rolar de novo.</translation>
     </message>
 </context>
 <context>
@@ -559,10 +555,6 @@ Chance de falha crítica: %5.</translation>
         <translation>Paradas salvas</translation>
     </message>
     <message>
-        <source>Nothing saved: the dice and the target must be numbers from -32768 to 32767.</source>
-        <translation>Nada foi salvo: os dados e a dificuldade devem ser números de -32768 a 32767.</translation>
-    </message>
-    <message>
         <source>Save Pool</source>
         <translation>Salvar parada</translation>
     </message>
@@ -638,6 +630,10 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Nada foi importado: %1 não pode ser lido como paradas salvas, porque %2.</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
+        <translation>Nada foi salvo: uma parada tem de %1 a %2 dados e uma dificuldade de %3 a %4.</translation>
     </message>
 </context>
 <context>
@@ -747,6 +743,10 @@ Chance de falha crítica: %5.</translation>
         <source>The list holds at most %1 pools: delete one to save another.</source>
         <translation>A lista comporta no máximo %1 paradas: exclua uma para salvar outra.</translation>
     </message>
+    <message>
+        <source>pool %1 in it has more dice than a roll can hold (%2)</source>
+        <translation>a parada %1 nele tem mais dados do que uma rolagem comporta (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::PoolStore</name>
@@ -832,24 +832,24 @@ Chance de falha crítica: %5.</translation>
         <translation>Maior: %1, Total: %2</translation>
     </message>
     <message>
-        <source>Dice to Roll: type a number from 1 to 32767.</source>
-        <translation>Parada: digite um número de 1 a 32767.</translation>
-    </message>
-    <message>
-        <source>Target Number: type from -32768 to 32767.</source>
-        <translation>Dificuldade: digite de -32768 a 32767.</translation>
-    </message>
-    <message>
-        <source>The total passed 32767 this time: roll fewer dice.</source>
-        <translation>Total acima de 32767 agora: role menos dados.</translation>
-    </message>
-    <message>
-        <source>The dice add up past 32767: roll at most %1.</source>
-        <translation>Soma acima de 32767: role no máximo %1.</translation>
-    </message>
-    <message>
         <source>The list and the pool disagreed; nothing changed.</source>
         <translation>A lista e a parada não batiam; nada mudou.</translation>
+    </message>
+    <message>
+        <source>Dice to Roll: type a number from %1 to %2.</source>
+        <translation>Parada: digite um número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Target Number: type from %1 to %2.</source>
+        <translation>Dificuldade: digite de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Total acima de %1 agora: role menos dados.</translation>
+    </message>
+    <message>
+        <source>The dice add up past %1: roll at most %2.</source>
+        <translation>Soma acima de %1: role no máximo %2.</translation>
     </message>
 </context>
 <context>
