@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,6 +22,24 @@
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
+namespace {
+
+// The list lays its rows out again when it grows taller or shorter, not when
+// it narrows; but the entries wrap to its width, so a scroll bar coming or a
+// narrower window makes them taller. Left as measured, each would paint its
+// last line over the next entry.
+class EntryList final : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QListView::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width()) scheduleDelayedItemsLayout();
+    }
+};
+
+}  // namespace
 
 RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer,
                              QWidget* parent)
@@ -29,7 +48,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       dialogs_(dialogs),
       announcer_(announcer),
       evening_(new EveningHeader(log.Evening(), this)),
-      entries_(new QListView(this)),
+      entries_(new EntryList(this)),
       status_(new QLabel(this)) {
     ExposeAsWindow(*this);
     setWindowTitle(tr("Roll Log"));
