@@ -112,7 +112,11 @@ void RollLogWindow::CopySelected() {
         rows << log_.index(0);
     }
     const QString lines = log_.CopiedLines(rows);
-    if (!lines.isEmpty()) QGuiApplication::clipboard()->setText(lines);
+    if (lines.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(lines);
+    // As the dice window says it for its roll, and saving for its rolls.
+    const auto count = static_cast<int>(rows.size());
+    Tell(count == 1 ? tr("Roll copied.") : tr("%n rolls copied.", nullptr, count));
 }
 
 void RollLogWindow::Save(bool selectedOnly) {
