@@ -116,6 +116,10 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
 
     rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(5)});
     QTRY_COMPARE(header.Luck()->text(), later);
+    // Narrow, the lines wrap, and the log makes room for the whole of both.
+    rig.window.Side().LogWindow()->resize(300, 500);
+    QTRY_COMPARE(header.height(), header.heightForWidth(header.width()));
+    QVERIFY(header.Fairness()->geometry().bottom() < header.height());
 }
 
 void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {

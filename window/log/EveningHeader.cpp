@@ -15,7 +15,9 @@ EveningHeader::EveningHeader(const EveningTally& evening, QWidget* parent)
       luck_(new QLabel(this)),
       fairness_(new QLabel(this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this, kIntervalMs)) {
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // As tall as the lines need at the width given; a fixed height would hold
+    // the layout to the unwrapped two.
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     for (QLabel* line : {luck_, fairness_}) {
