@@ -45,7 +45,7 @@ private slots:
     void theLogShowsTheEveningOverItsEntries_data();
     void theLogShowsTheEveningOverItsEntries();
     void theEveningCountsTheRollsTheLogLetsGo();
-    void aLineTooLongEndsInDotsAndIsReadWhole();
+    void aLineTooLongWrapsAndShowsWhole();
     void theChartMarksTheRollsLuck_data();
     void theChartMarksTheRollsLuck();
 };
@@ -54,7 +54,7 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("evening");   // after the opening roll and the example pool
     QTest::addColumn<QString>("later");     // after one die more
-    QTest::addColumn<QString>("moreOnes");  // the fairness line, before its p-value
+    QTest::addColumn<QString>("moreOnes");  // the fairness line, %1 for its odds
     const auto row = [](const char* locale, const char* evening, const char* later,
                         const char* moreOnes) {
         QTest::newRow(locale) << locale << evening << later << moreOnes;
@@ -65,17 +65,19 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries_data() {
     // lifts the evening.
     row("C", "This evening: 2 rolls with 11 dice, 3 successes (5.5 expected): bottom 9% (1 in 11)",
         "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): bottom 37%",
-        "The dice look unusual: more ones than expected (");
+        "The dice look unusual: more ones than expected (1 in %1 for fair dice)");
     row("de_DE",
-        "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): schlechteste 9\u00A0% (1 von "
-        "11)",
-        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): schlechteste 37\u00A0%",
-        "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (");
+        "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): unter den schlechtesten "
+        "9\u00A0% (1 von 11)",
+        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): unter den schlechtesten "
+        "37\u00A0%",
+        "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (bei fairen Würfeln 1 von %1)");
     row("fr_FR",
         "Ce soir\u00A0: 2 jets, 11 dés, 3 succès (5,5 attendus)\u00A0: parmi les 9\u00A0% pires (1 "
         "sur 11)",
         "Ce soir\u00A0: 3 jets, 12 dés, 4 succès (6,0 attendus)\u00A0: parmi les 37\u00A0% pires",
-        "Les dés semblent inhabituels\u00A0: plus de 1 que prévu (");
+        "Les dés semblent inhabituels\u00A0: plus de 1 que prévu (1 sur %1 pour des dés "
+        "équilibrés)");
 }
 
 void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
@@ -97,7 +99,9 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
     faces.LastFaces = {7, 0, 2, 1, 1};
     faces.Sixes = 1;
     const double p = CheckFairness(faces).PValue;
-    QCOMPARE(header.Fairness()->text(), moreOnes + PByHand(p, locale != "C") + ")");
+    // The line tells it as odds, p being 0.0039: 1 in 258, to two digits.
+    QCOMPARE(header.Fairness()->text(), moreOnes.arg(260));
+    QVERIFY(header.Fairness()->toolTip().contains(PByHand(p, locale != "C")));
 
     // Screen readers read each line, and the numbers behind it.
     for (QLabel* line : {header.Luck(), header.Fairness()}) {
@@ -114,6 +118,10 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries() {
 
     rig.Roll(QStringLiteral("1"), QStringLiteral("4"), {Face(5)});
     QTRY_COMPARE(header.Luck()->text(), later);
+    // Narrow, the lines wrap, and the log makes room for the whole of both.
+    rig.window.Side().LogWindow()->resize(300, 500);
+    QTRY_COMPARE(header.height(), header.heightForWidth(header.width()));
+    QVERIFY(header.Fairness()->geometry().bottom() < header.height());
 }
 
 void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
@@ -129,19 +137,26 @@ void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
     QCOMPARE(log.Evening().Faces().Dice, std::int64_t{3000});
 }
 
-void EveningViewTest::aLineTooLongEndsInDotsAndIsReadWhole() {
+void EveningViewTest::aLineTooLongWrapsAndShowsWhole() {
     RollLogModel log;
     log.Add(std::make_shared<const RollRecord>());
     EveningHeader header(log.Evening());
-    header.resize(200, 60);
+    header.resize(800, header.heightForWidth(800));
     header.show();
     const QString whole = EveningText::Luck(log.Evening().Luck());
     QLabel* line = header.Luck();
-    QVERIFY(line->text().endsWith(QChar(0x2026)));
-    QVERIFY(whole.startsWith(line->text().chopped(1)));
-    QCOMPARE(Accessible(line, QAccessible::Name), whole);
-    header.resize(800, 60);
     QCOMPARE(line->text(), whole);
+    const int oneLine = line->height();
+    header.resize(200, header.heightForWidth(200));
+    QCOMPARE(line->text(), whole);
+    QCOMPARE(Accessible(line, QAccessible::Name), whole);
+    // Taller by the lines it wraps to, all of them inside, and the next line under it.
+    const QRect wrapped =
+        line->fontMetrics().boundingRect(QRect(0, 0, 200, 0), Qt::TextWordWrap, whole);
+    QVERIFY(wrapped.height() > oneLine);
+    QVERIFY(line->height() >= wrapped.height());
+    QVERIFY(header.Fairness()->y() > line->geometry().bottom());
+    QVERIFY(header.Fairness()->geometry().bottom() < header.height());
 }
 
 void EveningViewTest::theChartMarksTheRollsLuck_data() {
@@ -156,17 +171,17 @@ void EveningViewTest::theChartMarksTheRollsLuck_data() {
     // 9 5 4 3 1 at target 4: at least 3 of 5 has the chance 16/32, at most 3
     // 26/32. Rerolling the 3 and the 1 to 2 2 throws two dice for no success:
     // at most none has the chance 1/4.
-    row("C", "C", false, "Rolled: top 50%",
-        "Luck of the roll: top 50%; 3 successes from 5 dice thrown, 2.5 expected.");
+    row("C", "C", false, "Rolled: about average",
+        "Luck of the roll: about average; 3 successes from 5 dice thrown, 2.5 expected.");
     row("C, reroll", "C", true, "Rolled: bottom 25%",
         "Luck of the roll: bottom 25%; 0 successes from 2 dice thrown, 1.0 expected.");
-    row("de", "de_DE", false, "Gewürfelt: beste 50\u00A0%",
-        "Glück des Wurfs: beste 50\u00A0%; geworfen: 5 Würfel, 3 Erfolge, erwartet 2,5.");
-    row("de, reroll", "de_DE", true, "Gewürfelt: schlechteste 25\u00A0%",
-        "Glück des Wurfs: schlechteste 25\u00A0%; geworfen: 2 Würfel, 0 Erfolge, erwartet 1,0.");
-    row("fr", "fr_FR", false, "Obtenu\u00A0: parmi les 50\u00A0% meilleurs",
-        "Chance du jet\u00A0: parmi les 50\u00A0% meilleurs\u00A0; 3 succès avec 5 dés, 2,5 "
-        "attendus.");
+    row("de", "de_DE", false, "Gewürfelt: etwa durchschnittlich",
+        "Glück des Wurfs: etwa durchschnittlich; geworfen: 5 Würfel, 3 Erfolge, erwartet 2,5.");
+    row("de, reroll", "de_DE", true, "Gewürfelt: unter den schlechtesten 25\u00A0%",
+        "Glück des Wurfs: unter den schlechtesten 25\u00A0%; geworfen: 2 Würfel, 0 Erfolge, "
+        "erwartet 1,0.");
+    row("fr", "fr_FR", false, "Obtenu\u00A0: dans la moyenne",
+        "Chance du jet\u00A0: dans la moyenne\u00A0; 3 succès avec 5 dés, 2,5 attendus.");
     row("fr, reroll", "fr_FR", true, "Obtenu\u00A0: parmi les 25\u00A0% pires",
         "Chance du jet\u00A0: parmi les 25\u00A0% pires\u00A0; 0 succès avec 2 dés, 1,0 attendus.");
 }

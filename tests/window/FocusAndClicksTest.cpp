@@ -107,10 +107,10 @@ void FocusAndClicksTest::theAboutTextCanBeSelected() {
     QVERIFY(text);
     QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     QVERIFY(text->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
-    const qsizetype at = text->text().indexOf(QStringLiteral("dice@corvane.example"));
+    const qsizetype at = text->text().indexOf(QStringLiteral("GNU GPL"));
     QVERIFY(at > 0);
-    text->setSelection(static_cast<int>(at), 20);
-    QCOMPARE(text->selectedText(), QStringLiteral("dice@corvane.example"));
+    text->setSelection(static_cast<int>(at), 7);
+    QCOMPARE(text->selectedText(), QStringLiteral("GNU GPL"));
 }
 
 void FocusAndClicksTest::maximisedTheWindowGrowsNoFurtherThanItsMaximum() {

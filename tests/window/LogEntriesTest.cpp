@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "WindowRig.h"
@@ -37,14 +38,19 @@ void RollAndReroll(WindowRig& rig) {
 void LogEntriesTest::entriesShowWholeAtAnyWidth_data() {
     QTest::addColumn<int>("width");       // 0 leaves the window as it opens
     QTest::addColumn<bool>("whileOpen");  // narrowed once its rows were measured
-    QTest::newRow("asItOpens") << 0 << false;
-    QTest::newRow("narrow") << 260 << false;
-    QTest::newRow("narrowedWhileOpen") << 260 << true;
+    QTest::addColumn<int>("later");       // rolls of 20 dice while it is open
+    QTest::newRow("asItOpens") << 0 << false << 0;
+    QTest::newRow("narrow") << 260 << false << 0;
+    QTest::newRow("narrowedWhileOpen") << 260 << true << 0;
+    // The window just wide enough for their first line, until they bring the
+    // scroll bar, which takes that room: then the line wraps.
+    QTest::newRow("scrollBarComes") << 0 << false << 30;
 }
 
 void LogEntriesTest::entriesShowWholeAtAnyWidth() {
     QFETCH(int, width);
     QFETCH(bool, whileOpen);
+    QFETCH(int, later);
     WindowRig rig;
     RollAndReroll(rig);
     rig.window.Side().ShowLog();
@@ -52,22 +58,39 @@ void LogEntriesTest::entriesShowWholeAtAnyWidth() {
     if (width > 0 && !whileOpen) window.resize(width, window.height());
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QListView* entries = window.Entries();
-    QTRY_COMPARE(entries->model()->rowCount(), 5);
     const QFontMetrics metrics(entries->font());
+    QTRY_COMPARE(entries->model()->rowCount(), 5);
+    // Rolls come in until one brings the scroll bar; then no more.
+    if (later > 0) {
+        window.resize(window.width(), 400);
+        QTRY_VERIFY(!entries->verticalScrollBar()->isVisible());
+    }
+    for (int i = 0; i < later && !entries->verticalScrollBar()->isVisible(); ++i) {
+        rig.Roll(QStringLiteral("20"), QStringLiteral("4"), {Face(3)});
+        QTRY_COMPARE(entries->model()->rowCount(), 6 + i);
+        QCoreApplication::processEvents();
+        if (i > 0) continue;
+        const QString first = entries->model()->index(0, 0).data().toString().section('\n', 0, 0);
+        const QRect room = RollLogDelegate::TextRect(entries->viewport()->rect());
+        window.resize(window.width() - room.width() + metrics.horizontalAdvance(first) + 1, 400);
+    }
+    const int rows = entries->model()->rowCount();
+    const int newer = rows - 5;  // the rolls made while it was open
+    if (later > 0) QVERIFY(entries->verticalScrollBar()->isVisible());
     const QModelIndex newest = entries->model()->index(0, 0);
     const auto fitsWhole = [&](const QModelIndex& index) {
         const QRect room = RollLogDelegate::TextRect(entries->visualRect(index));
         return room.contains(
             metrics.boundingRect(room, RollLogDelegate::kTextFlags, index.data().toString()));
     };
+    QTRY_VERIFY(fitsWhole(newest));
     if (whileOpen) {
-        QTRY_VERIFY(fitsWhole(newest));
         const int tallWas = entries->visualRect(newest).height();
         window.resize(width, window.height());
         // The rows measured at the wider width grow to the narrower one.
         QTRY_VERIFY(entries->visualRect(newest).height() > tallWas);
     }
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < rows; ++row) {
         const QModelIndex index = entries->model()->index(row, 0);
         const QString text = index.data().toString();
         // The whole text, wrapped to the row's width, fits the row.
@@ -77,7 +100,8 @@ void LogEntriesTest::entriesShowWholeAtAnyWidth() {
         const QStringList lines = text.split(QLatin1Char('\n'));
         QVERIFY(QTime::fromString(lines[0].left(8), QStringLiteral("hh:mm:ss")).isValid());
         QVERIFY(lines[1].startsWith(QStringLiteral("Dice: ")));
-        QCOMPARE(lines.size() == 3 && lines[2].contains(kReplaced), row < 3);
+        QCOMPARE(lines.size() == 3 && lines[2].contains(kReplaced),
+                 row >= newer && row < newer + 3);
     }
 }
 

@@ -90,6 +90,7 @@ void LogSaveTest::savesEveryRollOrTheSelected_data() {
     QTest::newRow("csvByName") << "log.CSV" << 0 << false << "log.CSV";
     QTest::newRow("markdown") << "log.md" << 0 << false << "log.md";
     QTest::newRow("selectedCsv") << "log.csv" << 0 << true << "log.csv";
+    QTest::newRow("selectedText") << "log.txt" << 0 << true << "log.txt";
     QTest::newRow("intoNoSuchFolder") << "no such folder/log.csv" << 0 << false << "";
 }
 
@@ -133,14 +134,19 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
     if (written.endsWith(".txt")) {
         QStringList lines;
         for (const RollRecord* record : records) lines << CopiedEntry(*record) + "\n";
-        // The evening counts every roll, the ones not saved too.
-        lines << "\n" + kEvening + "\n" + FairnessOfThreeRolls() + "\n";
+        // The evening counts every roll, the ones not saved too, and says so.
+        lines << "\n";
+        if (selected) {
+            lines << "The evening, every roll since the program started, not only the 2 above:\n";
+        }
+        lines << kEvening + "\n" + FairnessOfThreeRolls() + "\n";
         QCOMPARE(QString::fromUtf8(FileBytes(path)), lines.join(QString()));
         return;
     }
     if (written.endsWith(".md")) {
         const QStringList lines = QString::fromUtf8(FileBytes(path)).split('\n');
-        QCOMPARE(lines.size(), 2 + 4 + 1 + 1);
+        // The table, then the evening in paragraphs of its own.
+        QCOMPARE(lines.size(), 2 + 4 + 4 + 1);
         QVERIFY(lines[0].startsWith("| Time | Operation | Dice | Target | Successes | Botch |"));
         QVERIFY(lines[0].endsWith("| Chance at least as well | Chance at most as well | Luck |"));
         QCOMPARE(lines[1],
@@ -149,7 +155,7 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
         QCOMPARE(lines[5],
                  "| 12:34:56 | Roll | 2 | 4 | 0 | yes | 1 | 2 | 1 1 |  |  | 2 | 0 | 1 "
                  "| 1 | 0.25 | bottom 25% |");
-        QVERIFY(lines[6].startsWith("|  | Evening: 4 rolls |  |"));
+        QCOMPARE(lines.mid(6), (QStringList{"", kEvening, "", FairnessOfThreeRolls(), ""}));
         return;
     }
     // Each roll's luck: the dice it threw at even chances, their successes,
@@ -161,15 +167,13 @@ void LogSaveTest::savesEveryRollOrTheSelected() {
         {"12:34:56", "Reroll Failures", "5", "4", "3", "no", "9", "22", "9 5 4 2 2", "4", "3 1",
          "2", "0", "1", "1", "0.25", "bottom 25%"},
         {"12:34:56", "Roll", "2", "4", "0", "yes", "1", "2", "1 1", "", "", "2", "0", "1", "1",
-         "0.25", "bottom 25%"},
-        {"", "Evening: 4 rolls", "", "", "", "", "", "", FairnessOfThreeRolls(), "", "", "15", "3",
-         "7.5", "0.98056", "0.0194401", kEvening.mid(kEvening.lastIndexOf(": ") + 2)}};
+         "0.25", "bottom 25%"}};
     // Before them, the opening roll (the rig's dice show 1 until scripted) and the first.
     if (!selected) {
         expected.insert(1, {"12:34:56", "Roll", "6", "4", "0", "yes", "1", "6", "1 1 1 1 1 1", "",
                             "", "6", "0", "3", "1", "0.015625", "bottom 2% (1 in 64)"});
         expected.insert(2, {"12:34:56", "Roll", "5", "4", "3", "no", "9", "22", "9 5 4 3 1", "", "",
-                            "5", "3", "2.5", "0.5", "0.8125", "top 50%"});
+                            "5", "3", "2.5", "0.5", "0.8125", "about average"});
     }
     if (const auto rows = ReadCsv(path)) QCOMPARE(*rows, expected);
     QVERIFY(FileBytes(path).endsWith("\r\n"));

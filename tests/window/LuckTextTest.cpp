@@ -2,11 +2,13 @@
 #include <functional>
 #include <limits>
 
+#include "LuckSupport.h"
 #include "engine/EveningLuck.h"
 #include "window/Translations.h"
 #include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
 #include "window/log/EveningText.h"
+#include "window/log/LogTable.h"
 
 Q_DECLARE_METATYPE(std::function<QString()>)
 
@@ -27,6 +29,10 @@ Words Evening(const EveningLuck& luck) {
 }
 Words Fairness(const FairnessCheck& check) {
     return [=] { return EveningText::Fairness(check); };
+}
+// A saved table's luck cells: expected, the two chances, the luck in words.
+Words TableLuck(const RollRecord& record) {
+    return [=] { return RollTable({&record}).rows[0].mid(13).join(" | "); };
 }
 
 }  // namespace
@@ -54,32 +60,40 @@ void LuckTextTest::readsAsWrittenByHand_data() {
     row("roll: C, unlucky", "C", Roll(0.9, 0.15), "bottom 15%");
     row("roll: C, a tenth has no odds", "C", Roll(0.1, 0.95), "top 10%");
     row("roll: C, just under a tenth", "C", Roll(0.0999, 0.95), "top 10% (1 in 10)");
-    row("roll: C, even: the top", "C", Roll(0.6, 0.6), "top 60%");
-    row("roll: C, under 1%", "C", Roll(1.0, 0.004), "bottom < 1% (1 in 250)");
-    row("roll: C, two digits past 100", "C", Roll(1.0 / 2345.0, 1.0), "top < 1% (1 in 2,300)");
-    row("roll: C, past a billion", "C", Roll(1e-300, 1.0), "top < 1% (1 in over 1,000,000,000)");
+    row("roll: C, a quarter is a tail", "C", Roll(0.25, 0.8), "top 25%");
+    row("roll: C, unlucky past a quarter", "C", Roll(0.9, 0.2501), "about average");
+    row("roll: C, even: average", "C", Roll(0.6, 0.6), "about average");
+    row("roll: C, under 1%", "C", Roll(1.0, 0.004), "bottom <\u00A01% (1 in 250)");
+    row("roll: C, two digits past 100", "C", Roll(1.0 / 2345.0, 1.0), "top <\u00A01% (1 in 2,300)");
+    row("roll: C, past a billion", "C", Roll(1e-300, 1.0),
+        "top <\u00A01% (1 in over 1,000,000,000)");
     row("roll: C, certain", "C", Roll(1.0, 1.0), "certain");
     row("roll: C, NaN tells nothing", "C", Roll(kNaN, 0.2), "bottom 20%");
     row("roll: C, NaN both", "C", Roll(kNaN, kNaN), "certain");
-    row("roll: de, lucky", "de_DE", Roll(0.083, 0.95), "beste 8\u00A0% (1 von 12)");
+    row("roll: de, lucky", "de_DE", Roll(0.083, 0.95), "unter den besten 8\u00A0% (1 von 12)");
     row("roll: de, grouped odds", "de_DE", Roll(1.0, 1.0 / 4567.0),
-        "schlechteste < 1\u00A0% (1 von 4.600)");
+        "unter den schlechtesten <\u00A01\u00A0% (1 von 4.600)");
     row("roll: de, certain", "de_DE", Roll(1.0, 1.0), "sicher");
     row("roll: fr, lucky", "fr_FR", Roll(0.083, 0.95), "parmi les 8\u00A0% meilleurs (1 sur 12)");
     row("roll: fr, unlucky, grouped", "fr_FR", Roll(1.0, 1e-10),
-        "parmi les < 1\u00A0% pires (1 sur plus de 1\u202F000\u202F000\u202F000)");
+        "parmi les <\u00A01\u00A0% pires (1 sur plus de 1\u202F000\u202F000\u202F000)");
+    row("roll: fr, certain agrees with chance", "fr_FR", Roll(1.0, 1.0), "certaine");
+
+    // A saved table's numbers are for spreadsheets: a point in every language.
+    row("table: de, decimal point", "de_DE", TableLuck(testing_support::RecordOf(5, 3, 4)),
+        "2.5 | 0.5 | 0.8125 | etwa durchschnittlich");
 
     // The evening's counts are grouped.
     const EveningLuck some{42, 2340, 812, 780.3125, 0.05, 0.95};
     row("evening: C, none", "C", Evening({}), "No rolls yet this evening");
     row("evening: C, one of each", "C", Evening({1, 1, 1, 0.5, 0.5, 0.5}),
-        "This evening: 1 roll with 1 die, 1 success (0.5 expected): top 50%");
+        "This evening: 1 roll with 1 die, 1 success (0.5 expected): about average");
     row("evening: C", "C", Evening(some),
         "This evening: 42 rolls with 2,340 dice, 812 successes (780.3 expected): top 5% (1 in "
         "20)");
     row("evening: de, long", "de_DE", Evening({12345, 1234567, 617000, 617283.5, 1.0, 1e-12}),
         "Heute Abend: 12.345 Würfe, 1.234.567 Würfel, 617.000 Erfolge (617.283,5 erwartet): "
-        "schlechteste < 1\u00A0% (1 von über 1.000.000.000)");
+        "unter den schlechtesten <\u00A01\u00A0% (1 von über 1.000.000.000)");
     row("evening: de, none", "de_DE", Evening({}), "Noch keine Würfe heute Abend");
     row("evening: fr", "fr_FR", Evening(some),
         "Ce soir\u00A0: 42 jets, 2\u202F340 dés, 812 succès (780,3 attendus)\u00A0: parmi les "
@@ -89,24 +103,26 @@ void LuckTextTest::readsAsWrittenByHand_data() {
     using Finding = FairnessFinding;
     const FairnessCheck fair{Finding::NothingUnusual, 3, 0.4149, 2340, 0};
     const FairnessCheck moreOnes{Finding::MoreThanExpected, 1, 0.0123, 9, 0};
+    // The p-value is left to the details; the line tells the odds.
     row("fairness: C, fair", "C", Fairness(fair),
-        "The dice look fair: nothing unusual in 2,340 faces (p = 0.41)");
+        "The dice look fair: nothing unusual in 2,340 faces");
     row("fairness: C, more ones", "C", Fairness(moreOnes),
-        "The dice look unusual: more ones than expected (p = 0.012)");
+        "The dice look unusual: more ones than expected (1 in 81 for fair dice)");
     row("fairness: C, fewer sixes", "C", Fairness({Finding::FewerThanExpected, 6, 1e-5, 9, 0}),
-        "The dice look unusual: fewer sixes than expected (p < 0.001)");
+        "The dice look unusual: fewer sixes than expected (1 in 100,000 for fair dice)");
     row("fairness: C, NaN", "C", Fairness({Finding::NothingUnusual, 2, kNaN, 1, 0}),
-        "The dice look fair: nothing unusual in 1 face (p = 1.00)");
+        "The dice look fair: nothing unusual in 1 face");
     row("fairness: C, no dice", "C", Fairness({}), "No dice thrown yet to check for fairness");
     row("fairness: de, more ones", "de_DE", Fairness(moreOnes),
-        "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (p = 0,012)");
+        "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (bei fairen Würfeln 1 von 81)");
     row("fairness: de, fair", "de_DE", Fairness(fair),
-        "Die Würfel wirken fair: nichts Ungewöhnliches in 2.340 Augenzahlen (p = 0,41)");
+        "Die Würfel wirken fair: nichts Ungewöhnliches in 2.340 Augenzahlen");
     row("fairness: fr, fair", "fr_FR", Fairness(fair),
-        "Les dés semblent équilibrés\u00A0: rien d'inhabituel sur 2\u202F340 faces (p = 0,41)");
+        "Les dés semblent équilibrés\u00A0: rien d'inhabituel sur 2\u202F340 faces");
     row("fairness: fr, fewer fives", "fr_FR",
         Fairness({Finding::FewerThanExpected, 5, 0.0031, 9, 0}),
-        "Les dés semblent inhabituels\u00A0: moins de 5 que prévu (p = 0,0031)");
+        "Les dés semblent inhabituels\u00A0: moins de 5 que prévu (1 sur 320 pour des dés "
+        "équilibrés)");
 
     // The details give the numbers behind the lines.
     FaceCounts faces;

@@ -175,10 +175,9 @@ void RollerBehaviourTest::aboutBoxFromThePictureAndFromF1() {
     for (const auto& message : rig.alerts.messages) {
         QCOMPARE(message.title, std::string("About Corvane Dice"));
         const QStringList lines = QString::fromStdString(message.text).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("Corvane Dice 1.0.1"));
         QVERIFY(lines[1].isEmpty());
-        QVERIFY(!lines[2].isEmpty() && !lines[3].isEmpty());
         // The owner's notice names the licence the program is under.
         QVERIFY(lines[2].contains(QStringLiteral("GNU GPL, version 3 or later")));
     }

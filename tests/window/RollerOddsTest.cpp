@@ -39,7 +39,7 @@ void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll_data() {
         << QStringList{
                "Each die succeeds 50.0% of the time at target 4.",
                "Chance of at least 3 successes with 5 dice at target 4: 50.0%.\nChance of a "
-               "botch: < 0.1%.",
+               "botch: <\u00A00.1%.",
                "Rerolling 2 failures:\n4.0 successes expected (now 3);\n75.0% chance to gain at "
                "least one.",
                "Rerolling the selected die and 2 below it:\n3.5 successes expected (now 3);\n50.0% "
@@ -70,12 +70,12 @@ void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll_data() {
         << "4" << std::vector<float>{Face(4), Face(1)} << 0
         << QStringList{
                "Each die succeeds 50.0% of the time at target 4.",
-               "Chance of at least 1 success with 20 dice at target 4: > 99.9%.\nChance of "
-               "a botch: < 0.1%.",
-               "Rerolling 19 failures:\n10.5 successes expected (now 1);\n> 99.9% chance to "
+               "Chance of at least 1 success with 20 dice at target 4: >\u00A099.9%.\nChance of "
+               "a botch: <\u00A00.1%.",
+               "Rerolling 19 failures:\n10.5 successes expected (now 1);\n>\u00A099.9% chance to "
                "gain at least one.",
                "Rerolling the selected die and 19 below it:\n10.0 successes expected (now "
-               "1);\n> 99.9% chance to gain at least one."};
+               "1);\n>\u00A099.9% chance to gain at least one."};
 }
 
 void RollerOddsTest::tooltipsShowTheOddsOfTheLastRoll() {
@@ -118,7 +118,7 @@ void RollerOddsTest::targetOddsFollowTheTypedText_data() {
     QTest::newRow("thirteen") << "13"
                               << "Each die succeeds 2.8% of the time at target 13.";
     QTest::newRow("farOut") << "25"
-                            << "Each die succeeds < 0.1% of the time at target 25.";
+                            << "Each die succeeds <\u00A00.1% of the time at target 25.";
     QTest::newRow("letters") << "abc"
                              << "Each die succeeds 100.0% of the time at target 0.";
     QTest::newRow("lowest") << "-32768.5"

@@ -224,7 +224,7 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
         << "C"
         << QStringList{"Each die succeeds 50.0% of the time at target 4.",
                        "Chance of at least 3 successes with 5 dice at target 4: "
-                       "50.0%.\nChance of a botch: < 0.1%.",
+                       "50.0%.\nChance of a botch: <\u00A00.1%.",
                        "Rerolling 2 failures:\n4.0 successes expected (now 3);\n75.0% "
                        "chance to gain at least one.",
                        "Rerolling the selected die and 2 below it:\n3.5 successes expected "
@@ -235,7 +235,7 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
                                "Jeder Würfel hat bei Mindestwurf 4 eine Erfolgschance von "
                                "50,0\u00A0%.",
                                "Chance auf mindestens 3 Erfolge mit 5 Würfeln bei Mindestwurf 4: "
-                               "50,0\u00A0%.\nChance auf einen Patzer: < 0,1\u00A0%.",
+                               "50,0\u00A0%.\nChance auf einen Patzer: <\u00A00,1\u00A0%.",
                                "2 Fehlschläge neu würfeln:\n4,0 Erfolge erwartet (jetzt 3);\n"
                                "75,0\u00A0% Chance, mindestens einen dazuzugewinnen.",
                                "Den gewählten Würfel und 2 darunter neu würfeln:\n3,5 Erfolge "
@@ -247,7 +247,7 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
         << QStringList{"Au seuil 4, chaque dé réussit dans 50,0\u00A0% des cas.",
                        "Chance d'obtenir au moins 3 succès avec 5 dés au seuil 4\u00A0: "
                        "50,0\u00A0%.\nChance de fumble (échec critique)\u00A0: "
-                       "< 0,1\u00A0%.",
+                       "<\u00A00,1\u00A0%.",
                        "Relancer 2 échecs\u00A0:\n4,0 succès en moyenne (3 actuellement)"
                        "\u00A0;\n75,0\u00A0% de chances d'en gagner au moins un.",
                        "Relancer le dé choisi et 2 en dessous\u00A0:\n3,5 succès en moyenne "
@@ -307,35 +307,35 @@ void TranslationsTest::copiedLinesAndTheLogSpeakTheLanguage_data() {
         << "5" << example << "" << -1
         << "5 Würfel bei Mindestwurf 4: 9 5 4 3 1 = 3 Erfolge (höchster Wurf 9, Summe 22)"
         << "  Wurf, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, Summe 22); Glück: "
-           "beste "
-           "50\u00A0%.\nWürfel: 9 5 4 3 1.";
+           "etwa durchschnittlich.\nWürfel: 9 5 4 3 1.";
     QTest::newRow("de, one die, botch")
         << "de_DE"
         << "1" << std::vector<float>{Face(1)} << "" << -1
         << "1 Würfel bei Mindestwurf 4: 1 = 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1)"
         << "  Wurf, 1 Würfel bei Mindestwurf 4: 0 Erfolge (Patzer) (höchster Wurf 1, Summe 1); "
-           "Glück: schlechteste 50\u00A0%.\nWürfel: 1.";
+           "Glück: etwa durchschnittlich.\nWürfel: 1.";
     QTest::newRow("de, failures")
         << "de_DE"
         << "5" << example << "Command1" << -1
         << "Neuwurf der Fehlschläge (Würfel 4 bis 5), 5 Würfel bei Mindestwurf 4: 9 5 4 2 2 = 3 "
            "Erfolge (höchster Wurf 9, Summe 22)"
         << "  Neuwurf der Fehlschläge, 5 Würfel bei Mindestwurf 4: 3 Erfolge (höchster Wurf 9, "
-           "Summe 22); Glück der 2 Würfel im Neuwurf: schlechteste 25\u00A0%.\nWürfel: 9 5 4 2 2.\n"
+           "Summe 22); Glück der 2 Würfel im Neuwurf: unter den schlechtesten 25\u00A0%.\nWürfel: "
+           "9 5 4 2 2.\n"
            "Würfel 4 bis 5 waren: 3 1.";
     QTest::newRow("fr, one success")
         << "fr_FR"
         << "1" << std::vector<float>{Face(5)} << "" << -1
         << "1 dé au seuil 4\u00A0: 5 = 1 succès (meilleur dé 5, total 5)"
         << "  Jet, 1 dé au seuil 4\u00A0: 1 succès (meilleur dé 5, total 5)\u00A0; chance\u00A0: "
-           "parmi les 50\u00A0% meilleurs.\nDés\u00A0: 5.";
+           "dans la moyenne.\nDés\u00A0: 5.";
     QTest::newRow("fr, last die")
         << "fr_FR"
         << "5" << example << "Command2" << 4
         << "Relance dès le marqueur (dé 5), 5 dés au seuil 4\u00A0: 9 5 4 3 2 = 3 succès "
            "(meilleur dé 9, total 23)"
         << "  Relance dès le marqueur, 5 dés au seuil 4\u00A0: 3 succès (meilleur dé 9, total "
-           "23)\u00A0; chance du dé relancé\u00A0: parmi les 50\u00A0% pires.\nDés\u00A0: 9 5 4 3 "
+           "23)\u00A0; chance du dé relancé\u00A0: dans la moyenne.\nDés\u00A0: 9 5 4 3 "
            "2.\nLe dé 5 était\u00A0: 1.";
 }
 
@@ -373,8 +373,7 @@ void TranslationsTest::aboutBoxSpeaksTheLanguage() {
     QCOMPARE(
         QString::fromStdString(rig.alerts.messages[0].text),
         QStringLiteral("Corvane Dice 1.0.1\n\nCopyright \u00A9 2026 die Entwickler von Corvane "
-                       "Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.\nFragen "
-                       "und Ideen: dice@corvane.example"));
+                       "Dice. Freie Software unter der GNU GPL, Version 3 oder neuer."));
     QCOMPARE(rig.ui.Image1->toolTip(), QStringLiteral("Über Corvane Dice (F1)"));
 }
 

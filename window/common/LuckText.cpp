@@ -16,10 +16,15 @@ class Words {
 constexpr double kLongestOdds = 1e9;
 // Below this chance the odds follow the percentage.
 constexpr double kOddsBelow = 0.1;
+// From here to the other side's same chance, between about the 25th and the
+// 75th percentile, a roll is as fair dice mostly do: neither lucky nor not.
+constexpr double kAverageFrom = 0.25;
+
+}  // namespace
 
 // "1 in 12", "1 in 4,500": whole below a hundred, two digits past it, where
 // more would be false precision.
-QString Odds(double chance) {
+QString OddsText(double chance) {
     const double odds = 1.0 / chance;
     if (odds > kLongestOdds) {
         return Words::tr("1 in over %1").arg(GroupedCount(static_cast<std::int64_t>(kLongestOdds)));
@@ -32,8 +37,6 @@ QString Odds(double chance) {
     return Words::tr("1 in %1").arg(GroupedCount(static_cast<std::int64_t>(rounded)));
 }
 
-}  // namespace
-
 QString LuckText(double atLeast, double atMost) {
     if (std::isnan(atLeast)) atLeast = 1.0;
     if (std::isnan(atMost)) atMost = 1.0;
@@ -43,6 +46,10 @@ QString LuckText(double atLeast, double atMost) {
     }
     const bool lucky = atLeast <= atMost;
     const double chance = lucky ? atLeast : atMost;
+    if (chance > kAverageFrom) {
+        //: A roll or an evening in the middle half of how fair dice come out.
+        return Words::tr("about average");
+    }
     const QString percent = PercentText(chance, 0);
     QString side;
     if (lucky) {
@@ -54,7 +61,7 @@ QString LuckText(double atLeast, double atMost) {
     }
     if (chance >= kOddsBelow) return side;
     //: %1 is "top 8%", %2 the odds: "1 in 12".
-    return Words::tr("%1 (%2)").arg(side, Odds(chance));
+    return Words::tr("%1 (%2)").arg(side, OddsText(chance));
 }
 
 }  // namespace corvane

@@ -40,9 +40,10 @@ QString PercentText(double chance, int places) {
     if (chance >= 1.0) return PercentLabel(100.0, places);
     // Rounding would turn these into 0% and 100%, which they are not.
     const double least = 1.0 / (100.0 * std::pow(10.0, places));
-    if (chance < least) return QStringLiteral("< ") + PercentLabel(least * 100.0, places);
+    // A no-break space keeps the bound with its number when a line wraps.
+    if (chance < least) return QStringLiteral("<\u00A0") + PercentLabel(least * 100.0, places);
     if (chance > 1.0 - least) {
-        return QStringLiteral("> ") + PercentLabel(100.0 - least * 100.0, places);
+        return QStringLiteral(">\u00A0") + PercentLabel(100.0 - least * 100.0, places);
     }
     return PercentLabel(chance * 100.0, places);
 }
@@ -55,8 +56,6 @@ QString GroupedDecimal(double value, int places) {
     return GroupingLocale().toString(value, 'f', places);
 }
 
-QString SignificantText(double value, int digits) {
-    return NumberLocale().toString(value, 'g', digits);
-}
+QString SignificantText(double value, int digits) { return QString::number(value, 'g', digits); }
 
 }  // namespace corvane

@@ -23,8 +23,8 @@ QString PercentLabel(double percent, int places);
 QString GroupedCount(std::int64_t count);
 // A number with `places` decimals, grouped so: "12,345.6", "12.345,6".
 QString GroupedDecimal(double value, int places = 1);
-// With `digits` significant digits, for a table to calculate with: "0.0833333",
-// "0,0833333", "1.5e-12".
+// With `digits` significant digits and a point in every language, for a table
+// to calculate with: "0.0833333", "1.5e-12".
 QString SignificantText(double value, int digits = 6);
 
 }  // namespace corvane

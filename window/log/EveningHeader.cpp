@@ -15,8 +15,15 @@ EveningHeader::EveningHeader(const EveningTally& evening, QWidget* parent)
       luck_(new QLabel(this)),
       fairness_(new QLabel(this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this, kIntervalMs)) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    for (QLabel* line : {luck_, fairness_}) line->setTextFormat(Qt::PlainText);
+    // As tall as the lines need at the width given; a fixed height would hold
+    // the layout to the unwrapped two.
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    for (QLabel* line : {luck_, fairness_}) {
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+    }
 }
 
 QSize EveningHeader::sizeHint() const {
@@ -24,13 +31,27 @@ QSize EveningHeader::sizeHint() const {
     for (const QString& line : EveningText::LongEveningLines()) {
         widest = std::max(widest, fontMetrics().horizontalAdvance(line));
     }
-    // Two lines apart by a quarter of one.
-    return QSize(widest, LineHeight() * 9 / 4);
+    return QSize(widest, Gap() + 2 * fontMetrics().height());
 }
 
-QSize EveningHeader::minimumSizeHint() const { return QSize(0, sizeHint().height()); }
+QSize EveningHeader::minimumSizeHint() const {
+    return QSize(0, Gap() + 2 * fontMetrics().height());
+}
 
-int EveningHeader::LineHeight() const { return fontMetrics().height(); }
+bool EveningHeader::hasHeightForWidth() const { return true; }
+
+int EveningHeader::heightForWidth(int width) const {
+    return TextHeight(*luck_, width) + Gap() + TextHeight(*fairness_, width);
+}
+
+// The lines apart by a quarter of one.
+int EveningHeader::Gap() const { return fontMetrics().height() / 4; }
+
+int EveningHeader::TextHeight(const QLabel& label, int width) const {
+    const QRect wrapped = label.fontMetrics().boundingRect(QRect(0, 0, std::max(1, width), 0),
+                                                           Qt::TextWordWrap, label.text());
+    return std::max(label.fontMetrics().height(), wrapped.height());
+}
 
 void EveningHeader::Follow() {
     if (isVisible()) refresh_->Request();
@@ -51,27 +72,27 @@ void EveningHeader::Refresh() {
 
 void EveningHeader::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // Each line a size of its own, fixed: a new text then repaints the line
-    // alone, and the log does not lay itself out again, which on a refresh
-    // would cost more than working out the evening.
-    const int line = LineHeight();
-    luck_->move(0, 0);
-    fairness_->move(0, height() - line);
-    for (QLabel* label : {luck_, fairness_}) {
-        label->setFixedSize(width(), line);
-        Fit(*label);
-    }
+    Place();
 }
 
 void EveningHeader::SetLine(QLabel& label, const QString& text, const QString& details) {
     label.setAccessibleName(text);
     label.setToolTip(details);
     label.setAccessibleDescription(details);
-    Fit(label);
+    const int before = heightForWidth(width());
+    label.setText(text);
+    // The log lays itself out again only when the lines take more or fewer
+    // rows: on a refresh that would cost more than working out the evening.
+    if (heightForWidth(width()) != before) updateGeometry();
+    Place();
 }
 
-void EveningHeader::Fit(QLabel& label) {
-    label.setText(label.fontMetrics().elidedText(label.accessibleName(), Qt::ElideRight, width()));
+// Each line wrapped to the width, the whole of it shown, the second under
+// the first.
+void EveningHeader::Place() {
+    const int luck = TextHeight(*luck_, width());
+    luck_->setGeometry(0, 0, width(), luck);
+    fairness_->setGeometry(0, luck + Gap(), width(), TextHeight(*fairness_, width()));
 }
 
 }  // namespace corvane

@@ -12,8 +12,8 @@ class RefreshThrottle;
 
 // Over the roll log's entries: the evening's luck and whether the dice look
 // fair, a line each, with the numbers behind them as their tooltips and, for
-// screen readers, their descriptions. A line too long for the window ends in
-// "..."; screen readers read it whole.
+// screen readers, their descriptions. A line too long for the window wraps,
+// as the entries under it do, and the header grows to show it whole.
 //
 // Working the evening out costs more than a roll's row, and the evening moves
 // slowly: while rolls come fast, the lines follow once a second. A roll after
@@ -31,9 +31,11 @@ public:
     QLabel* Luck() const { return luck_; }
     QLabel* Fairness() const { return fairness_; }
 
+    // Wide enough for a long evening's lines unwrapped; narrower, they wrap.
     QSize sizeHint() const override;
-    // Wide enough for a long evening; narrower, the lines end in "...".
     QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,8 +44,9 @@ protected:
 private:
     void Refresh();
     void SetLine(QLabel& label, const QString& text, const QString& details);
-    void Fit(QLabel& label);
-    int LineHeight() const;
+    void Place();
+    int Gap() const;
+    int TextHeight(const QLabel& label, int width) const;
 
     const EveningTally& evening_;
     QLabel* luck_;

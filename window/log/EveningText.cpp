@@ -67,18 +67,19 @@ QString EveningText::LuckDetails(const EveningLuck& luck) {
 }
 
 QString EveningText::Fairness(const FairnessCheck& check) {
+    // The p-value is for the tooltip; the line says it as odds.
     switch (check.Finding) {
         case FairnessFinding::NothingUnusual:
-            //: %1 is "2,340 faces", %2 "p = 0.41".
-            return tr("The dice look fair: nothing unusual in %1 (%2)")
-                .arg(Faces(check.Throws), PValue(check.PValue));
+            //: %1 is "2,340 faces".
+            return tr("The dice look fair: nothing unusual in %1").arg(Faces(check.Throws));
         case FairnessFinding::MoreThanExpected:
-            //: %1 is "more ones than expected", %2 "p = 0.012".
-            return tr("The dice look unusual: %1 (%2)")
-                .arg(tr("more %1 than expected").arg(FaceName(check.Face)), PValue(check.PValue));
+            //: %1 is "more ones than expected", %2 "1 in 80": how seldom fair dice stray so far.
+            return tr("The dice look unusual: %1 (%2 for fair dice)")
+                .arg(tr("more %1 than expected").arg(FaceName(check.Face)), OddsText(check.PValue));
         case FairnessFinding::FewerThanExpected:
-            return tr("The dice look unusual: %1 (%2)")
-                .arg(tr("fewer %1 than expected").arg(FaceName(check.Face)), PValue(check.PValue));
+            return tr("The dice look unusual: %1 (%2 for fair dice)")
+                .arg(tr("fewer %1 than expected").arg(FaceName(check.Face)),
+                     OddsText(check.PValue));
         case FairnessFinding::NoDice:
             break;
     }
@@ -102,11 +103,6 @@ QString EveningText::FairnessDetails(const FairnessCheck& check, const FaceCount
                 "calls them unusual.")
                  .arg(PValue(check.PValue), DecimalText(FairnessCheck::kUnusualBelow, 2));
     return lines.join(QLatin1Char(' '));
-}
-
-QString EveningText::TableRow(const EveningLuck& luck) {
-    //: The saved table's last row, the whole evening; %1 is "42 rolls".
-    return tr("Evening: %1").arg(Rolls(luck.Rolls));
 }
 
 QStringList EveningText::LongEveningLines() {

@@ -17,18 +17,16 @@ class EveningText {
     Q_DECLARE_TR_FUNCTIONS(corvane::EveningText)
 public:
     // "This evening: 42 rolls with 2,340 dice, 812 successes (780.3 expected):
-    // top 12% (1 in 8)"
+    // top 5% (1 in 20)"
     static QString Luck(const EveningLuck& luck);
     // Both chances behind the line, and how they were worked out.
     static QString LuckDetails(const EveningLuck& luck);
-    // "The dice look fair: nothing unusual in 2,340 faces (p = 0.41)", or
-    // "The dice look unusual: more ones than expected (p = 0.012)".
+    // "The dice look fair: nothing unusual in 2,340 faces", or "The dice look
+    // unusual: more ones than expected (1 in 81 for fair dice)".
     static QString Fairness(const FairnessCheck& check);
     // The counts of each face against what fair dice expect, and what the
     // p-value means.
     static QString FairnessDetails(const FairnessCheck& check, const FaceCounts& faces);
-    // The name of the saved table's last row: "Evening of 42 rolls".
-    static QString TableRow(const EveningLuck& luck);
     // The lines of a long evening, a thousand rolls of a hundred dice at odds
     // of some thousands, with each finding the fairness check can make, and
     // of an evening yet to start: what the roll log opens wide enough for.

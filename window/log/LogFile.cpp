@@ -33,22 +33,33 @@ LogFormat LogFormatFor(QString& path, const QString& filter) {
 
 QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldestFirst,
                         const EveningTally& evening) {
+    // CSV holds the rolls alone, row for row; the others end with the
+    // evening, apart from the rolls, as the log window shows it over them.
+    if (format == LogFormat::Csv) return CsvBytes(RollTable(oldestFirst));
     const EveningLuck luck = evening.Luck();
-    const FairnessCheck fairness = CheckFairness(evening.Faces());
-    switch (format) {
-        case LogFormat::Csv:
-            return CsvBytes(RollTable(oldestFirst, luck, fairness));
-        case LogFormat::Markdown:
-            return MarkdownBytes(RollTable(oldestFirst, luck, fairness));
-        case LogFormat::Text:
-            break;
+    QStringList lines;
+    // The evening is every roll since the program started: said, where the
+    // file holds fewer, so its figures are not read as those of the rolls in it.
+    const auto saved = static_cast<int>(oldestFirst.size());
+    if (luck.Rolls > saved) {
+        lines << QCoreApplication::translate(
+            "corvane::LogFile",
+            "The evening, every roll since the program started, not only the %n above:", nullptr,
+            saved);
     }
+    lines << EveningText::Luck(luck) << EveningText::Fairness(CheckFairness(evening.Faces()));
     QString text;
-    for (const RollRecord* record : oldestFirst) text += CopiedEntry(*record) + QLatin1Char('\n');
-    // Apart from the rolls, as the log window shows it over them.
-    text += QLatin1Char('\n') + EveningText::Luck(luck) + QLatin1Char('\n') +
-            EveningText::Fairness(fairness) + QLatin1Char('\n');
-    return text.toUtf8();
+    if (format == LogFormat::Markdown) {
+        // A paragraph each, which Markdown would otherwise run together.
+        text = QString::fromUtf8(MarkdownBytes(RollTable(oldestFirst))) + QLatin1Char('\n') +
+               lines.join(QStringLiteral("\n\n"));
+    } else {
+        for (const RollRecord* record : oldestFirst) {
+            text += CopiedEntry(*record) + QLatin1Char('\n');
+        }
+        text += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    }
+    return (text + QLatin1Char('\n')).toUtf8();
 }
 
 }  // namespace corvane

@@ -11,8 +11,9 @@ class EveningTally;
 struct RollRecord;
 
 // The roll log saved as a file: its copied entries as plain text, a CSV table or
-// a Markdown table, all in UTF-8, each ending with the evening's luck and
-// fairness.
+// a Markdown table, all in UTF-8. The text and the Markdown end with the
+// evening's luck and fairness as lines after the rolls; the CSV holds the
+// rolls alone.
 enum class LogFormat { Text, Csv, Markdown };
 
 // The save dialog's filters, in the order of LogFormat.

@@ -4,12 +4,10 @@
 #include <QTime>
 #include <span>
 
-#include "engine/EveningLuck.h"
 #include "engine/RollLuck.h"
 #include "engine/RollRecord.h"
 #include "window/common/LuckText.h"
 #include "window/common/NumberFormat.h"
-#include "window/log/EveningText.h"
 #include "window/log/RollText.h"
 
 namespace corvane {
@@ -25,19 +23,13 @@ QString Dice(std::span<const Int16> dice) {
     return words.join(QLatin1Char(' '));
 }
 
-// The luck's columns: the dice thrown, their successes and those expected,
-// the chances of at least and of at most as well, and the luck in words.
-QStringList LuckCells(std::int64_t dice, std::int64_t successes, double expected, double atLeast,
-                      double atMost) {
-    return {QString::number(dice),    QString::number(successes), SignificantText(expected),
-            SignificantText(atLeast), SignificantText(atMost),    LuckText(atLeast, atMost)};
-}
-
 QStringList Row(const RollRecord& record) {
     const RollerState& state = record.After;
     const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
     const bool reroll = record.Operation != RollType::NewRoll;
     const RollLuck luck = LuckOfRoll(record);
+    // Then the luck: the dice thrown, their successes and those expected, the
+    // chances of at least and of at most as well, and the luck in words.
     return QStringList{QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")),
                        OperationName(record.Operation),
                        QString::number(state.DiceCount.Value()),
@@ -48,26 +40,13 @@ QStringList Row(const RollRecord& record) {
                        QString::number(state.TotalRoll.Value()),
                        Dice(state.DiceResults.Dice()),
                        reroll ? QString::number(record.FirstRerolled.Value()) : QString(),
-                       Dice(record.Replaced)} +
-           LuckCells(luck.Dice, luck.Successes, luck.ExpectedSuccesses, luck.AtLeastAsWell,
-                     luck.AtMostAsWell);
-}
-
-QStringList EveningRow(const EveningLuck& evening, const FairnessCheck& fairness) {
-    // The fairness finding stands where a roll has its dice.
-    return QStringList{QString(),
-                       EveningText::TableRow(evening),
-                       QString(),
-                       QString(),
-                       QString(),
-                       QString(),
-                       QString(),
-                       QString(),
-                       EveningText::Fairness(fairness),
-                       QString(),
-                       QString()} +
-           LuckCells(evening.DiceThrown, evening.Successes, evening.ExpectedSuccesses,
-                     evening.AtLeastThisLucky, evening.AtMostThisLucky);
+                       Dice(record.Replaced),
+                       QString::number(luck.Dice),
+                       QString::number(luck.Successes),
+                       SignificantText(luck.ExpectedSuccesses),
+                       SignificantText(luck.AtLeastAsWell),
+                       SignificantText(luck.AtMostAsWell),
+                       LuckText(luck.AtLeastAsWell, luck.AtMostAsWell)};
 }
 
 QString CsvField(QString field) {
@@ -93,8 +72,7 @@ QString MarkdownRow(const QStringList& cells) {
 
 }  // namespace
 
-LogTable RollTable(const QList<const RollRecord*>& oldestFirst, const EveningLuck& evening,
-                   const FairnessCheck& fairness) {
+LogTable RollTable(const QList<const RollRecord*>& oldestFirst) {
     LogTable table;
     table.header = {Words::tr("Time"),
                     Words::tr("Operation"),
@@ -114,7 +92,6 @@ LogTable RollTable(const QList<const RollRecord*>& oldestFirst, const EveningLuc
                     Words::tr("Chance at most as well"),
                     Words::tr("Luck")};
     for (const RollRecord* record : oldestFirst) table.rows << Row(*record);
-    table.rows << EveningRow(evening, fairness);
     return table;
 }
 

@@ -6,8 +6,6 @@
 
 namespace corvane {
 
-struct EveningLuck;
-struct FairnessCheck;
 struct RollRecord;
 
 // Rolls as a table, one row per roll under a row of column names: time,
@@ -15,17 +13,15 @@ struct RollRecord;
 // first die rerolled and the dice it replaced, then the roll's luck: the dice
 // it threw, their successes and the successes expected of them, the chances of
 // doing at least and at most as well, and the luck in words. Made from the
-// records themselves, not from the lines the log window shows.
-//
-// A last row sums up the evening in the luck's columns, every roll since the
-// program started, with the fairness finding where a roll has its dice.
+// records themselves, not from the lines the log window shows. Its numbers
+// have a point for their decimals in every language, so that a spreadsheet
+// reads them alike everywhere; the words are in the program's language.
 struct LogTable {
     QStringList header;
     QList<QStringList> rows;
 };
 
-LogTable RollTable(const QList<const RollRecord*>& oldestFirst, const EveningLuck& evening,
-                   const FairnessCheck& fairness);
+LogTable RollTable(const QList<const RollRecord*>& oldestFirst);
 
 // As CSV (RFC 4180): commas between fields, CRLF after each row, and a field
 // that holds a comma, a quote or a line break in quotes, its quotes doubled.

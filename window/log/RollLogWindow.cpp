@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -22,6 +23,24 @@
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
+namespace {
+
+// The list lays its rows out again when it grows taller or shorter, not when
+// it narrows; but the entries wrap to its width, so a scroll bar coming or a
+// narrower window makes them taller. Left as measured, each would paint its
+// last line over the next entry.
+class EntryList final : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QListView::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width()) scheduleDelayedItemsLayout();
+    }
+};
+
+}  // namespace
 
 RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& announcer,
                              QWidget* parent)
@@ -30,7 +49,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       dialogs_(dialogs),
       announcer_(announcer),
       evening_(new EveningHeader(log.Evening(), this)),
-      entries_(new QListView(this)),
+      entries_(new EntryList(this)),
       status_(new QLabel(this)),
       statusLine_(new StatusLine(*status_, announcer)) {
     ExposeAsWindow(*this);
@@ -95,7 +114,11 @@ void RollLogWindow::CopySelected() {
         rows << log_.index(0);
     }
     const QString lines = log_.CopiedLines(rows);
-    if (!lines.isEmpty()) QGuiApplication::clipboard()->setText(lines);
+    if (lines.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(lines);
+    // As the dice window says it for its roll, and saving for its rolls.
+    const auto count = static_cast<int>(rows.size());
+    Tell(count == 1 ? tr("Roll copied.") : tr("%n rolls copied.", nullptr, count));
 }
 
 void RollLogWindow::Save(bool selectedOnly) {

@@ -9,12 +9,14 @@
 #include "engine/RollRecord.h"
 #include "window/common/CountText.h"
 #include "window/common/LuckText.h"
+#include "window/common/NumberFormat.h"
 
 namespace corvane {
 namespace {
 
-// How many dice of a pool the log shows before "... and N more".
-constexpr std::size_t kDiceShownInLog = 20;
+// How many dice of a pool the log shows before "... and N more": a few
+// hundred wrap to some lines in the window, thousands would fill it.
+constexpr std::size_t kDiceShownInLog = 300;
 constexpr std::size_t kAllDice = static_cast<std::size_t>(-1);
 
 QString Dice(std::span<const Int16> dice, std::size_t shown) {
@@ -53,19 +55,20 @@ QString ReplacedDice(const RollRecord& record, std::size_t shown) {
 QString PoolAndTarget(const RollerState& state) {
     //: %1 is "10 dice", %2 the target number.
     return QCoreApplication::translate("corvane::RollText", "%1 at target %2")
-        .arg(DiceCount(state.DiceCount.Value()), QString::number(state.TargetNumber.Value()));
+        .arg(DiceCount(state.DiceCount.Value(), Digits::Grouped),
+             GroupedCount(state.TargetNumber.Value()));
 }
 
 // "5 successes (high roll 14, total roll 51)", with " (botch)" after the
-// successes when it is one.
+// successes when it is one. Grouped, as the evening over the log groups its
+// counts.
 QString Tally(const RollerState& state) {
-    QString tally = SuccessCount(state.Successes.Value());
+    QString tally = SuccessCount(state.Successes.Value(), Digits::Grouped);
     if (state.IsBotch()) {
         tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
     }
     return QCoreApplication::translate("corvane::RollText", "%1 (high roll %2, total roll %3)")
-        .arg(tally, QString::number(state.HighRoll.Value()),
-             QString::number(state.TotalRoll.Value()));
+        .arg(tally, GroupedCount(state.HighRoll.Value()), GroupedCount(state.TotalRoll.Value()));
 }
 
 // "luck: top 8% (1 in 12)"; for a reroll, of the dice it rolled again alone.
@@ -83,7 +86,7 @@ QString Luck(const RollRecord& record) {
     }
     //: %1 is "4 dice", %2 "top 8% (1 in 12)" or "bottom 15%".
     return QCoreApplication::translate("corvane::RollText", "luck of the %1 rolled again: %2")
-        .arg(DiceCount(luck.Dice), text);
+        .arg(DiceCount(luck.Dice, Digits::Grouped), text);
 }
 
 // The parts of a log entry, each list of dice cut after `shown` of them.

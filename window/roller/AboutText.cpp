@@ -10,10 +10,7 @@ QString AboutText() {
     return QStringLiteral("Corvane Dice ") + QLatin1String(kVersionText) + QStringLiteral("\n\n") +
            QCoreApplication::translate("corvane::AboutText",
                                        "Copyright \u00A9 2026 the Corvane Dice developers. Free "
-                                       "software under the GNU GPL, version 3 or later.") +
-           QLatin1Char('\n') +
-           QCoreApplication::translate("corvane::AboutText", "Questions and ideas: %1")
-               .arg(QStringLiteral("dice@corvane.example"));
+                                       "software under the GNU GPL, version 3 or later.");
 }
 
 }  // namespace corvane

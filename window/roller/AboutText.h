@@ -5,7 +5,7 @@
 namespace corvane {
 
 // What the about box says: the program and its version, then who made it and
-// where to write.
+// under which licence.
 QString AboutText();
 
 }  // namespace corvane

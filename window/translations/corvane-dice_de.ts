@@ -134,10 +134,6 @@
 <context>
     <name>corvane::AboutText</name>
     <message>
-        <source>Questions and ideas: %1</source>
-        <translation>Fragen und Ideen: %1</translation>
-    </message>
-    <message>
         <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
         <translation>Copyright © 2026 die Entwickler von Corvane Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
     </message>
@@ -160,22 +156,22 @@
         <source>1 success</source>
         <translation>1 Erfolg</translation>
     </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n Erfolg</numerusform>
-            <numerusform>%n Erfolge</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 die</source>
         <translation>1 Würfel</translation>
     </message>
     <message numerus="yes">
-        <source>%n dice</source>
+        <source>%1 successes</source>
         <translation>
-            <numerusform>%n Würfel</numerusform>
-            <numerusform>%n Würfel</numerusform>
+            <numerusform>%1 Erfolg</numerusform>
+            <numerusform>%1 Erfolge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 Würfel</numerusform>
+            <numerusform>%1 Würfel</numerusform>
         </translation>
     </message>
 </context>
@@ -257,16 +253,6 @@
         <translation>Jeder Wurf seit dem Programmstart zählt, auch die, die das Wurfprotokoll nicht mehr aufführt.</translation>
     </message>
     <message>
-        <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
-        <translation>Die Würfel wirken fair: nichts Ungewöhnliches in %1 (%2)</translation>
-    </message>
-    <message>
-        <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
-        <translation>Die Würfel wirken ungewöhnlich: %1 (%2)</translation>
-    </message>
-    <message>
         <source>more %1 than expected</source>
         <translation>mehr %1 als erwartet</translation>
     </message>
@@ -296,11 +282,6 @@
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
         <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 ist die Chance, dass faire Würfel mindestens so weit abweichen; unter %2 nennt die Prüfung sie ungewöhnlich.</translation>
-    </message>
-    <message>
-        <source>Evening: %1</source>
-        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
-        <translation>Abend: %1</translation>
     </message>
     <message>
         <source>ones</source>
@@ -339,6 +320,16 @@
         <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
         <translation>Jeder Wurf zählt gleich, mit seinem eigenen Glück nach den Würfen davor, ein Gleichstand mit ebenso guten Würfen beim Wurf zufällig aufgelöst: Daher gelten diese Chancen, was Sie auch gewürfelt oder neu gewürfelt haben.</translation>
     </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;.</extracomment>
+        <translation>Die Würfel wirken fair: nichts Ungewöhnliches in %1</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2 for fair dice)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
+        <translation>Die Würfel wirken ungewöhnlich: %1 (bei fairen Würfeln %2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -353,6 +344,13 @@
     <message>
         <source>Markdown table (*.md)</source>
         <translation>Markdown-Tabelle (*.md)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The evening, every roll since the program started, not only the %n above:</source>
+        <translation>
+            <numerusform>Der Abend, jeder Wurf seit dem Programmstart, nicht nur der %n oben:</numerusform>
+            <numerusform>Der Abend, jeder Wurf seit dem Programmstart, nicht nur die %n oben:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -452,17 +450,22 @@
     <message>
         <source>top %1</source>
         <extracomment>A roll as good as this or better comes in %1 of rolls.</extracomment>
-        <translation>beste %1</translation>
+        <translation>unter den besten %1</translation>
     </message>
     <message>
         <source>bottom %1</source>
         <extracomment>A roll as poor as this or worse comes in %1 of rolls.</extracomment>
-        <translation>schlechteste %1</translation>
+        <translation>unter den schlechtesten %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>about average</source>
+        <extracomment>A roll or an evening in the middle half of how fair dice come out.</extracomment>
+        <translation>etwa durchschnittlich</translation>
     </message>
 </context>
 <context>
@@ -916,6 +919,17 @@ Chance auf einen Patzer: %5.</translation>
         <translation>
             <numerusform>%n Wurf gespeichert.</numerusform>
             <numerusform>%n Würfe gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Wurf kopiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls copied.</source>
+        <translation>
+            <numerusform>%n Wurf kopiert.</numerusform>
+            <numerusform>%n Würfe kopiert.</numerusform>
         </translation>
     </message>
 </context>

@@ -134,10 +134,6 @@
 <context>
     <name>corvane::AboutText</name>
     <message>
-        <source>Questions and ideas: %1</source>
-        <translation>Questions et idées&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
         <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
     </message>
@@ -160,22 +156,22 @@
         <source>1 success</source>
         <translation>1 succès</translation>
     </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n succès</numerusform>
-            <numerusform>%n succès</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 die</source>
         <translation>1 dé</translation>
     </message>
     <message numerus="yes">
-        <source>%n dice</source>
+        <source>%1 successes</source>
         <translation>
-            <numerusform>%n dé</numerusform>
-            <numerusform>%n dés</numerusform>
+            <numerusform>%1 succès</numerusform>
+            <numerusform>%1 succès</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 dé</numerusform>
+            <numerusform>%1 dés</numerusform>
         </translation>
     </message>
 </context>
@@ -257,16 +253,6 @@
         <translation>Chaque jet depuis le démarrage du programme compte, même ceux que l&apos;historique n&apos;affiche plus.</translation>
     </message>
     <message>
-        <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
-        <translation>Les dés semblent équilibrés&#xa0;: rien d&apos;inhabituel sur %1 (%2)</translation>
-    </message>
-    <message>
-        <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
-        <translation>Les dés semblent inhabituels&#xa0;: %1 (%2)</translation>
-    </message>
-    <message>
         <source>more %1 than expected</source>
         <translation>plus de %1 que prévu</translation>
     </message>
@@ -296,11 +282,6 @@
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
         <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 est la probabilité que des dés équilibrés s&apos;écartent au moins autant&#xa0;; sous %2, le test les dit inhabituels.</translation>
-    </message>
-    <message>
-        <source>Evening: %1</source>
-        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
-        <translation>Soirée&#xa0;: %1</translation>
     </message>
     <message>
         <source>ones</source>
@@ -339,6 +320,16 @@
         <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
         <translation>Chaque jet compte autant, selon sa propre chance compte tenu des jets précédents, une égalité avec des jets aussi bons étant tranchée au hasard au moment du jet&#xa0;: ces probabilités valent donc quels que soient les jets et relances choisis.</translation>
     </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;.</extracomment>
+        <translation>Les dés semblent équilibrés&#xa0;: rien d&apos;inhabituel sur %1</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2 for fair dice)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
+        <translation>Les dés semblent inhabituels&#xa0;: %1 (%2 pour des dés équilibrés)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -353,6 +344,13 @@
     <message>
         <source>Markdown table (*.md)</source>
         <translation>Tableau Markdown (*.md)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The evening, every roll since the program started, not only the %n above:</source>
+        <translation>
+            <numerusform>La soirée, chaque jet depuis le lancement du programme, pas seulement le %n ci-dessus&#xa0;:</numerusform>
+            <numerusform>La soirée, chaque jet depuis le lancement du programme, pas seulement les %n ci-dessus&#xa0;:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,7 +445,7 @@
     <message>
         <source>certain</source>
         <extracomment>A roll or an evening that could not have come out otherwise.</extracomment>
-        <translation>certain</translation>
+        <translation>certaine</translation>
     </message>
     <message>
         <source>top %1</source>
@@ -463,6 +461,11 @@
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>about average</source>
+        <extracomment>A roll or an evening in the middle half of how fair dice come out.</extracomment>
+        <translation>dans la moyenne</translation>
     </message>
 </context>
 <context>
@@ -916,6 +919,17 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>
             <numerusform>%n jet enregistré.</numerusform>
             <numerusform>%n jets enregistrés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Jet copié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls copied.</source>
+        <translation>
+            <numerusform>%n jet copié.</numerusform>
+            <numerusform>%n jets copiés.</numerusform>
         </translation>
     </message>
 </context>
