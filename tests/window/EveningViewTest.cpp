@@ -64,18 +64,17 @@ void EveningViewTest::theLogShowsTheEveningOverItsEntries_data() {
     // drew them: together at most 18.5%; then one more success of a die, which
     // lifts the evening.
     row("C", "This evening: 2 rolls with 11 dice, 3 successes (5.5 expected): bottom 9% (1 in 11)",
-        "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): bottom 37%",
+        "This evening: 3 rolls with 12 dice, 4 successes (6.0 expected): about average",
         "The dice look unusual: more ones than expected (1 in %1 for fair dice)");
     row("de_DE",
         "Heute Abend: 2 Würfe, 11 Würfel, 3 Erfolge (5,5 erwartet): unter den schlechtesten "
         "9\u00A0% (1 von 11)",
-        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): unter den schlechtesten "
-        "37\u00A0%",
+        "Heute Abend: 3 Würfe, 12 Würfel, 4 Erfolge (6,0 erwartet): etwa durchschnittlich",
         "Die Würfel wirken ungewöhnlich: mehr Einsen als erwartet (bei fairen Würfeln 1 von %1)");
     row("fr_FR",
         "Ce soir\u00A0: 2 jets, 11 dés, 3 succès (5,5 attendus)\u00A0: parmi les 9\u00A0% pires (1 "
         "sur 11)",
-        "Ce soir\u00A0: 3 jets, 12 dés, 4 succès (6,0 attendus)\u00A0: parmi les 37\u00A0% pires",
+        "Ce soir\u00A0: 3 jets, 12 dés, 4 succès (6,0 attendus)\u00A0: dans la moyenne",
         "Les dés semblent inhabituels\u00A0: plus de 1 que prévu (1 sur %1 pour des dés "
         "équilibrés)");
 }

@@ -258,7 +258,7 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
         << "es_ES"
         << QStringList{"A dificultad 4, cada dado acierta el 50,0\u00A0% de las veces.",
                        "Probabilidad de al menos 3 éxitos con 5 dados a dificultad 4: "
-                       "50,0\u00A0%.\nProbabilidad de pifia: < 0,1\u00A0%.",
+                       "50,0\u00A0%.\nProbabilidad de pifia: <\u00A00,1\u00A0%.",
                        "Repetir 2 fallos:\n4,0 éxitos de media (ahora 3);\n75,0\u00A0% de "
                        "probabilidad de ganar al menos uno.",
                        "Repetir el dado elegido y 2 debajo:\n3,5 éxitos de media (ahora 3);\n"
@@ -268,7 +268,7 @@ void TranslationsTest::theOddsWriteNumbersAsTheLanguageDoes_data() {
         << "pt_BR"
         << QStringList{"Na dificuldade 4, cada dado tem sucesso em 50,0% das vezes.",
                        "Chance de pelo menos 3 sucessos com 5 dados na dificuldade 4: "
-                       "50,0%.\nChance de falha crítica: < 0,1%.",
+                       "50,0%.\nChance de falha crítica: <\u00A00,1%.",
                        "Rolando de novo 2 falhas:\n4,0 sucessos em média (agora 3);\n75,0% de "
                        "chance de ganhar pelo menos um.",
                        "Rolando de novo o dado escolhido e 2 abaixo:\n3,5 sucessos em média "

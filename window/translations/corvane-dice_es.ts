@@ -137,10 +137,6 @@
         <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
         <translation>Copyright © 2026 los desarrolladores de Corvane Dice. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
     </message>
-    <message>
-        <source>Questions and ideas: %1</source>
-        <translation>Preguntas e ideas: %1</translation>
-    </message>
 </context>
 <context>
     <name>corvane::AtomicFile</name>
@@ -160,22 +156,22 @@
         <source>1 success</source>
         <translation>1 éxito</translation>
     </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n éxito</numerusform>
-            <numerusform>%n éxitos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 die</source>
         <translation>1 dado</translation>
     </message>
     <message numerus="yes">
-        <source>%n dice</source>
+        <source>%1 successes</source>
         <translation>
-            <numerusform>%n dado</numerusform>
-            <numerusform>%n dados</numerusform>
+            <numerusform>%1 éxito</numerusform>
+            <numerusform>%1 éxitos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 dado</numerusform>
+            <numerusform>%1 dados</numerusform>
         </translation>
     </message>
 </context>
@@ -257,16 +253,6 @@
         <translation>Cuenta cada tirada desde que se abrió el programa, también las que el historial ya no muestra.</translation>
     </message>
     <message>
-        <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
-        <translation>Los dados parecen justos: nada raro en %1 (%2)</translation>
-    </message>
-    <message>
-        <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
-        <translation>Los dados parecen raros: %1 (%2)</translation>
-    </message>
-    <message>
         <source>more %1 than expected</source>
         <translation>más %1 de lo esperado</translation>
     </message>
@@ -296,11 +282,6 @@
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
         <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 es la probabilidad de que unos dados justos se desvíen al menos tanto; por debajo de %2 la prueba los considera raros.</translation>
-    </message>
-    <message>
-        <source>Evening: %1</source>
-        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
-        <translation>Noche: %1</translation>
     </message>
     <message>
         <source>ones</source>
@@ -339,6 +320,16 @@
         <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
         <translation>Cada tirada cuenta igual, por su propia suerte dadas las tiradas anteriores, y un empate con tiradas igual de buenas se decide al azar al hacerla: así estas probabilidades valen decidas lo que decidas tirar o repetir.</translation>
     </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;.</extracomment>
+        <translation>Los dados parecen justos: nada inusual en %1</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2 for fair dice)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
+        <translation>Los dados parecen inusuales: %1 (%2 con dados justos)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -353,6 +344,13 @@
     <message>
         <source>Markdown table (*.md)</source>
         <translation>Tabla Markdown (*.md)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The evening, every roll since the program started, not only the %n above:</source>
+        <translation>
+            <numerusform>La velada, cada tirada desde que empezó el programa, no solo la de arriba:</numerusform>
+            <numerusform>La velada, cada tirada desde que empezó el programa, no solo las %n de arriba:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -463,6 +461,11 @@
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>about average</source>
+        <extracomment>A roll or an evening in the middle half of how fair dice come out.</extracomment>
+        <translation>más o menos en la media</translation>
     </message>
 </context>
 <context>
@@ -916,6 +919,17 @@ Probabilidad de pifia: %5.</translation>
         <translation>
             <numerusform>%n tirada guardada.</numerusform>
             <numerusform>%n tiradas guardadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Tirada copiada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls copied.</source>
+        <translation>
+            <numerusform>%n tirada copiada.</numerusform>
+            <numerusform>%n tiradas copiadas.</numerusform>
         </translation>
     </message>
 </context>

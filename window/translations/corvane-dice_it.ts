@@ -137,10 +137,6 @@
         <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
         <translation>Copyright © 2026 gli sviluppatori di Corvane Dice. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
     </message>
-    <message>
-        <source>Questions and ideas: %1</source>
-        <translation>Domande e idee: %1</translation>
-    </message>
 </context>
 <context>
     <name>corvane::AtomicFile</name>
@@ -160,22 +156,22 @@
         <source>1 success</source>
         <translation>1 successo</translation>
     </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n successo</numerusform>
-            <numerusform>%n successi</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 die</source>
         <translation>1 dado</translation>
     </message>
     <message numerus="yes">
-        <source>%n dice</source>
+        <source>%1 successes</source>
         <translation>
-            <numerusform>%n dado</numerusform>
-            <numerusform>%n dadi</numerusform>
+            <numerusform>%1 successo</numerusform>
+            <numerusform>%1 successi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 dado</numerusform>
+            <numerusform>%1 dadi</numerusform>
         </translation>
     </message>
 </context>
@@ -257,16 +253,6 @@
         <translation>Conta ogni tiro dall&apos;avvio del programma, anche quelli che il registro non mostra più.</translation>
     </message>
     <message>
-        <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
-        <translation>I dadi sembrano equi: niente di insolito in %1 (%2)</translation>
-    </message>
-    <message>
-        <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
-        <translation>I dadi sembrano insoliti: %1 (%2)</translation>
-    </message>
-    <message>
         <source>more %1 than expected</source>
         <translation>più %1 del previsto</translation>
     </message>
@@ -296,11 +282,6 @@
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
         <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 è la probabilità che dadi equi si scostino almeno così tanto; sotto %2 il test li considera insoliti.</translation>
-    </message>
-    <message>
-        <source>Evening: %1</source>
-        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
-        <translation>Serata: %1</translation>
     </message>
     <message>
         <source>ones</source>
@@ -339,6 +320,16 @@
         <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
         <translation>Ogni tiro conta allo stesso modo, con la sua fortuna dati i tiri precedenti, e un pareggio con tiri altrettanto buoni è risolto a caso quando il tiro è fatto: così queste probabilità valgono qualunque cosa tu abbia scelto di tirare o ritirare.</translation>
     </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;.</extracomment>
+        <translation>I dadi sembrano onesti: niente di insolito in %1</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2 for fair dice)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
+        <translation>I dadi sembrano insoliti: %1 (%2 con dadi onesti)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -353,6 +344,13 @@
     <message>
         <source>Markdown table (*.md)</source>
         <translation>Tabella Markdown (*.md)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The evening, every roll since the program started, not only the %n above:</source>
+        <translation>
+            <numerusform>La serata, ogni tiro da quando il programma è partito, non solo quello qui sopra:</numerusform>
+            <numerusform>La serata, ogni tiro da quando il programma è partito, non solo i %n qui sopra:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -463,6 +461,11 @@
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>about average</source>
+        <extracomment>A roll or an evening in the middle half of how fair dice come out.</extracomment>
+        <translation>più o meno nella media</translation>
     </message>
 </context>
 <context>
@@ -916,6 +919,17 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>
             <numerusform>%n tiro salvato.</numerusform>
             <numerusform>%n tiri salvati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Tiro copiato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls copied.</source>
+        <translation>
+            <numerusform>%n tiro copiato.</numerusform>
+            <numerusform>%n tiri copiati.</numerusform>
         </translation>
     </message>
 </context>

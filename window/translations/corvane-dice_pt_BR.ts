@@ -137,10 +137,6 @@
         <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
         <translation>Copyright © 2026 os desenvolvedores do Corvane Dice. Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
     </message>
-    <message>
-        <source>Questions and ideas: %1</source>
-        <translation>Dúvidas e ideias: %1</translation>
-    </message>
 </context>
 <context>
     <name>corvane::AtomicFile</name>
@@ -160,22 +156,22 @@
         <source>1 success</source>
         <translation>1 sucesso</translation>
     </message>
-    <message numerus="yes">
-        <source>%n successes</source>
-        <translation>
-            <numerusform>%n sucesso</numerusform>
-            <numerusform>%n sucessos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>1 die</source>
         <translation>1 dado</translation>
     </message>
     <message numerus="yes">
-        <source>%n dice</source>
+        <source>%1 successes</source>
         <translation>
-            <numerusform>%n dado</numerusform>
-            <numerusform>%n dados</numerusform>
+            <numerusform>%1 sucesso</numerusform>
+            <numerusform>%1 sucessos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 dice</source>
+        <translation>
+            <numerusform>%1 dado</numerusform>
+            <numerusform>%1 dados</numerusform>
         </translation>
     </message>
 </context>
@@ -257,16 +253,6 @@
         <translation>Conta toda rolagem desde que o programa foi aberto, inclusive as que o histórico não mostra mais.</translation>
     </message>
     <message>
-        <source>The dice look fair: nothing unusual in %1 (%2)</source>
-        <extracomment>%1 is &quot;2,340 faces&quot;, %2 &quot;p = 0.41&quot;.</extracomment>
-        <translation>Os dados parecem honestos: nada incomum em %1 (%2)</translation>
-    </message>
-    <message>
-        <source>The dice look unusual: %1 (%2)</source>
-        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;p = 0.012&quot;.</extracomment>
-        <translation>Os dados parecem incomuns: %1 (%2)</translation>
-    </message>
-    <message>
         <source>more %1 than expected</source>
         <translation>mais %1 que o esperado</translation>
     </message>
@@ -296,11 +282,6 @@
         <source>%1 is the chance that fair dice stray at least this far; below %2 the check calls them unusual.</source>
         <extracomment>%1 is &quot;p = 0.41&quot;, %2 the threshold, &quot;0.05&quot;.</extracomment>
         <translation>%1 é a chance de dados honestos se desviarem pelo menos tanto; abaixo de %2 o teste os considera incomuns.</translation>
-    </message>
-    <message>
-        <source>Evening: %1</source>
-        <extracomment>The saved table&apos;s last row, the whole evening; %1 is &quot;42 rolls&quot;.</extracomment>
-        <translation>Sessão: %1</translation>
     </message>
     <message>
         <source>ones</source>
@@ -339,6 +320,16 @@
         <source>Each roll counts alike, by its own luck given the rolls before it, a tie with rolls just as good broken at random as it is made: so these chances hold whatever you chose to roll or reroll.</source>
         <translation>Cada rolagem conta igual, pela própria sorte dadas as rolagens anteriores, e um empate com rolagens tão boas quanto ela é desfeito ao acaso quando ela é feita: assim essas chances valem seja o que for que você escolheu rolar ou rolar de novo.</translation>
     </message>
+    <message>
+        <source>The dice look fair: nothing unusual in %1</source>
+        <extracomment>%1 is &quot;2,340 faces&quot;.</extracomment>
+        <translation>Os dados parecem honestos: nada incomum em %1</translation>
+    </message>
+    <message>
+        <source>The dice look unusual: %1 (%2 for fair dice)</source>
+        <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
+        <translation>Os dados parecem incomuns: %1 (%2 com dados honestos)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -353,6 +344,13 @@
     <message>
         <source>Markdown table (*.md)</source>
         <translation>Tabela Markdown (*.md)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The evening, every roll since the program started, not only the %n above:</source>
+        <translation>
+            <numerusform>A noite, cada rolagem desde que o programa começou, não só a %n acima:</numerusform>
+            <numerusform>A noite, cada rolagem desde que o programa começou, não só as %n acima:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -463,6 +461,11 @@
         <source>%1 (%2)</source>
         <extracomment>%1 is &quot;top 8%&quot;, %2 the odds: &quot;1 in 12&quot;.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>about average</source>
+        <extracomment>A roll or an evening in the middle half of how fair dice come out.</extracomment>
+        <translation>mais ou menos na média</translation>
     </message>
 </context>
 <context>
@@ -916,6 +919,17 @@ Chance de falha crítica: %5.</translation>
         <translation>
             <numerusform>%n rolagem salva.</numerusform>
             <numerusform>%n rolagens salvas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Roll copied.</source>
+        <translation>Rolagem copiada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls copied.</source>
+        <translation>
+            <numerusform>%n rolagem copiada.</numerusform>
+            <numerusform>%n rolagens copiadas.</numerusform>
         </translation>
     </message>
 </context>
