@@ -8,6 +8,7 @@ TableMember::TableMember(KeyPair keys, std::string name, SecretSource secrets)
     : keys_(std::move(keys)), name_(std::move(name)), source_(std::move(secrets)) {}
 
 Bytes TableMember::Send(Body body, const Hash& chain) {
+    previous_ = next_;
     next_ = source_();
     Header header;
     header.table = table_;

@@ -35,6 +35,12 @@ public:
     Bytes Unseal(const UnsealBody& unseal, const Hash& chain);
 
     std::optional<Secret> ContributionFor(std::uint32_t round) const;
+    // Takes back the last message, which the table refused: the table still
+    // holds this member to the counter and commitment before it.
+    void Withdraw() {
+        --counter_;
+        next_ = previous_;
+    }
     // What a member sealed to this one's key: the host reads the secrets of
     // a sealed round with it.
     std::optional<Secret> OpenSealed(std::span<const std::uint8_t> box) const {
@@ -50,6 +56,7 @@ private:
     Hash table_{};
     std::uint32_t counter_ = 0;
     Secret next_{};
+    Secret previous_{};
     std::map<std::uint32_t, Secret> contributions_;
 };
 

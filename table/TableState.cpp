@@ -45,7 +45,9 @@ std::optional<Fault> TableState::Check(const Message& message, std::uint64_t tim
                                        std::optional<std::size_t>& seat) const {
     const Header& header = message.header;
     const std::uint32_t round = RoundOf(message.body);
-    const std::string stranger = "key " + ToHex(std::span(header.sender).first(4));
+    std::string stranger = "key " + ToHex(std::span(header.sender).first(4));
+    if (const auto* open = std::get_if<OpenBody>(&message.body)) stranger = open->name;
+    if (const auto* join = std::get_if<JoinBody>(&message.body)) stranger = join->name;
     if (timeMs < lastTime_) return Refused(Refusal::TimeBackwards, round, stranger);
     if (!opened_) {
         if (header.kind != Kind::Open) return Refused(Refusal::NotOpenedFirst, round, stranger);
