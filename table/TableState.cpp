@@ -48,13 +48,15 @@ std::optional<Fault> TableState::Check(const Message& message, std::uint64_t tim
     std::string stranger = "key " + ToHex(std::span(header.sender).first(4));
     if (const auto* open = std::get_if<OpenBody>(&message.body)) stranger = open->name;
     if (const auto* join = std::get_if<JoinBody>(&message.body)) stranger = join->name;
-    if (timeMs < lastTime_) return Refused(Refusal::TimeBackwards, round, stranger);
+    seat = SeatOf(header.sender);
+    if (timeMs < lastTime_) {
+        return Refused(Refusal::TimeBackwards, round, seat ? seats_[*seat].name : stranger);
+    }
     if (!opened_) {
         if (header.kind != Kind::Open) return Refused(Refusal::NotOpenedFirst, round, stranger);
     } else if (header.kind == Kind::Open) {
         return Refused(Refusal::AlreadyOpened, round, stranger);
     }
-    seat = SeatOf(header.sender);
     if (header.kind == Kind::Join) {
         if (seat) return FaultOf(Refusal::AlreadyMember, round, *seat);
     } else if (header.kind != Kind::Open && (!seat || !seats_[*seat].present)) {
