@@ -56,9 +56,8 @@ std::uint64_t ByteReader::U64() {
     return (high << 32) | U32();
 }
 
-std::string ByteReader::Text(std::size_t limit) {
+std::string ByteReader::Text() {
     const std::size_t size = U8();
-    if (size > limit) failed_ = true;
     const auto read = Raw(size);
     return {read.begin(), read.end()};
 }

@@ -52,8 +52,8 @@ public:
         if (!read.empty()) std::copy(read.begin(), read.end(), out.begin());
         return out;
     }
-    // A text of at most `limit` bytes; a longer one fails the reader.
-    std::string Text(std::size_t limit);
+    // A text as ByteWriter::Text wrote it: at most 255 bytes.
+    std::string Text();
 
     std::size_t Offset() const { return offset_; }
     bool AtEnd() const { return offset_ == bytes_.size(); }

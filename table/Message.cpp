@@ -62,13 +62,13 @@ bool ValidRequest(const RequestBody& b) {
 bool ReadBody(Kind kind, ByteReader& in, Body& body) {
     switch (kind) {
         case Kind::Open: {
-            OpenBody b{in.Text(kMaxNameSize), in.U32(), in.Fixed<16>()};
+            OpenBody b{in.Text(), in.U32(), in.Fixed<16>()};
             body = b;
             return ValidName(b.name) && b.revealLimitMs >= kMinRevealLimitMs &&
                    b.revealLimitMs <= kMaxRevealLimitMs;
         }
         case Kind::Join: {
-            JoinBody b{in.Text(kMaxNameSize)};
+            JoinBody b{in.Text()};
             body = b;
             return ValidName(b.name);
         }
