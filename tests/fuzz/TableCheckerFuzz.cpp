@@ -18,7 +18,7 @@ namespace {
 
 void ScriptTable(ByteReader& in) {
     TableRig rig({"Ana", "Bo", "Cy"}, 1'000);
-    for (int step = 0; step < 40 && !in.Empty(); ++step) {
+    for (int step = 0; step < 16 && !in.Empty(); ++step) {
         const std::size_t member = in.Byte() % rig.members.size();
         const std::uint32_t round = rig.NextRound();
         switch (in.Byte() % 6) {
@@ -27,10 +27,14 @@ void ScriptTable(ByteReader& in) {
                             TableRig::NewRoll(round, std::max<std::int16_t>(1, in.Word() % 40),
                                               in.Word() % 8));
                 break;
-            case 1:
-                rig.Request(member, TableRig::Reroll(round, rig.state.Seats()[member].latestPool,
+            case 1: {
+                // Members whose joining was refused have no seat.
+                const auto seat = rig.state.SeatOf(rig.members[member].Key());
+                const std::uint32_t earlier = seat ? rig.state.Seats()[*seat].latestPool : 1;
+                rig.Request(member, TableRig::Reroll(round, earlier,
                                                      static_cast<std::int16_t>(in.Byte() % 4)));
                 break;
+            }
             case 2:
                 if (round > 1 && rig.members[member].ContributionFor(round - 1)) {
                     rig.Reveal(member, round - 1);
