@@ -38,7 +38,8 @@ std::optional<Fault> TableState::ApplyRequest(const RequestBody& request, const 
     // Everyone present takes part, in the order they came to the table, each
     // with the commitment of its last message before this request.
     for (std::size_t i = 0; i < seats_.size(); ++i) {
-        if (seats_[i].present) round.participants.push_back(Participant{i, seats_[i].commit});
+        if (seats_[i].present)
+            round.participants.push_back(Participant{i, seats_[i].commit, false, {}, {}});
     }
     rounds_.push_back(std::move(round));
     return std::nullopt;
@@ -66,6 +67,7 @@ std::optional<Fault> TableState::ApplyReveal(const RevealBody& reveal, std::size
             return FaultOf(Refusal::WrongCommitment, reveal.round, seat);
         }
     }
+    if (sealed) participant->sealed = reveal.contribution;
     participant->revealed = true;
     if (std::all_of(round.participants.begin(), round.participants.end(),
                     [](const Participant& p) { return p.revealed; })) {

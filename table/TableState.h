@@ -75,6 +75,8 @@ struct Participant {
     Hash commit{};
     bool revealed = false;
     Secret secret{};
+    // A sealed round's contribution, which only the host can open.
+    Bytes sealed;
 };
 
 struct Round {

@@ -82,14 +82,5 @@ TEST(SeedStreamTest, FacesAreEvenOverManySeeds) {
     for (int count : counts) EXPECT_NEAR(count, expected, spread);
 }
 
-TEST(SeedStreamTest, PlainDrawsMatchTheStreamAcrossBlocks) {
-    for (std::uint32_t n : {0U, 1U, 77U}) {
-        SeedStream stream(SeedNumber(n));
-        for (int face : PlainFaces(SeedNumber(n), 95)) {
-            EXPECT_EQ(static_cast<int>(stream.Next() * 6.0) + 1, face) << n;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace corvane::table
