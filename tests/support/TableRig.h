@@ -37,14 +37,11 @@ public:
     std::optional<table::Fault> Enter(const table::Bytes& message, std::uint64_t stepMs = 10) {
         now += stepMs;
         auto fault = state.Apply(now, message);
-        if (!fault) {
-            entries.push_back({now, message});
-            return fault;
-        }
-        const table::Decoded decoded = table::DecodeMessage(message);
+        if (!fault) entries.push_back({now, message});
         for (table::TableMember& member : members) {
-            if (decoded.message && member.Key() == decoded.message->header.sender)
+            if (fault && std::equal(member.Key().begin(), member.Key().end(), &message[34])) {
                 member.Withdraw();
+            }
         }
         return fault;
     }
@@ -77,20 +74,15 @@ public:
     std::string Transcript() const { return table::WriteTranscript(entries); }
 
     static table::RequestBody NewRoll(std::uint32_t round, std::int16_t dice, std::int16_t target) {
-        table::RequestBody r;
-        r.round = round;
-        r.dice = dice;
-        r.target = target;
-        return r;
+        return {.round = round, .dice = dice, .target = target};
     }
     static table::RequestBody Reroll(std::uint32_t round, std::uint32_t earlier,
                                      std::int16_t marker = 0) {
-        table::RequestBody r;
-        r.round = round;
-        r.roll = marker ? table::RollKind::RerollFromMarker : table::RollKind::RerollFailures;
-        r.earlier = earlier;
-        r.marker = marker;
-        return r;
+        return {
+            .round = round,
+            .roll = marker ? table::RollKind::RerollFromMarker : table::RollKind::RerollFailures,
+            .earlier = earlier,
+            .marker = marker};
     }
     static table::Bytes Text(const std::string& text) { return {text.begin(), text.end()}; }
 

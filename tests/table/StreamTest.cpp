@@ -43,10 +43,7 @@ std::vector<int> PlainFaces(const Hash& seed, std::size_t count) {
 }
 
 Hash SeedNumber(std::uint32_t n) {
-    Hash seed{};
-    for (int i = 0; i < 4; ++i)
-        seed[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
-    return seed;
+    return Sha256(Bytes{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8)});
 }
 
 TEST(SeedStreamTest, OneSeedsDiceAreThePlainDrawsOpenEnded) {

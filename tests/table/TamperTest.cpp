@@ -48,52 +48,76 @@ TEST(TamperTest, TheEveningChecksAsWritten) {
     EXPECT_EQ(report.lines.size(), 5U);
 }
 
+using Change = std::function<void(std::vector<Entry>&)>;
+constexpr std::size_t kLast = ~std::size_t{0};  // the signature's last byte
+
+Change Flip(std::size_t entry, std::size_t offset) {
+    return [=](std::vector<Entry>& e) {
+        Bytes& bytes = e[entry - 1].message;
+        bytes[offset == kLast ? bytes.size() - 1 : offset] ^= 0x80;
+    };
+}
+
 struct Tamper {
     const char* what;
+    Change change;
     std::size_t entry;  // counted from 1
-    std::size_t offset;
     Refusal expected;
     const char* member;
 };
 
-TEST(TamperTest, OneByteChangedInAFieldIsNamed) {
-    const std::size_t sig = 64;  // counted back from the end
+// One byte changed in each field of each kind of message, and entries moved.
+TEST(TamperTest, TheFirstChangeIsNamed) {
     const Tamper rows[] = {
-        {"open version", 1, 0, Refusal::Malformed, ""},
-        {"open reveal limit", 1, kHeader + 4, Refusal::Malformed, ""},
-        {"open nonce", 1, kHeader + 8, Refusal::BadSignature, "Ana"},
-        {"join kind", 2, 1, Refusal::Malformed, ""},
-        {"join name", 2, kHeader + 1, Refusal::BadSignature, ""},
-        {"join table", 2, 2, Refusal::BadSignature, "Bo"},
-        {"request sender", 4, 34, Refusal::UnknownMember, ""},
-        {"request counter", 4, 66, Refusal::BadSignature, "Bo"},
-        {"request chain", 4, 70, Refusal::BadSignature, "Bo"},
-        {"request commitment", 4, 102, Refusal::BadSignature, "Bo"},
-        {"request round", 4, kHeader, Refusal::Malformed, ""},
-        {"request roll", 4, kHeader + 4, Refusal::Malformed, ""},
-        {"request seal", 4, kHeader + 5, Refusal::Malformed, ""},
-        {"request dice", 4, kHeader + 6, Refusal::Malformed, ""},
-        {"request target", 4, kHeader + 8, Refusal::BadSignature, "Bo"},
-        {"request earlier", 4, kHeader + 10, Refusal::Malformed, ""},
-        {"request marker", 4, kHeader + 14, Refusal::Malformed, ""},
-        {"request pool commitment", 8, kHeader + 16, Refusal::BadSignature, "Ana"},
-        {"reveal size", 5, kHeader + 4, Refusal::Malformed, ""},
-        {"reveal secret", 6, kHeader + 5, Refusal::BadSignature, "Bo"},
-        {"sealed reveal box", 10, kHeader + 20, Refusal::BadSignature, "Bo"},
-        {"unseal nonce", 12, kHeader + 4, Refusal::BadSignature, "Ana"},
-        {"unseal secret", 12, kHeader + 30, Refusal::BadSignature, "Ana"},
-        {"abandon round", 16, kHeader + 3, Refusal::BadSignature, "Ana"},
-        {"leave signature", 17, sig, Refusal::BadSignature, "Cy"},
-        {"reroll earlier", 18, kHeader + 13, Refusal::Malformed, ""},
+        {"open version", Flip(1, 0), 1, Refusal::Malformed, ""},
+        {"open reveal limit", Flip(1, kHeader + 4), 1, Refusal::Malformed, ""},
+        {"open nonce", Flip(1, kHeader + 8), 1, Refusal::BadSignature, "Ana"},
+        {"join kind", Flip(2, 1), 2, Refusal::Malformed, ""},
+        {"join name", Flip(2, kHeader + 1), 2, Refusal::BadSignature, ""},
+        {"join table", Flip(2, 2), 2, Refusal::BadSignature, "Bo"},
+        {"request sender", Flip(4, 34), 4, Refusal::UnknownMember, ""},
+        {"request counter", Flip(4, 66), 4, Refusal::BadSignature, "Bo"},
+        {"request chain", Flip(4, 70), 4, Refusal::BadSignature, "Bo"},
+        {"request commitment", Flip(4, 102), 4, Refusal::BadSignature, "Bo"},
+        {"request round", Flip(4, kHeader), 4, Refusal::Malformed, ""},
+        {"request roll", Flip(4, kHeader + 4), 4, Refusal::Malformed, ""},
+        {"request seal", Flip(4, kHeader + 5), 4, Refusal::Malformed, ""},
+        {"request dice", Flip(4, kHeader + 6), 4, Refusal::Malformed, ""},
+        {"request target", Flip(4, kHeader + 8), 4, Refusal::BadSignature, "Bo"},
+        {"request earlier", Flip(4, kHeader + 10), 4, Refusal::Malformed, ""},
+        {"request marker", Flip(4, kHeader + 14), 4, Refusal::Malformed, ""},
+        {"request pool commitment", Flip(8, kHeader + 16), 8, Refusal::BadSignature, "Ana"},
+        {"reveal size", Flip(5, kHeader + 4), 5, Refusal::Malformed, ""},
+        {"reveal secret", Flip(6, kHeader + 5), 6, Refusal::BadSignature, "Bo"},
+        {"sealed reveal box", Flip(10, kHeader + 20), 10, Refusal::BadSignature, "Bo"},
+        {"unseal nonce", Flip(12, kHeader + 4), 12, Refusal::BadSignature, "Ana"},
+        {"unseal secret", Flip(12, kHeader + 30), 12, Refusal::BadSignature, "Ana"},
+        {"abandon round", Flip(16, kHeader + 3), 16, Refusal::BadSignature, "Ana"},
+        {"leave signature", Flip(17, kLast), 17, Refusal::BadSignature, "Cy"},
+        {"reroll earlier", Flip(18, kHeader + 13), 18, Refusal::Malformed, ""},
+        {"members reordered", [](auto& e) { std::swap(e[1], e[2]); }, 2, Refusal::BadChain, ""},
+        {"reveal replayed", [](auto& e) { e.insert(e.begin() + 6, e[5]); }, 7, Refusal::Replayed,
+         ""},
+        {"reveals swapped", [](auto& e) { std::swap(e[4], e[5]); }, 5, Refusal::BadChain, ""},
+        {"reveal moved to a later round",
+         [](auto& e) {
+             e.insert(e.begin() + 18, e[5]);
+             e[18].timeMs = e[17].timeMs;
+         },
+         19, Refusal::Replayed, ""},
+        {"entry time moved back", [](auto& e) { e[6].timeMs -= 11; }, 7, Refusal::TimeBackwards,
+         ""},
+        {"entry time moved on", [](auto& e) { e[5].timeMs += 1; }, 7, Refusal::BadChain, ""},
+        {"abandoned early", [](auto& e) { e[15].timeMs -= 20'000; }, 16, Refusal::TooEarly, ""},
+        {"round dropped", [](auto& e) { e.erase(e.begin() + 12, e.begin() + 16); }, 13,
+         Refusal::OutOfOrder, ""},
     };
     for (const Tamper& row : rows) {
         std::vector<Entry> entries = Evening();
-        Bytes& bytes = entries[row.entry - 1].message;
-        const std::size_t at = row.offset == sig ? bytes.size() - 1 : row.offset;
-        bytes[at] ^= 0x80;
+        row.change(entries);
         const CheckReport report = Check(entries);
         ASSERT_TRUE(report.fault) << row.what;
-        EXPECT_EQ(report.faultEntry, row.entry) << row.what;
+        EXPECT_EQ(report.faultEntry, row.entry) << row.what << ": " << report.lines.back();
         EXPECT_EQ(report.fault->reason, row.expected) << row.what << ": " << report.lines.back();
         if (*row.member) {
             EXPECT_EQ(report.fault->member, row.member) << row.what;
@@ -112,40 +136,6 @@ TEST(TamperTest, NoByteCanChangeUnseen) {
             ASSERT_TRUE(report.fault) << e << ' ' << at;
             EXPECT_EQ(report.faultEntry, e + 1) << e << ' ' << at;
         }
-    }
-}
-
-struct Reshuffle {
-    const char* what;
-    std::function<void(std::vector<Entry>&)> change;
-    std::size_t entry;
-    Refusal expected;
-};
-
-TEST(TamperTest, MovedEntriesAreNamed) {
-    const Reshuffle rows[] = {
-        {"members reordered", [](auto& e) { std::swap(e[1], e[2]); }, 2, Refusal::BadChain},
-        {"reveal replayed", [](auto& e) { e.insert(e.begin() + 6, e[5]); }, 7, Refusal::Replayed},
-        {"reveals swapped", [](auto& e) { std::swap(e[4], e[5]); }, 5, Refusal::BadChain},
-        {"reveal moved to a later round",
-         [](auto& e) {
-             e.insert(e.begin() + 18, e[5]);
-             e[18].timeMs = e[17].timeMs;
-         },
-         19, Refusal::Replayed},
-        {"entry time moved back", [](auto& e) { e[6].timeMs -= 11; }, 7, Refusal::TimeBackwards},
-        {"entry time moved on", [](auto& e) { e[5].timeMs += 1; }, 7, Refusal::BadChain},
-        {"abandoned early", [](auto& e) { e[15].timeMs -= 20'000; }, 16, Refusal::TooEarly},
-        {"round dropped", [](auto& e) { e.erase(e.begin() + 12, e.begin() + 16); }, 13,
-         Refusal::OutOfOrder},
-    };
-    for (const Reshuffle& row : rows) {
-        std::vector<Entry> entries = Evening();
-        row.change(entries);
-        const CheckReport report = Check(entries);
-        ASSERT_TRUE(report.fault) << row.what;
-        EXPECT_EQ(report.faultEntry, row.entry) << row.what << ": " << report.lines.back();
-        EXPECT_EQ(report.fault->reason, row.expected) << row.what << ": " << report.lines.back();
     }
 }
 
