@@ -22,7 +22,7 @@ struct BodyWriter {
         out.I16(b.target);
         out.U32(b.earlier);
         out.I16(b.marker);
-        out.Raw(b.specCommit);
+        out.Raw(b.poolCommit);
     }
     void operator()(const RevealBody& b) const {
         out.U32(b.round);
@@ -47,14 +47,14 @@ bool ValidRequest(const RequestBody& b) {
     if (!ValidRound(b.round) || b.roll > RollKind::RerollFromMarker || b.seal > Seal::Hidden) {
         return false;
     }
-    const bool zeroSpec = b.specCommit == Hash{};
+    const bool zeroPool = b.poolCommit == Hash{};
     if (b.roll == RollKind::NewRoll) {
         if (b.earlier != 0 || b.marker != 0) return false;
-        if (b.seal == Seal::Hidden) return b.dice == 0 && b.target == 0 && !zeroSpec;
-        return b.dice >= 1 && zeroSpec;
+        if (b.seal == Seal::Hidden) return b.dice == 0 && b.target == 0 && !zeroPool;
+        return b.dice >= 1 && zeroPool;
     }
     const bool markerFits = b.roll == RollKind::RerollFromMarker ? b.marker >= 1 : b.marker == 0;
-    return markerFits && b.seal == Seal::Public && b.dice == 0 && b.target == 0 && zeroSpec &&
+    return markerFits && b.seal == Seal::Public && b.dice == 0 && b.target == 0 && zeroPool &&
            b.earlier >= 1 && b.earlier < b.round;
 }
 
@@ -84,7 +84,7 @@ bool ReadBody(Kind kind, ByteReader& in, Body& body) {
             b.target = in.I16();
             b.earlier = in.U32();
             b.marker = in.I16();
-            b.specCommit = in.Fixed<32>();
+            b.poolCommit = in.Fixed<32>();
             body = b;
             return ValidRequest(b);
         }
@@ -197,7 +197,7 @@ const char* DecodeFaultText(DecodeFault fault) {
     return "malformed message";
 }
 
-Hash SpecCommitment(const Nonce& nonce, std::int16_t dice, std::int16_t target) {
+Hash PoolCommitment(const Nonce& nonce, std::int16_t dice, std::int16_t target) {
     ByteWriter out;
     out.Raw(nonce);
     out.I16(dice);

@@ -53,7 +53,7 @@ struct RequestBody {
     std::int16_t target = 0;
     std::uint32_t earlier = 0;
     std::int16_t marker = 0;
-    Hash specCommit{};
+    Hash poolCommit{};
 };
 struct RevealBody {
     std::uint32_t round = 0;
@@ -103,6 +103,6 @@ Decoded DecodeMessage(std::span<const std::uint8_t> bytes);
 const char* DecodeFaultText(DecodeFault fault);
 
 // What a hidden sealed roll commits to: its pool and target, with a nonce.
-Hash SpecCommitment(const Nonce& nonce, std::int16_t dice, std::int16_t target);
+Hash PoolCommitment(const Nonce& nonce, std::int16_t dice, std::int16_t target);
 
 }  // namespace corvane::table

@@ -108,12 +108,12 @@ std::optional<Fault> TableState::ApplyUnseal(const UnsealBody& unseal) {
         }
     }
     const RequestBody& request = round.request;
-    const bool specFits = request.seal == Seal::Hidden
-                              ? SameBytes(SpecCommitment(unseal.nonce, unseal.dice, unseal.target),
-                                          request.specCommit)
+    const bool poolFits = request.seal == Seal::Hidden
+                              ? SameBytes(PoolCommitment(unseal.nonce, unseal.dice, unseal.target),
+                                          request.poolCommit)
                               : unseal.nonce == Nonce{} && unseal.dice == request.dice &&
                                     unseal.target == request.target;
-    if (!specFits) return FaultOf(Refusal::WrongSpec, unseal.round, kHost);
+    if (!poolFits) return FaultOf(Refusal::WrongPool, unseal.round, kHost);
     for (std::size_t i = 0; i < unseal.secrets.size(); ++i) {
         round.participants[i].secret = unseal.secrets[i];
     }

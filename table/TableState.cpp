@@ -208,7 +208,7 @@ const char* RefusalText(Refusal refusal) {
             return "round is not sealed and made";
         case Refusal::WrongSecretCount:
             return "wrong number of secrets";
-        case Refusal::WrongSpec:
+        case Refusal::WrongPool:
             return "pool or target do not match the request";
     }
     return "refused";

@@ -43,7 +43,7 @@ enum class Refusal {
     TooEarly,
     NotSealed,
     WrongSecretCount,
-    WrongSpec,
+    WrongPool,
 };
 const char* RefusalText(Refusal refusal);
 

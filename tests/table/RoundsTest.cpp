@@ -38,7 +38,7 @@ TEST(RoundsTest, ASealedRollIsHiddenUntilTheHostUnsealsIt) {
     RequestBody sealed = TableRig::NewRoll(1, 0, 0);
     sealed.seal = Seal::Hidden;
     const Nonce nonce{1, 2, 3};
-    sealed.specCommit = SpecCommitment(nonce, 12, 5);
+    sealed.poolCommit = PoolCommitment(nonce, 12, 5);
     EXPECT_EQ(rig.Request(1, sealed)->reason, Refusal::NotHost);
     ASSERT_FALSE(rig.Request(0, sealed));
     rig.RevealAll(1, {}, true);
@@ -55,7 +55,7 @@ TEST(RoundsTest, ASealedRollIsHiddenUntilTheHostUnsealsIt) {
     wrongPool.dice = 13;
     wrongSecret.secrets[1][0] ^= 1;
     for (const auto& [body, reason, member] :
-         {std::tuple(wrongPool, Refusal::WrongSpec, "Ana"),
+         {std::tuple(wrongPool, Refusal::WrongPool, "Ana"),
           std::tuple(wrongSecret, Refusal::WrongCommitment, "Bo")}) {
         const auto fault = rig.Enter(rig.members[0].Unseal(body, rig.state.Head()));
         EXPECT_EQ(fault->reason, reason);

@@ -20,7 +20,7 @@ std::vector<Entry> Evening() {
     RequestBody sealed = TableRig::NewRoll(2, 0, 0);  // entry 8
     sealed.seal = Seal::Hidden;
     const Nonce nonce{7};
-    sealed.specCommit = SpecCommitment(nonce, 5, 3);
+    sealed.poolCommit = PoolCommitment(nonce, 5, 3);
     rig.Request(0, sealed);
     rig.RevealAll(2, {}, true);
     UnsealBody unseal{2, nonce, 5, 3, {}};
