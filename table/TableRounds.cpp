@@ -17,10 +17,7 @@ std::optional<Fault> TableState::ApplyRequest(const RequestBody& request, const 
                                               std::uint64_t timeMs, std::size_t seat) {
     if (request.round != rounds_.size() + 1)
         return FaultOf(Refusal::RoundNumber, request.round, seat);
-    if (std::any_of(rounds_.begin(), rounds_.end(),
-                    [](const Round& r) { return r.status == RoundStatus::Open; })) {
-        return FaultOf(Refusal::RoundStillOpen, request.round, seat);
-    }
+    if (OpenRound()) return FaultOf(Refusal::RoundStillOpen, request.round, seat);
     if (request.seal != Seal::Public && seat != kHost) {
         return FaultOf(Refusal::NotHost, request.round, seat);
     }

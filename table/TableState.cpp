@@ -142,12 +142,16 @@ std::optional<Fault> TableState::ApplyBody(const Message& message, std::uint64_t
     return ApplyUnseal(std::get<UnsealBody>(body));
 }
 
+const Round* TableState::OpenRound() const {
+    // A round is asked for only when none is open, so only the last can be.
+    if (rounds_.empty() || rounds_.back().status != RoundStatus::Open) return nullptr;
+    return &rounds_.back();
+}
+
 bool TableState::InOpenRound(std::size_t seat) const {
-    return std::any_of(rounds_.begin(), rounds_.end(), [seat](const Round& round) {
-        return round.status == RoundStatus::Open &&
-               std::any_of(round.participants.begin(), round.participants.end(),
-                           [seat](const Participant& p) { return p.seat == seat; });
-    });
+    const Round* open = OpenRound();
+    return open && std::any_of(open->participants.begin(), open->participants.end(),
+                               [seat](const Participant& p) { return p.seat == seat; });
 }
 
 const char* RefusalText(Refusal refusal) {

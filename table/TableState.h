@@ -121,6 +121,7 @@ private:
     std::optional<Fault> ApplyReveal(const RevealBody& reveal, std::size_t seat);
     std::optional<Fault> ApplyAbandon(const AbandonBody& abandon, std::uint64_t timeMs);
     std::optional<Fault> ApplyUnseal(const UnsealBody& unseal);
+    const Round* OpenRound() const;
     bool InOpenRound(std::size_t seat) const;
     void Finish(Round& round);
     Fault FaultOf(Refusal reason, std::uint32_t round, std::size_t seat) const;
