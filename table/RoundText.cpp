@@ -1,4 +1,5 @@
-// How the checker writes a round: what was asked, and what came of it.
+// How the checker writes a round (what was asked, and what came of it) and
+// why it refused an entry.
 #include <string>
 
 #include "table/Transcript.h"
@@ -79,6 +80,70 @@ std::string DescribeRound(const Round& round, const std::vector<Seat>& seats) {
     }
     if (round.unsealed) text += ", unsealed";
     return text + ": " + ResultText(*round.result);
+}
+
+const char* RefusalText(Refusal refusal) {
+    switch (refusal) {
+        case Refusal::UnreadableEntry:
+            return "entry is not a time and a message";
+        case Refusal::Malformed:
+            return "malformed message";
+        case Refusal::TimeBackwards:
+            return "entry time before the previous entry's";
+        case Refusal::NotOpenedFirst:
+            return "the table is not opened first";
+        case Refusal::AlreadyOpened:
+            return "the table is already open";
+        case Refusal::WrongTable:
+            return "message for another table";
+        case Refusal::UnknownMember:
+            return "sender is not a member";
+        case Refusal::AlreadyMember:
+            return "key already at the table";
+        case Refusal::TooManyMembers:
+            return "the table is full";
+        case Refusal::BadSignature:
+            return "bad signature";
+        case Refusal::Replayed:
+            return "replayed message";
+        case Refusal::OutOfOrder:
+            return "message out of order";
+        case Refusal::BadChain:
+            return "wrong chain head";
+        case Refusal::NotHost:
+            return "only the host may send this";
+        case Refusal::HostCannotLeave:
+            return "the host cannot leave";
+        case Refusal::MemberInRound:
+            return "leaving during a round";
+        case Refusal::RoundNumber:
+            return "wrong round number";
+        case Refusal::RoundStillOpen:
+            return "a round is still open";
+        case Refusal::NotLatestPool:
+            return "not the requester's latest pool";
+        case Refusal::NoSuchRound:
+            return "no such round";
+        case Refusal::RoundClosed:
+            return "round not open";
+        case Refusal::NotParticipant:
+            return "not a participant of the round";
+        case Refusal::AlreadyRevealed:
+            return "already revealed";
+        case Refusal::WrongContribution:
+            return "contribution of the wrong kind";
+        case Refusal::WrongCommitment:
+            return "secret does not match the commitment";
+        case Refusal::TooEarly:
+            return "abandoned before the time limit";
+        case Refusal::NotSealed:
+            return "round is not sealed and made";
+        case Refusal::WrongSecretCount:
+            return "wrong number of secrets";
+        case Refusal::WrongPool:
+            return "pool or target do not match the request";
+    }
+    return "refused";
 }
 
 }  // namespace corvane::table
