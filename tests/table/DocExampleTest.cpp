@@ -58,9 +58,11 @@ TEST(DocExampleTest, TheSeedsAreTheDocumentsFromTheirInputs) {
         if (round.status != RoundStatus::Done) continue;
         Bytes input = TableRig::Text("corvane table seed 1");
         input.insert(input.end(), rig.state.TableId().begin(), rig.state.TableId().end());
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            input.push_back(static_cast<std::uint8_t>(round.number >> shift));
-        }
+        const std::uint32_t n = round.number;
+        const std::uint8_t number[] = {
+            static_cast<std::uint8_t>(n >> 24), static_cast<std::uint8_t>(n >> 16),
+            static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n)};
+        input.insert(input.end(), std::begin(number), std::end(number));
         const Hash request = Sha256(round.requestBytes);
         input.insert(input.end(), request.begin(), request.end());
         for (const Participant& p : round.participants) {

@@ -83,7 +83,8 @@ TEST(RoundsTest, MembersJoinAndLeaveBetweenRounds) {
     EXPECT_EQ(rig.Reveal(1, 2)->reason, Refusal::UnknownMember);
     EXPECT_EQ(rig.Enter(rig.members[0].Leave(rig.state.Head()))->reason, Refusal::HostCannotLeave);
     // Bo's seat is free again: sixteen members fit, not seventeen.
-    for (int i = 0; i < 14; ++i) ASSERT_FALSE(rig.Join(rig.Add("m" + std::to_string(i))));
+    for (int i = 0; i < 14; ++i)
+        ASSERT_FALSE(rig.Join(rig.Add(std::string(2, static_cast<char>('a' + i)))));
     EXPECT_EQ(rig.Join(rig.Add("one too many"))->reason, Refusal::TooManyMembers);
 }
 
