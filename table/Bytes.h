@@ -55,7 +55,6 @@ public:
     // A text as ByteWriter::Text wrote it: at most 255 bytes.
     std::string Text();
 
-    std::size_t Offset() const { return offset_; }
     bool AtEnd() const { return offset_ == bytes_.size(); }
     bool Failed() const { return failed_; }
 

@@ -106,7 +106,6 @@ public:
     const Hash& TableId() const { return tableId_; }
     // The hash of every entry so far, chained.
     const Hash& Head() const { return head_; }
-    std::uint32_t RevealLimitMs() const { return revealLimitMs_; }
     const std::vector<Seat>& Seats() const { return seats_; }
     const std::vector<Round>& Rounds() const { return rounds_; }
     std::optional<std::size_t> SeatOf(const PublicKey& key) const;

@@ -9,7 +9,7 @@ namespace {
 using testing_support::TableRig;
 
 const KeyPair& Keys() {
-    static const KeyPair keys = KeyPair::FromSeed(Secret{1});
+    static const KeyPair keys = KeyPair::Generate();
     return keys;
 }
 
