@@ -105,6 +105,8 @@ public:
     // so that a log can keep it without copying the pool again.
     const std::shared_ptr<const RollRecord>& LastRecord() const { return lastRecord_; }
     void SetLoadValues() { state_ = RollerState::LoadValues(); }
+    // Starts from a pool rolled elsewhere, so that it can be rerolled here.
+    void ResumeFrom(RollerState state) { state_ = std::move(state); }
     bool IsRolling() const { return rolling_; }
 
 private:

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <QLocale>
+#include <cstring>
+#include <iostream>
 
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
 #include "runtime/Version.h"
+#include "table/Transcript.h"
 #include "window/Translations.h"
 #include "window/common/QtAlerts.h"
 #include "window/common/QtDialogs.h"
@@ -11,6 +14,10 @@
 #include "window/roller/frmRoller.h"
 
 int main(int argc, char* argv[]) {
+    // Checking a table's transcript needs no window, nor a display.
+    if (argc == 3 && std::strcmp(argv[1], "--verify") == 0) {
+        return corvane::table::VerifyTranscriptFile(argv[2], std::cout);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Dice"));
     QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersionText));
