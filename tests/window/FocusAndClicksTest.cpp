@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLabel>
 #include <QMessageBox>
 #include <QWindow>
@@ -5,6 +6,7 @@
 
 #include "WindowRig.h"
 #include "window/common/QtAlerts.h"
+#include "window/log/RollText.h"
 #include "window/roller/AboutText.h"
 
 namespace corvane {
@@ -77,18 +79,30 @@ void FocusAndClicksTest::theFocusStaysInSightAfterRollingFromTheList() {
 void FocusAndClicksTest::aClickIntoAFieldSelectsItsTextAndASecondPlacesTheCursor_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("dice") << 0 << "6";
-    QTest::newRow("target") << 1 << "4";
+    QTest::addColumn<bool>("focused");  // the field has the focus and the program's selection
+    QTest::newRow("dice") << 0 << "6" << false;
+    QTest::newRow("target") << 1 << "4" << false;
+    QTest::newRow("diceFocused") << 0 << "6" << true;
+    QTest::newRow("targetFocused") << 1 << "4" << true;
 }
 
 void FocusAndClicksTest::aClickIntoAFieldSelectsItsTextAndASecondPlacesTheCursor() {
     QFETCH(int, field);
     QFETCH(QString, text);
+    QFETCH(bool, focused);
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     rig.ui.btnRoll->setFocus();  // neither field has the focus
     QLineEdit* input = rig.ui.txtInput[static_cast<std::size_t>(field)];
     input->setText(text + QStringLiteral("12"));
+    if (focused) {
+        // As the window opens: the field has the focus, its text selected by the program.
+        input->setFocus();
+        QCOMPARE(input->selectedText(), input->text());
+        // Ctrl+C copies the roll, not the program's selection.
+        QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), CopiedLine(*rig.window.LastRecord()));
+    }
     QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(input->width() - 4, input->height() / 2));
     QCOMPARE(QApplication::focusWidget(), input);
     QCOMPARE(input->selectedText(), text + QStringLiteral("12"));

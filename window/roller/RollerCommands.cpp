@@ -16,6 +16,7 @@
 #include "window/log/RollText.h"
 #include "window/pools/PoolKeeper.h"
 #include "window/roller/AboutText.h"
+#include "window/roller/FirstClickSelects.h"
 #include "window/roller/RollerControls.h"
 #include "window/roller/SideWindows.h"
 
@@ -188,8 +189,10 @@ void RollerCommands::ShowListMenu(const QPoint& at) {
 bool RollerCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field && !field->hasSelectedText() &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        const FirstClickSelects* clicks = field ? FirstClickSelects::Of(field) : nullptr;
+        const bool players =
+            field && field->hasSelectedText() && (!clicks || clicks->PlayerSelected());
+        if (field && !players && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
             CopyRoll();
             return true;
         }

@@ -35,7 +35,7 @@ public:
     static constexpr int kPoolKeys = 9;
 
 protected:
-    // Ctrl+C in a field with no text selected copies the roll, not nothing.
+    // Ctrl+C in a field copies the roll, unless the player selected text there.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
