@@ -15,6 +15,9 @@ enum class RollFault {
     TotalThisTime,
     // The dice add up past 32767 nearly every time: the pool is too large.
     TotalTooLarge,
+    // The dice a reroll would throw, beside the dice it keeps, would take the
+    // total past 32767 nearly every time.
+    RerollTooLarge,
     // The list and the pool disagreed.
     PoolOutOfStep,
 };
@@ -22,13 +25,16 @@ enum class RollFault {
 // A run-time error that stopped a roll, with what stopped it.
 class RollFailure final : public RuntimeError {
 public:
-    RollFailure(ErrorNumber number, RollFault fault) noexcept
-        : RuntimeError(number), fault_(fault) {}
+    // `dice`: for a reroll too large, how many dice it would throw.
+    RollFailure(ErrorNumber number, RollFault fault, int dice = 0) noexcept
+        : RuntimeError(number), fault_(fault), dice_(dice) {}
 
     RollFault Fault() const noexcept { return fault_; }
+    int Dice() const noexcept { return dice_; }
 
 private:
     RollFault fault_;
+    int dice_;
 };
 
 }  // namespace corvane

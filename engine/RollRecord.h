@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-// Chosen by bits, as the buttons send it: bit 0 rerolls the failures, else
+// Asked for by bits: bit 0 rerolls the failures, else
 // bit 1 rerolls from the marker, else it is a new roll.
 enum class RollType : std::int16_t { NewRoll = 0, RerollFailures = 1, RerollFromMarker = 2 };
 

@@ -125,11 +125,15 @@ RollOutcome Roller::Run(RollType operation, const Pool* pool, RandomSource& rand
         // step with the pool be read past.
         RollFault fault = RollFault::PoolOutOfStep;
         if (error.Number() == ErrorNumber::Overflow) {
-            fault = TotalFitsChance(draw.fresh, draw.keptTotal) >= kRollsAgainChance
-                        ? RollFault::TotalThisTime
-                        : RollFault::TotalTooLarge;
+            if (TotalFitsChance(draw.fresh, draw.keptTotal) >= kRollsAgainChance) {
+                fault = RollFault::TotalThisTime;
+            } else {
+                // A reroll is refused for its own dice, not for the pool's size.
+                fault = operation == RollType::NewRoll ? RollFault::TotalTooLarge
+                                                       : RollFault::RerollTooLarge;
+            }
         }
-        throw RollFailure(error.Number(), fault);
+        throw RollFailure(error.Number(), fault, draw.fresh);
     }
 }
 

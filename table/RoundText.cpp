@@ -35,6 +35,8 @@ const char* RollFaultText(RollFault fault) {
             return "the dice added up past 32767";
         case RollFault::TotalTooLarge:
             return "the pool is too large";
+        case RollFault::RerollTooLarge:
+            return "the reroll's dice would pass the limit";
         case RollFault::PoolOutOfStep:
             return "the pool is out of step";
     }

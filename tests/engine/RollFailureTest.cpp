@@ -73,7 +73,7 @@ TEST(RollFailureTest, ARerollPastTheLimitCountsTheDiceItKeeps) {
     ASSERT_EQ(rig.NewRoll("5286", "7", draws), RollOutcome::Completed);
     rig.random.cycle = true;
     rig.random.Script({Face(6), Face(1)});  // every fresh die a 7
-    EXPECT_EQ(Fault(rig, RollType::RerollFailures), RollFault::TotalTooLarge);
+    EXPECT_EQ(Fault(rig, RollType::RerollFailures), RollFault::RerollTooLarge);
     // From the top, nothing is kept: 5286 fresh dice mostly stay within the limit.
     rig.view.markedRow = Int16(0);
     rig.random.Script({Face(6), Face(1)});

@@ -182,6 +182,9 @@ void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard()
     QCOMPARE(rig.window.State().DiceCount.Value(), 5);
     QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(names(), (QStringList{"Dodge", "Pistol"}));
+    QCOMPARE(pools->Status()->text(), QStringLiteral("Pool moved."));
+    QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);  // the first goes no higher
+    QCOMPARE(pools->Status()->text(), QStringLiteral("The pool is first already."));
     rig.dialogs.typed << "Dodge, fast";
     QTest::keyClick(list, Qt::Key_F2);
     QCOMPARE(names(), (QStringList{"Dodge, fast", "Pistol"}));

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -128,9 +129,10 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
     lines << status->text();
     rig.window.Commands().CopyRoll();
     lines << status->text();
-    for (RollFault fault : {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
-                            RollFault::TotalTooLarge, RollFault::PoolOutOfStep}) {
-        lines << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault));
+    for (RollFault fault :
+         {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
+          RollFault::TotalTooLarge, RollFault::RerollTooLarge, RollFault::PoolOutOfStep}) {
+        lines << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault, 32766));
     }
     const QFontMetrics statusMetrics(status->font());
     const int room = status->contentsRect().width() - status->indent();
@@ -256,6 +258,15 @@ void RollerLayoutTest::screenReaderNames() {
     // Labels that show changing text must not hide it behind a fixed name.
     QVERIFY(rig.ui.lblStatus->accessibleName().isEmpty());
     QVERIFY(rig.ui.lblResult[1]->accessibleName().isEmpty());
+    // Roll is the one default button, wherever the focus is.
+    QVERIFY(rig.ShowAndActivate());
+    for (QPushButton* focused : {rig.ui.btnRoll, rig.ui.Command1, rig.ui.Command2}) {
+        focused->setFocus();
+        for (QPushButton* button : {rig.ui.btnRoll, rig.ui.Command1, rig.ui.Command2}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->state().defaultButton,
+                     button == rig.ui.btnRoll);
+        }
+    }
 }
 
 void RollerLayoutTest::iconIsTransparentOutsideTheDiceAndThePictureIsOnWhite() {

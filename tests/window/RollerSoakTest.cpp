@@ -119,8 +119,9 @@ void RollerSoakTest::CheckConsistent(WindowRig& rig) {
     const QStringList statuses = {QString::number(tally.successes) + " successes.",
                                   "No failures to reroll.", "No marker specified."};
     QStringList errors;
-    for (RollFault fault : {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
-                            RollFault::TotalTooLarge, RollFault::PoolOutOfStep}) {
+    for (RollFault fault :
+         {RollFault::DiceField, RollFault::TargetField, RollFault::TotalThisTime,
+          RollFault::TotalTooLarge, RollFault::RerollTooLarge, RollFault::PoolOutOfStep}) {
         errors << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault));
     }
     // Any of the errors counts as the fourth kind of status.

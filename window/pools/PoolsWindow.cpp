@@ -116,6 +116,12 @@ void PoolsWindow::UndoDelete() {
 void PoolsWindow::MoveSelected(qsizetype by) {
     const QString name = Selected();
     if (name.isEmpty()) return;
+    const qsizetype to = IndexOfPool(keeper_.Pools().List(), name) + by;
+    if (to < 0 || to >= keeper_.Pools().List().size()) {
+        statusLine_->Tell(by < 0 ? tr("The pool is first already.")
+                                 : tr("The pool is last already."));
+        return;
+    }
     TellOn(statusLine_, keeper_.Change({PoolEdit::Move(name, by)}, tr("Pool moved."), this));
 }
 

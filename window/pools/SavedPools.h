@@ -20,7 +20,6 @@ public:
     // What Load found; an unreadable file is left as it is.
     const PoolFileContent& Loaded() const { return loaded_; }
     const QString& Path() const { return store_.Path(); }
-    bool HasUnwritten() const { return !unwritten_.isEmpty(); }
 
     // Makes a change in the list, to be written by the next Write; false
     // when it cannot be made (Apply says why).

@@ -92,6 +92,10 @@ QString ResultsDisplay::ErrorText(const RollFailure& failure) {
         case RollFault::TotalTooLarge:
             return tr("The dice add up past %1: roll at most %2.")
                 .arg(GroupedCount(kHighestTotal.Value()), GroupedCount(SafePoolSize()));
+        case RollFault::RerollTooLarge:
+            //: %1 is how many dice the reroll would throw, %2 the highest total.
+            return tr("Rerolling %1 dice would pass %2.")
+                .arg(GroupedCount(failure.Dice()), GroupedCount(kHighestTotal.Value()));
         case RollFault::PoolOutOfStep:
             break;
     }

@@ -51,8 +51,10 @@ QLabel* Label(QWidget* window, const char* name, const QString& caption, QRect g
 QPushButton* Button(QWidget* window, const char* name, const QString& caption, QRect geometry) {
     auto* button = Place<QPushButton>(window, name, geometry);
     button->setText(caption);
-    // Enter on a focused button clicks that button, as on any dialog.
-    button->setAutoDefault(true);
+    // Not auto-default: a focused auto-default button calls itself the
+    // default, and screen readers would name it so. The window clicks the
+    // focused button on Enter itself.
+    button->setAutoDefault(false);
     return button;
 }
 

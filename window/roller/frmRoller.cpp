@@ -150,9 +150,11 @@ YieldOutcome frmRoller::YieldToEvents() {
 }
 
 void frmRoller::keyPressEvent(QKeyEvent* event) {
-    // Roll is the default button: Enter anywhere that does not use it itself rolls.
+    // Roll is the default button: Enter anywhere that does not use it itself
+    // rolls; on a focused button it clicks that button, as in any dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ui_.btnRoll->click();
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused ? focused : ui_.btnRoll)->click();
         return;
     }
     QWidget::keyPressEvent(event);

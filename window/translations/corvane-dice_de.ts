@@ -812,6 +812,14 @@ Chance auf einen Patzer: %5.</translation>
         <source>Pool moved.</source>
         <translation>Pool verschoben.</translation>
     </message>
+    <message>
+        <source>The pool is first already.</source>
+        <translation>Der Pool steht schon oben.</translation>
+    </message>
+    <message>
+        <source>The pool is last already.</source>
+        <translation>Der Pool steht schon unten.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -853,6 +861,11 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>Summe über %1: mit höchstens %2 würfeln.</translation>
+    </message>
+    <message>
+        <source>Rerolling %1 dice would pass %2.</source>
+        <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
+        <translation>Neuwurf von %1 Würfeln: Summe über %2.</translation>
     </message>
 </context>
 <context>

@@ -812,6 +812,14 @@ Probabilidad de pifia: %5.</translation>
         <source>Pool moved.</source>
         <translation>Reserva movida.</translation>
     </message>
+    <message>
+        <source>The pool is first already.</source>
+        <translation>La reserva ya es la primera.</translation>
+    </message>
+    <message>
+        <source>The pool is last already.</source>
+        <translation>La reserva ya es la última.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -853,6 +861,11 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>La suma pasa de %1: tira hasta %2.</translation>
+    </message>
+    <message>
+        <source>Rerolling %1 dice would pass %2.</source>
+        <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
+        <translation>Repetir %1 dados pasaría de %2.</translation>
     </message>
 </context>
 <context>

@@ -812,6 +812,14 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Pool moved.</source>
         <translation>Réserve déplacée.</translation>
     </message>
+    <message>
+        <source>The pool is first already.</source>
+        <translation>La réserve est déjà la première.</translation>
+    </message>
+    <message>
+        <source>The pool is last already.</source>
+        <translation>La réserve est déjà la dernière.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -853,6 +861,11 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>Somme au-delà de %1&#xa0;: au plus %2 dés.</translation>
+    </message>
+    <message>
+        <source>Rerolling %1 dice would pass %2.</source>
+        <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
+        <translation>Relancer %1 dés dépasserait %2.</translation>
     </message>
 </context>
 <context>

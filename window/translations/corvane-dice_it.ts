@@ -812,6 +812,14 @@ Probabilità di fallimento critico: %5.</translation>
         <source>Pool moved.</source>
         <translation>Riserva spostata.</translation>
     </message>
+    <message>
+        <source>The pool is first already.</source>
+        <translation>La riserva è già la prima.</translation>
+    </message>
+    <message>
+        <source>The pool is last already.</source>
+        <translation>La riserva è già l’ultima.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -853,6 +861,11 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>I dadi sommano oltre %1: tira al massimo %2.</translation>
+    </message>
+    <message>
+        <source>Rerolling %1 dice would pass %2.</source>
+        <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
+        <translation>Ritirare %1 dadi supererebbe %2.</translation>
     </message>
 </context>
 <context>

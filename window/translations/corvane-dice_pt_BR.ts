@@ -812,6 +812,14 @@ Chance de falha crítica: %5.</translation>
         <source>Pool moved.</source>
         <translation>Parada movida.</translation>
     </message>
+    <message>
+        <source>The pool is first already.</source>
+        <translation>A parada já é a primeira.</translation>
+    </message>
+    <message>
+        <source>The pool is last already.</source>
+        <translation>A parada já é a última.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -853,6 +861,11 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>Soma acima de %1: role no máximo %2.</translation>
+    </message>
+    <message>
+        <source>Rerolling %1 dice would pass %2.</source>
+        <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
+        <translation>Rolar %1 dados de novo passaria de %2.</translation>
     </message>
 </context>
 <context>
