@@ -192,6 +192,8 @@ void PoolStoreTest::aSaveGetsPastWhatAKilledCopyLeftAndNamesWhatItCannot() {
         // Left by a copy killed a while ago.
         file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                          QFileDevice::FileModificationTime);
+        // Closed, as a killed copy's files are: Windows removes no open file.
+        file.close();
     }
     rig.pools.Make(PoolEdit::Put(Pool("A")));
     const PoolStore::Outcome outcome = rig.pools.Write(PoolStore::IfUnreadable::Refuse);

@@ -214,7 +214,8 @@ void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
     // The dialog had "evening", which is free; the ending makes a file that is not.
     SavePool(rig, "1", "1", "Third");
     rig.window.Pools().Export(&rig.window);
-    QCOMPARE(rig.dialogs.Texts("ask"), QStringList{exported + ".json already exists. Replace it?"});
+    QCOMPARE(rig.dialogs.Texts("ask"),
+             QStringList{QDir::toNativeSeparators(exported) + ".json already exists. Replace it?"});
     QVERIFY(!FileBytes(exported + QStringLiteral(".json")).contains("Third"));
     rig.window.Pools().Change({PoolEdit::Remove("Third")}, {}, &rig.window);
     rig.dialogs.shown.clear();

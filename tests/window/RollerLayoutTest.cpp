@@ -140,17 +140,18 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
         QVERIFY2(statusMetrics.horizontalAdvance(line) <= room, qPrintable(line));
     }
 
-    // Over the roll log, as it opens: the evening's lines fit whole for an
-    // evening of a thousand rolls of a hundred dice, whatever they found, at
-    // odds of some thousands.
+    // Over the roll log, as it opens: the evening's lines, which wrap, take at
+    // most two lines each for an evening of a thousand rolls of a hundred
+    // dice, whatever they found, at odds of some thousands.
     rig.window.Side().ShowLog();
     RollLogWindow* log = rig.window.Side().LogWindow();
     QVERIFY(QTest::qWaitForWindowExposed(log));
     QLabel* evening = log->Evening()->Luck();
     const QFontMetrics eveningMetrics(evening->font());
     for (const QString& line : EveningText::LongEveningLines()) {
-        QVERIFY2(eveningMetrics.horizontalAdvance(line) <= evening->contentsRect().width(),
-                 qPrintable(line));
+        const QRect wrapped = eveningMetrics.boundingRect(
+            QRect(0, 0, evening->contentsRect().width(), 1000), Qt::TextWordWrap, line);
+        QVERIFY2(wrapped.height() <= 2 * eveningMetrics.lineSpacing(), qPrintable(line));
     }
     QVERIFY(eveningMetrics.height() <= evening->contentsRect().height());
 }
