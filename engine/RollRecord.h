@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/RollerState.h"
@@ -38,6 +39,10 @@ struct RollRecord {
     // The dice this roll threw, counted against After.TargetNumber: the whole
     // pool for a new roll, the dice from FirstRerolled on for a reroll.
     ThrownDice Thrown;
+    // At a shared table, who rolled it and the table's round; empty and 0
+    // for a roll of this program alone.
+    std::string Player;
+    std::uint32_t TableRound = 0;
 
     friend bool operator==(const RollRecord&, const RollRecord&) = default;
 };

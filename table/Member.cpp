@@ -30,6 +30,9 @@ Bytes TableMember::Join(const Hash& table, const Hash& chain) {
 }
 
 Bytes TableMember::Leave(const Hash& chain) { return Send(LeaveBody{}, chain); }
+Bytes TableMember::Remove(const PublicKey& member, const Hash& chain) {
+    return Send(RemoveBody{member}, chain);
+}
 
 Bytes TableMember::Request(const RequestBody& request, const Hash& chain) {
     NoteRound(request.round);

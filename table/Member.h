@@ -33,6 +33,7 @@ public:
     Bytes Reveal(std::uint32_t round, const Hash& chain, const PublicKey* sealTo = nullptr);
     Bytes Abandon(std::uint32_t round, const Hash& chain);
     Bytes Unseal(const UnsealBody& unseal, const Hash& chain);
+    Bytes Remove(const PublicKey& member, const Hash& chain);
 
     std::optional<Secret> ContributionFor(std::uint32_t round) const;
     // Takes back the last message, which the table refused: the table still

@@ -38,6 +38,7 @@ struct BodyWriter {
         out.U8(static_cast<std::uint8_t>(b.secrets.size()));
         for (const Secret& s : b.secrets) out.Raw(s);
     }
+    void operator()(const RemoveBody& b) const { out.Raw(b.member); }
 };
 
 bool ValidName(const std::string& name) { return !name.empty() && name.size() <= kMaxNameSize; }
@@ -116,6 +117,9 @@ bool ReadBody(Kind kind, ByteReader& in, Body& body) {
             body = b;
             return ValidRound(b.round) && count >= 1 && b.dice >= 1;
         }
+        case Kind::Remove:
+            body = RemoveBody{in.Fixed<32>()};
+            return true;
     }
     return false;
 }
@@ -152,7 +156,7 @@ Decoded DecodeMessage(std::span<const std::uint8_t> bytes) {
         return result;
     }
     const std::uint8_t kind = in.U8();
-    if (kind < 1 || kind > static_cast<std::uint8_t>(Kind::Unseal)) {
+    if (kind < 1 || kind > static_cast<std::uint8_t>(Kind::Remove)) {
         result.fault = DecodeFault::UnknownKind;
         return result;
     }

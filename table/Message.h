@@ -20,7 +20,7 @@ inline constexpr std::uint32_t kMinRevealLimitMs = 1'000;
 inline constexpr std::uint32_t kMaxRevealLimitMs = 600'000;
 inline constexpr std::uint8_t kProtocolVersion = 1;
 
-enum class Kind : std::uint8_t { Open = 1, Join, Leave, Request, Reveal, Abandon, Unseal };
+enum class Kind : std::uint8_t { Open = 1, Join, Leave, Request, Reveal, Abandon, Unseal, Remove };
 // The three roll operations, numbered as the engine numbers them.
 enum class RollKind : std::uint8_t { NewRoll = 0, RerollFailures = 1, RerollFromMarker = 2 };
 enum class Seal : std::uint8_t { Public = 0, Shown = 1, Hidden = 2 };
@@ -70,8 +70,13 @@ struct UnsealBody {
     std::vector<Secret> secrets;
 };
 
-using Body =
-    std::variant<OpenBody, JoinBody, LeaveBody, RequestBody, RevealBody, AbandonBody, UnsealBody>;
+// The host seats out a member who is gone for good or whom it sends away.
+struct RemoveBody {
+    PublicKey member{};
+};
+
+using Body = std::variant<OpenBody, JoinBody, LeaveBody, RequestBody, RevealBody, AbandonBody,
+                          UnsealBody, RemoveBody>;
 
 struct Message {
     Header header;

@@ -58,6 +58,7 @@ RoundResult RollRound(RollKind roll, std::int16_t dice, std::int16_t target, std
     }
     result.state = roller.State();
     result.refusal = view.refusal;
+    result.record = roller.LastRecord();
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@ struct RoundResult {
     std::optional<RollFault> fault;
     // The engine's refusal text for a refused reroll.
     std::string refusal;
+    // What a completed roll did, as the roll log keeps it.
+    std::shared_ptr<const RollRecord> record;
 };
 
 // Rolls a round through the engine's own roller, with the dice drawn from the

@@ -139,6 +139,14 @@ std::optional<Fault> TableState::ApplyBody(const Message& message, std::uint64_t
     if (const auto* abandon = std::get_if<AbandonBody>(&body)) {
         return ApplyAbandon(*abandon, timeMs);
     }
+    if (const auto* remove = std::get_if<RemoveBody>(&body)) {
+        const auto removed = SeatOf(remove->member);
+        if (!removed || !seats_[*removed].present) return FaultOf(Refusal::UnknownMember, 0, *seat);
+        if (*removed == kHost) return FaultOf(Refusal::HostCannotLeave, 0, *seat);
+        if (InOpenRound(*removed)) return FaultOf(Refusal::MemberInRound, 0, *removed);
+        seats_[*removed].present = false;
+        return std::nullopt;
+    }
     return ApplyUnseal(std::get<UnsealBody>(body));
 }
 

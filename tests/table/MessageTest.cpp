@@ -29,7 +29,7 @@ TEST(MessageTest, TheDecoderHoldsToItsBounds) {
     Bytes cut = Encoded(JoinBody{"Bo"});
     cut.erase(cut.begin() + 140, cut.end());
     Bytes unknownKind = Encoded(LeaveBody{});
-    unknownKind[1] = 8;
+    unknownKind[1] = 9;
     const DecodeCase rows[] = {
         {"sixteen secrets", longest, std::nullopt},
         {"seventeen secrets", seventeen, DecodeFault::BadField},

@@ -88,6 +88,22 @@ TEST(RoundsTest, MembersJoinAndLeaveBetweenRounds) {
     EXPECT_EQ(rig.Join(rig.Add("one too many"))->reason, Refusal::TooManyMembers);
 }
 
+TEST(RoundsTest, OnlyTheHostRemovesAndNeverFromAnOpenRound) {
+    TableRig rig({"Ana", "Bo", "Cy"});
+    rig.Request(0, TableRig::NewRoll(1, 3, 4));
+    const auto remove = [&rig](std::size_t by, std::size_t whom) {
+        return rig.Enter(rig.members[by].Remove(rig.members[whom].Key(), rig.state.Head()));
+    };
+    EXPECT_EQ(remove(0, 2)->reason, Refusal::MemberInRound);
+    rig.RevealAll(1);
+    EXPECT_EQ(remove(1, 2)->reason, Refusal::NotHost);
+    EXPECT_EQ(remove(0, 0)->reason, Refusal::HostCannotLeave);
+    ASSERT_FALSE(remove(0, 2));
+    EXPECT_FALSE(rig.state.Seats()[2].present);
+    EXPECT_EQ(remove(0, 2)->reason, Refusal::UnknownMember);
+    EXPECT_EQ(CheckTranscript(rig.Transcript()).fault, std::nullopt);
+}
+
 struct RerollCase {
     const char* what;
     std::size_t requester;

@@ -95,10 +95,17 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
     // What was done and how it came out first, then the dice.
     QStringList parts;
+    QString who;
+    if (!record.Player.empty()) {
+        //: At a shared table: the member who rolled, the table's round, and that this
+        //: program checked the round itself.
+        who = QCoreApplication::translate("corvane::RollText", "%1, round %2, checked: ")
+                  .arg(QString::fromStdString(record.Player), GroupedCount(record.TableRound));
+    }
     //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
     //: roll 51)", %4 "luck: top 8% (1 in 12)".
     parts << QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
-                 QStringLiteral("  ") +
+                 QStringLiteral("  ") + who +
                  QCoreApplication::translate("corvane::RollText", "%1, %2: %3; %4.")
                      .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
                           Luck(record));
