@@ -1,23 +1,61 @@
 #include <QApplication>
 #include <QLocale>
-#include <cstring>
 #include <iostream>
 
 #include "runtime/Clock.h"
 #include "runtime/Pcg32Random.h"
 #include "runtime/Version.h"
+#include "table/JoinCode.h"
 #include "table/Transcript.h"
+#include "window/CommandLine.h"
 #include "window/Translations.h"
 #include "window/common/QtAlerts.h"
 #include "window/common/QtDialogs.h"
 #include "window/pools/PoolStore.h"
 #include "window/roller/frmRoller.h"
+#include "window/table/TableHost.h"
+
+namespace {
+
+// Sits down at the table the command line asks for; false, having said why,
+// when this machine cannot host it.
+bool StartTable(corvane::TableSession& session, const corvane::TableStart& start) {
+    const QString name = QString::fromStdString(start.name);
+    const QString code = QString::fromStdString(start.code);
+    if (start.role == corvane::TableStart::Role::Join) {
+        session.Join(name, code, QString::fromStdString(start.host),
+                     static_cast<quint16>(start.port));
+        return true;
+    }
+    const QString chosen =
+        code.isEmpty() ? QString::fromStdString(corvane::table::NewJoinCode()) : code;
+    if (const auto error = session.Host(name, chosen, static_cast<quint16>(start.port))) {
+        std::cerr << "corvane-dice: cannot host on port " << start.port << ": "
+                  << error->toStdString() << '\n';
+        return false;
+    }
+    const auto* host = qobject_cast<const corvane::TableHost*>(session.Link());
+    // For the script that started it: where to join and with what code.
+    std::cout << "corvane-dice: hosting on port " << host->Port() << " with the code "
+              << chosen.toStdString() << std::endl;
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    // Checking a table's transcript needs no window, nor a display.
-    if (argc == 3 && std::strcmp(argv[1], "--verify") == 0) {
-        return corvane::table::VerifyTranscriptFile(argv[2], std::cout);
+    const corvane::CommandLine line = corvane::ReadCommandLine(argc, argv);
+    if (!line.error.empty()) {
+        std::cerr << "corvane-dice: " << line.error << "\nTry 'corvane-dice --help'.\n";
+        return 2;
     }
+    if (line.help || line.version) {
+        std::cout << (line.help ? corvane::kUsage : "");
+        if (line.version) std::cout << "corvane-dice " << corvane::kVersionText << '\n';
+        return 0;
+    }
+    // Checking a table's transcript needs no window, nor a display.
+    if (line.verify) return corvane::table::VerifyTranscriptFile(line.verify->c_str(), std::cout);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Dice"));
     QApplication::setApplicationVersion(QString::fromLatin1(corvane::kVersionText));
@@ -32,5 +70,6 @@ int main(int argc, char* argv[]) {
     corvane::QtDialogs dialogs;
     corvane::frmRoller window(random, clock, alerts, dialogs, corvane::PoolStore::DefaultPath());
     window.show();
+    if (line.table && !StartTable(window.Table(), *line.table)) return 1;
     return QApplication::exec();
 }

@@ -147,7 +147,9 @@ void RollLogWindow::Save(bool selectedOnly) {
     }
     const auto count = static_cast<int>(records.size());
     // English has no translation file: its singular is a text of its own.
-    Tell(count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count));
+    QString saved = count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count);
+    if (companion_) saved += QLatin1Char(' ') + companion_(path);
+    Tell(saved.trimmed());
 }
 
 void RollLogWindow::Tell(const QString& text) { statusLine_->Tell(text); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QListView;
@@ -26,6 +27,10 @@ public:
     QSize sizeHint() const override;
     QLabel* Status() const { return status_; }
     EveningHeader* Evening() const { return evening_; }
+    // What else a saved log takes with it, saved once the log is: it is
+    // given the log's path and says what it did, in a sentence.
+    using Companion = std::function<QString(const QString& logPath)>;
+    void SaveWithLog(Companion companion) { companion_ = std::move(companion); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,6 +48,7 @@ private:
     QListView* entries_;
     QLabel* status_;
     StatusLine* statusLine_;
+    Companion companion_;
 };
 
 }  // namespace corvane

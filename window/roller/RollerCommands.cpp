@@ -93,6 +93,8 @@ void RollerCommands::SetupActions() {
     });
     Make(tr("Pools"), {QKeySequence(Qt::CTRL | Qt::Key_P)}, kEverywhere,
          [this] { side_.ShowPools(); });
+    Make(tr("Table"), {QKeySequence(Qt::CTRL | Qt::Key_T)}, kEverywhere,
+         [this] { side_.ShowTable(); });
     for (int i = 0; i < kPoolKeys; ++i) {
         const auto key = static_cast<Qt::Key>(Qt::Key_1 + i);
         rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)}, kWindows,

@@ -13,6 +13,7 @@ class Announcer;
 class Dialogs;
 class PoolKeeper;
 class StatusLine;
+class TableSession;
 struct RollerControls;
 
 // What the dice window lends the windows beside it and the commands: enough
@@ -28,6 +29,8 @@ struct RollerServices {
     PoolKeeper& pools;
     // The dice window's status line, for news from a window that has none.
     StatusLine& status;
+    // The table this program sits at, if any.
+    TableSession& table;
     // A new roll of a saved pool, as if the player had typed it.
     std::function<void(Roller::Pool)> rollPool;
 };

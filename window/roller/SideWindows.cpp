@@ -5,10 +5,14 @@
 #include <QWidget>
 
 #include "window/chances/ChancesWindow.h"
+#include "window/common/Announcer.h"
+#include "window/common/Settings.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
 #include "window/roller/SidePlacement.h"
+#include "window/table/TableSession.h"
+#include "window/table/TableWindow.h"
 
 namespace corvane {
 namespace {
@@ -28,11 +32,22 @@ bool PlacesWindows() {
 }  // namespace
 
 SideWindows::SideWindows(const RollerServices& services)
-    : services_(services), diceWindow_(services.diceWindow), log_(new RollLogModel(this)) {}
+    : services_(services), diceWindow_(services.diceWindow), log_(new RollLogModel(this)) {
+    // News of the table shows in its window when that is open, and is heard
+    // wherever the player is.
+    connect(&services_.table, &TableSession::news, this, [this](const QString& text) {
+        if (tableWindow_ && tableWindow_->isVisible()) {
+            tableWindow_->Tell(text);
+        } else {
+            services_.announcer.Announce(text);
+        }
+    });
+}
 
 SideWindows::~SideWindows() {
     // They are the dice window's children, which it would delete only after
     // the log, the pools and the announcer they use are gone.
+    delete tableWindow_;
     delete poolsWindow_;
     delete chancesWindow_;
     delete logWindow_;
@@ -50,11 +65,15 @@ void SideWindows::CloseAll() {
     if (logWindow_) logWindow_->close();
     if (chancesWindow_) chancesWindow_->close();
     if (poolsWindow_) poolsWindow_->close();
+    if (tableWindow_) tableWindow_->close();
 }
 
 void SideWindows::ShowLog() {
     if (!logWindow_) {
         logWindow_ = new RollLogWindow(*log_, services_.dialogs, services_.announcer, &diceWindow_);
+        logWindow_->SaveWithLog([this](const QString& logPath) {
+            return services_.table.SaveTranscriptBeside(logPath);
+        });
         emit created(logWindow_);
     }
     Place(logWindow_);
@@ -83,6 +102,18 @@ void SideWindows::ShowPools() {
     Present(poolsWindow_);
 }
 
+void SideWindows::ShowTable() {
+    if (!tableWindow_) {
+        settings_ = std::make_unique<Settings>(Settings::DefaultPath());
+        tableWindow_ =
+            new TableWindow(services_.table, *settings_, services_.announcer, &diceWindow_);
+        if (!settings_->Problem().isEmpty()) tableWindow_->Tell(settings_->Problem());
+        emit created(tableWindow_);
+    }
+    Place(tableWindow_);
+    Present(tableWindow_);
+}
+
 void SideWindows::Place(QWidget* window) const {
     // An open window stays where the player has it.
     if (window->isVisible()) return;
@@ -104,7 +135,7 @@ void SideWindows::Place(QWidget* window) const {
     QList<QRect> open;
     for (const QWidget* other :
          {static_cast<QWidget*>(logWindow_), static_cast<QWidget*>(chancesWindow_),
-          static_cast<QWidget*>(poolsWindow_)}) {
+          static_cast<QWidget*>(poolsWindow_), static_cast<QWidget*>(tableWindow_)}) {
         if (other && other != window && other->isVisible()) open << other->frameGeometry();
     }
     // Alone on a small screen, the dice window makes room; with another

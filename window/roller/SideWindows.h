@@ -13,6 +13,8 @@ class ChancesWindow;
 class PoolsWindow;
 class RollLogModel;
 class RollLogWindow;
+class Settings;
+class TableWindow;
 struct RollRecord;
 
 // The windows beside the dice window and what they show: the roll log, which
@@ -38,12 +40,14 @@ public:
     void ShowLog();
     void ShowChances();
     void ShowPools();
+    void ShowTable();
 
     const RollLogModel& Log() const { return *log_; }
     // Null until first shown.
     RollLogWindow* LogWindow() const { return logWindow_; }
     ChancesWindow* Chances() const { return chancesWindow_; }
     PoolsWindow* Pools() const { return poolsWindow_; }
+    TableWindow* Table() const { return tableWindow_; }
 
 signals:
     // A side window was just made; the commands join it here.
@@ -60,6 +64,9 @@ private:
     RollLogWindow* logWindow_ = nullptr;
     ChancesWindow* chancesWindow_ = nullptr;
     PoolsWindow* poolsWindow_ = nullptr;
+    TableWindow* tableWindow_ = nullptr;
+    // Read when the Table window first opens, which offers the kept name.
+    std::unique_ptr<Settings> settings_;
 };
 
 }  // namespace corvane

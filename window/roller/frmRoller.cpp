@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "runtime/Alerts.h"
+#include "table/SeedStream.h"
 #include "window/common/EngineText.h"
 #include "window/common/StatusLine.h"
 #include "window/log/RollText.h"
@@ -41,7 +42,13 @@ frmRoller::frmRoller(RandomSource& random, Clock& clock, Alerts& alerts, Dialogs
       opening_(announcer_),
       pools_(poolsFile, dialogs, announcer_),
       side_(Services()),
-      commands_(Services(), side_) {
+      commands_(Services(), side_),
+      tableRolls_(Services(), table_, side_,
+                  [this](RollType type, const RollerState* earlier, const table::Hash& seed) {
+                      if (earlier) roller_.ResumeFrom(*earlier);
+                      table::SeedStream dice(seed);
+                      RunRoll([type, &dice](Roller& roller) { roller.Roll(type, dice); });
+                  }) {
     ConnectSignals();
     for (QLineEdit* field : ui_.txtInput) new FirstClickSelects(field);
     ui_.txtInput[0]->setFocus();
@@ -57,8 +64,17 @@ frmRoller::~frmRoller() {
 }
 
 RollerServices frmRoller::Services() {
-    return {*this,    ui_,     roller_, *this,    announcer_,
-            dialogs_, alerts_, pools_,  *status_, [this](Roller::Pool pool) { RollPool(pool); }};
+    return {*this,
+            ui_,
+            roller_,
+            *this,
+            announcer_,
+            dialogs_,
+            alerts_,
+            pools_,
+            *status_,
+            table_,
+            [this](Roller::Pool pool) { RollPool(pool); }};
 }
 
 void frmRoller::ConnectSignals() {
@@ -82,15 +98,17 @@ void frmRoller::Form_Load() {
     btnRoll_Click();
 }
 
-void frmRoller::btnRoll_Click() {
-    RunRoll([](Roller& roller) { roller.Roll(RollType::NewRoll); });
+void frmRoller::RollCommand(RollType type) {
+    if (tableRolls_.AtTable()) {
+        RunRoll([this, type](Roller&) { tableRolls_.Ask(type); });
+        return;
+    }
+    RunRoll([type](Roller& roller) { roller.Roll(type); });
 }
-void frmRoller::Command1_Click() {
-    RunRoll([](Roller& roller) { roller.Roll(RollType::RerollFailures); });
-}
-void frmRoller::Command2_Click() {
-    RunRoll([](Roller& roller) { roller.Roll(RollType::RerollFromMarker); });
-}
+
+void frmRoller::btnRoll_Click() { RollCommand(RollType::NewRoll); }
+void frmRoller::Command1_Click() { RollCommand(RollType::RerollFailures); }
+void frmRoller::Command2_Click() { RollCommand(RollType::RerollFromMarker); }
 
 template <class Roll>
 void frmRoller::RunRoll(Roll roll) {
@@ -112,6 +130,10 @@ void frmRoller::SetTxtFocus(QLineEdit* field) {
 void frmRoller::Image1_DblClick() { commands_.ShowAbout(); }
 
 void frmRoller::RollPool(Roller::Pool pool) {
+    if (tableRolls_.AtTable()) {
+        RunRoll([this, pool](Roller&) { tableRolls_.Ask(RollType::NewRoll, &pool); });
+        return;
+    }
     RunRoll([pool](Roller& roller) { roller.RollPool(pool); });
 }
 
@@ -120,11 +142,22 @@ void frmRoller::UpdateOdds() {
     side_.OddsChanged();
 }
 
-std::string frmRoller::DiceText() { return ui_.txtInput[0]->text().toStdString(); }
-std::string frmRoller::TargetText() { return ui_.txtInput[1]->text().toStdString(); }
-Int16 frmRoller::RowCount() { return Int16::From(ui_.lstResults->model()->rowCount()); }
+// While a round of the table rolls here, the roller reads the round's request.
+std::string frmRoller::DiceText() {
+    if (const auto* round = tableRolls_.Inputs()) return round->dice;
+    return ui_.txtInput[0]->text().toStdString();
+}
+std::string frmRoller::TargetText() {
+    if (const auto* round = tableRolls_.Inputs()) return round->target;
+    return ui_.txtInput[1]->text().toStdString();
+}
+Int16 frmRoller::RowCount() {
+    if (const auto* round = tableRolls_.Inputs()) return round->rows;
+    return Int16::From(ui_.lstResults->model()->rowCount());
+}
 
 Int16 frmRoller::MarkedRow() {
+    if (const auto* round = tableRolls_.Inputs()) return round->markedRow;
     const QModelIndexList selected = ui_.lstResults->selectionModel()->selectedRows();
     if (selected.isEmpty()) return Int16(-1);
     return Int16::From(selected.first().row());
@@ -137,7 +170,7 @@ void frmRoller::Beep() { alerts_.Beep(); }
 void frmRoller::ShowOutcome() {
     display_.DisplayResults();
     UpdateOdds();
-    side_.RollCompleted(roller_.LastRecord());
+    side_.RollCompleted(tableRolls_.Marked(roller_.LastRecord()));
     // The status line says only the successes; the ear gets the whole outcome.
     // The roll made as the window opens is not said: the opening is.
     if (shown_) announcer_.Announce(SpokenOutcome(*roller_.LastRecord()));

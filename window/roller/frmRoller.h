@@ -11,6 +11,8 @@
 #include "window/roller/RollerCommands.h"
 #include "window/roller/RollerControls.h"
 #include "window/roller/SideWindows.h"
+#include "window/roller/TableRolls.h"
+#include "window/table/TableSession.h"
 
 class QLineEdit;
 
@@ -43,6 +45,7 @@ public:
     // The roll log, the chances chart and the Pools window.
     SideWindows& Side() { return side_; }
     PoolKeeper& Pools() { return pools_; }
+    TableSession& Table() { return table_; }
     // A new roll of a saved pool; the fields then show it, as after any roll.
     void RollPool(Roller::Pool pool);
 
@@ -71,6 +74,8 @@ private:
     void Form_Load();
     void Form_Resize();
     void EnforceMinimumSize();
+    // A roll of the three commands: at a table, a round of the table.
+    void RollCommand(RollType type);
     void btnRoll_Click();
     void Command1_Click();
     void Command2_Click();
@@ -92,8 +97,10 @@ private:
     StatusLine* status_;
     OpeningRetold opening_;
     PoolKeeper pools_;
+    TableSession table_;
     SideWindows side_;
     RollerCommands commands_;
+    TableRolls tableRolls_;
     bool shown_ = false;
     bool closing_ = false;
 };

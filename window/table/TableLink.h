@@ -26,6 +26,7 @@ public:
     const table::TableMember& Me() const { return *me_; }
     // True while this program holds a seat it may roll from.
     bool Seated() const;
+    std::optional<std::size_t> MySeat() const;
     virtual bool Hosting() const = 0;
     // Whether the member of `seat` is connected right now, as far as this
     // program can know; the host knows for everyone.
@@ -59,7 +60,6 @@ protected:
     // The table refused this program's last message: it is taken back.
     void Refused();
     void Close(const QString& why);
-    std::optional<std::size_t> MySeat() const;
     QString NameOf(std::size_t seat) const;
 
     table::TableState state_;
