@@ -5,6 +5,9 @@
 #include <QTcpSocket>
 #include <QtTest>
 #include <csignal>
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
 #include <memory>
 
 #include "WindowRig.h"
@@ -169,7 +172,9 @@ void TableTest::aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported() {
         QTest::qWaitFor([&] { return ana.table().Link()->State().Seats().size() == 2; }, kWaitMs));
     // Dee stops answering mid-round: the round is given up in its time, and
     // Dee, gone for good, does not hold up the next.
+#ifndef _WIN32
     ::kill(static_cast<pid_t>(dee->processId()), SIGSTOP);
+#endif
     ana.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
     dee->kill();
     dee->waitForFinished(kWaitMs);
