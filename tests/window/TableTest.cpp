@@ -88,6 +88,7 @@ void TableTest::threeWindowsRollTheSameRoundsInTheSameOrder() {
     QVERIFY(QTest::qWaitFor([&] { return AllSeated(all, 3); }, kWaitMs));
 
     // Each member rolls, then rerolls its own pool both ways.
+    QSignalSpy heard(&ana.rig->window.Announcements(), &Announcer::announced);
     int rounds = 0;
     for (Seat* seat : all) {
         const RollerControls& ui = seat->rig->ui;
@@ -113,6 +114,14 @@ void TableTest::threeWindowsRollTheSameRoundsInTheSameOrder() {
     }
     QVERIFY(ana.LogLines().first().startsWith(QStringLiteral("Ana1:")));
     QVERIFY(ana.LogLines().last().startsWith(QStringLiteral("Cy9:")));
+    // Ana hears each of the others' rolls once, in a line of its own.
+    const table::Round& bosFirst = ana.table().Link()->State().Rounds()[3];
+    const QString bo4 = QStringLiteral("Bo: %1 successes, high roll %2.")
+                            .arg(bosFirst.result->state.Successes.Value())
+                            .arg(bosFirst.result->state.HighRoll.Value());
+    QCOMPARE(std::count_if(heard.begin(), heard.end(),
+                           [&](const QList<QVariant>& said) { return said.first() == bo4; }),
+             1);
     QTemporaryDir folder;
     const QString log = folder.filePath(QStringLiteral("evening.txt"));
     QVERIFY(bo.table().SaveTranscriptBeside(log).contains(QStringLiteral("evening-transcript")));
