@@ -4,12 +4,6 @@
 #include <QTcpSocket>
 
 namespace corvane {
-namespace {
-
-QString Text(const char* text) { return QCoreApplication::translate("corvane::Table", text); }
-
-}  // namespace
-
 FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject* parent)
     : QObject(parent), socket_(socket), self_(self) {
     socket_->setParent(this);
@@ -19,7 +13,7 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::readyRead, this, &FramedSocket::Read);
     connect(socket_, &QTcpSocket::disconnected, this,
-            [this] { Lose(Text("The connection closed.")); });
+            [this] { Lose(tr("The connection closed.")); });
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this] {
         if (socket_->state() != QAbstractSocket::ConnectedState) Lose(socket_->errorString());
     });
@@ -28,7 +22,7 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     silence_.setInterval(kSilenceMs);
     silence_.setSingleShot(true);
     connect(&silence_, &QTimer::timeout, this,
-            [this] { Lose(Text("The other end stopped answering.")); });
+            [this] { Lose(tr("The other end stopped answering.")); });
     silence_.start();
 }
 
@@ -67,7 +61,7 @@ void FramedSocket::Read() {
             if (closed_) return;
             Take(body);
         }
-        if (fault) Lose(Text("A frame was larger or smaller than any frame may be."));
+        if (fault) Lose(tr("A frame was larger or smaller than any frame may be."));
     }
 }
 
@@ -80,14 +74,14 @@ void FramedSocket::Take(const table::Bytes& body) {
             std::holds_alternative<table::HelloFrame>(*payload)) {
             emit hello(std::get<table::HelloFrame>(*payload), body);
         } else {
-            Lose(Text("A frame came that no member of this table sends."));
+            Lose(tr("A frame came that no member of this table sends."));
         }
         return;
     }
     const auto payload = sealer_->Open(body);
     const auto read = payload ? table::DecodePayload(*payload) : std::nullopt;
     if (!read) {
-        Lose(Text("A frame came without this table's code."));
+        Lose(tr("A frame came without this table's code."));
         return;
     }
     if (!std::holds_alternative<table::PingFrame>(*read)) emit received(*read);

@@ -7,8 +7,6 @@
 namespace corvane {
 namespace {
 
-QString Text(const char* text) { return QCoreApplication::translate("corvane::Table", text); }
-
 template <std::size_t N>
 std::array<std::uint8_t, N> RandomBytes() {
     const table::Secret random = table::RandomSecret();
@@ -189,7 +187,7 @@ void TableHost::Leave() {
         socket->Close();
     }
     server_.close();
-    Close(Text("You closed the table."));
+    Close(tr("You closed the table."));
 }
 
 }  // namespace corvane

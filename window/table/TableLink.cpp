@@ -4,12 +4,6 @@
 #include <QStringList>
 
 namespace corvane {
-namespace {
-
-QString Text(const char* text) { return QCoreApplication::translate("corvane::Table", text); }
-
-}  // namespace
-
 TableLink::TableLink(QObject* parent) : QObject(parent) {
     slow_.setSingleShot(true);
     slow_.setInterval(kSlowRoundMs);
@@ -84,16 +78,16 @@ void TableLink::Entered(const table::Entry& entry) {
     if (sender == MySeat() && inFlight_ > 0) --inFlight_;
     switch (message.header.kind) {
         case table::Kind::Join:
-            emit news(Text("%1 joined the table.").arg(NameOf(sender)));
+            emit news(tr("%1 joined the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Leave:
-            emit news(Text("%1 left the table.").arg(NameOf(sender)));
+            emit news(tr("%1 left the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Remove: {
             const auto& removed = std::get<table::RemoveBody>(message.body).member;
-            emit news(Text("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
+            emit news(tr("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
             emit membersChanged();
             break;
         }
