@@ -78,7 +78,7 @@ void TableRolls::RoundClosed(std::uint32_t number) {
         const QString text = AbandonedText(round, link);
         if (mine) {
             services_.status.Tell(text);
-        } else {
+        } else if (link.Live()) {
             services_.announcer.Announce(text);
         }
         return;
@@ -109,7 +109,7 @@ void TableRolls::RoundClosed(std::uint32_t number) {
     record->SecondsSinceMidnight =
         static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0F;
     side_.RollCompleted(record);
-    services_.announcer.Announce(OthersRollText(*record));
+    if (link.Live()) services_.announcer.Announce(OthersRollText(*record));
 }
 
 }  // namespace corvane

@@ -35,6 +35,12 @@ void FramedSocket::Authenticate(const table::FrameKey& key, const table::Connect
 
 void FramedSocket::Send(const table::WirePayload& payload) {
     if (closed_ || !sealer_) return;
+    // Only an end that reads nothing lets this much wait: the host tops up a
+    // member's entries as they drain.
+    if (socket_->bytesToWrite() > kMostUnsent) {
+        Lose(tr("The other end stopped reading."));
+        return;
+    }
     const table::Bytes frame = sealer_->Seal(table::EncodePayload(payload));
     socket_->write(reinterpret_cast<const char*>(frame.data()), static_cast<qint64>(frame.size()));
     ping_.start();

@@ -18,6 +18,7 @@ class FramedSocket final : public QObject {
 public:
     static constexpr int kPingMs = 2'000;
     static constexpr int kSilenceMs = 8'000;
+    static constexpr qint64 kMostUnsent = 16 * static_cast<qint64>(table::kMaxFrameSize);
 
     // Takes the socket over; it goes with this object.
     FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject* parent = nullptr);

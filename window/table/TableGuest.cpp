@@ -5,6 +5,7 @@
 namespace corvane {
 TableGuest::TableGuest(std::string name, QString code, QObject* parent)
     : TableLink(parent), name_(std::move(name)), code_(std::move(code)) {
+    live_ = false;
     retry_.setSingleShot(true);
     retry_.setInterval(kRetryMs);
     connect(&retry_, &QTimer::timeout, this, &TableGuest::Connect);
@@ -45,6 +46,10 @@ void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body)
     socket_->Send(table::ReadyFrame{entries, me_ ? me_->Key() : table::PublicKey{}});
     // A seat the host let go while this program was away is taken anew.
     if (me_ && !Seated()) joinSent_ = false;
+    // A message on its way when the connection dropped may or may not have
+    // reached the host: sent again, it is entered once, or refused as a
+    // replay when it already was, and its entry comes with the others.
+    if (InFlight() > 0) socket_->Send(table::MessageFrame{LastSent()});
 }
 
 void TableGuest::Take(const table::WirePayload& payload) {
@@ -74,6 +79,7 @@ void TableGuest::Take(const table::WirePayload& payload) {
         return;
     }
     if (const auto* refused = std::get_if<table::RefusedFrame>(&payload)) {
+        if (refused->reason == table::Refusal::Replayed) return;
         Refused();
         if (refused->reason == table::Refusal::TooManyMembers) {
             Close(tr("The table is full: it seats 16."));

@@ -44,6 +44,7 @@ bool TableLink::Ask(table::RequestBody request) {
 
 void TableLink::Send(const table::Bytes& message) {
     if (!Hosting()) ++inFlight_;
+    lastSent_ = message;
     Submit(message);
 }
 
@@ -78,16 +79,17 @@ void TableLink::Entered(const table::Entry& entry) {
     if (sender == MySeat() && inFlight_ > 0) --inFlight_;
     switch (message.header.kind) {
         case table::Kind::Join:
-            emit news(tr("%1 joined the table.").arg(NameOf(sender)));
+            if (!live_ && sender == MySeat()) live_ = true;
+            if (live_) emit news(tr("%1 joined the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Leave:
-            emit news(tr("%1 left the table.").arg(NameOf(sender)));
+            if (live_) emit news(tr("%1 left the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Remove: {
             const auto& removed = std::get<table::RemoveBody>(message.body).member;
-            emit news(tr("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
+            if (live_) emit news(tr("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
             emit membersChanged();
             break;
         }

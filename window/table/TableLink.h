@@ -28,6 +28,9 @@ public:
     bool Seated() const;
     std::optional<std::size_t> MySeat() const;
     virtual bool Hosting() const = 0;
+    // False while a member that just joined reads the table's past: its
+    // rounds go to the log, but nobody is told of them as news.
+    bool Live() const { return live_; }
     // Whether the member of `seat` is connected right now, as far as this
     // program can know; the host knows for everyone.
     virtual bool Connected(std::size_t seat) const;
@@ -66,14 +69,20 @@ protected:
     std::vector<table::Entry> entries_;
     std::optional<table::TableMember> me_;
     bool closed_ = false;
+    bool live_ = true;
+
+    int InFlight() const { return inFlight_; }
+    const table::Bytes& LastSent() const { return lastSent_; }
 
 private:
     void CheckSlowRound();
     void RevealIfDue();
 
     QTimer slow_;
-    // This program's messages sent and not yet entered or refused.
+    // This program's messages sent and not yet entered or refused, and the
+    // last of them, to send again after a dropped connection.
     int inFlight_ = 0;
+    table::Bytes lastSent_;
     std::optional<std::uint32_t> revealDue_;
 };
 
