@@ -2,6 +2,7 @@
 // windows of this test at one table, and real programs for the faults that
 // take a process down.
 #include <QProcess>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
 #include <csignal>
@@ -66,6 +67,38 @@ std::unique_ptr<QProcess> Program(const QStringList& arguments, const QTemporary
     return process;
 }
 
+// Passes bytes between members and the host on 127.0.0.1, until told to cut
+// every connection, as a network that drops them would.
+class Relay final : public QObject {
+public:
+    explicit Relay(quint16 hostPort) : host_(hostPort) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* member = server_.nextPendingConnection()) {
+                auto* host = new QTcpSocket(member);
+                host->connectToHost(QHostAddress::LocalHost, host_);
+                connect(member, &QTcpSocket::readyRead, host,
+                        [=] { host->write(member->readAll()); });
+                connect(host, &QTcpSocket::readyRead, member,
+                        [=] { member->write(host->readAll()); });
+                connect(host, &QTcpSocket::disconnected, member, &QTcpSocket::abort);
+                connect(member, &QTcpSocket::disconnected, host, &QTcpSocket::abort);
+                members_ << member;
+            }
+        });
+    }
+    quint16 Port() const { return server_.serverPort(); }
+    void Cut() {
+        for (QTcpSocket* member : members_) member->abort();
+        members_.clear();
+    }
+
+private:
+    quint16 host_;
+    QTcpServer server_;
+    QList<QTcpSocket*> members_;
+};
+
 }  // namespace
 
 class TableTest : public QObject {
@@ -73,6 +106,7 @@ class TableTest : public QObject {
 private slots:
     void threeWindowsRollTheSameRoundsInTheSameOrder();
     void strangersAndBadFramesChangeNothing();
+    void aMemberWhoseConnectionDropsComesBackToItsSeat();
     void aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported();
     void theCommandLineSaysWhatIsWrong_data();
     void theCommandLineSaysWhatIsWrong();
@@ -169,6 +203,21 @@ void TableTest::strangersAndBadFramesChangeNothing() {
     QVERIFY(QTest::qWaitFor([&] { return ana.LogLines().size() == 1; }, kWaitMs));
     QCOMPARE(ana.table().Link()->State().Seats().size(), 2U);
     QCOMPARE(table::CheckTranscript(ana.table().Transcript()).fault, std::nullopt);
+}
+
+void TableTest::aMemberWhoseConnectionDropsComesBackToItsSeat() {
+    Seat ana, bo;
+    Relay network(Host(ana, QStringLiteral("Ana")));
+    bo.table().Join(QStringLiteral("Bo"), kCode, QStringLiteral("127.0.0.1"), network.Port());
+    QVERIFY(QTest::qWaitFor([&] { return AllSeated({&ana, &bo}, 2); }, kWaitMs));
+    auto* host = qobject_cast<TableHost*>(ana.table().Link());
+    network.Cut();
+    QVERIFY(QTest::qWaitFor([&] { return !host->Connected(1); }, kWaitMs));
+    QVERIFY(QTest::qWaitFor([&] { return host->Connected(1) && bo.table().Seated(); }, kWaitMs));
+    bo.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
+    QVERIFY(QTest::qWaitFor([&] { return ana.LogLines().size() == 1; }, kWaitMs));
+    QVERIFY(ana.LogLines().first().startsWith(QStringLiteral("Bo1:")));
+    QCOMPARE(ana.table().Link()->State().Seats().size(), 2U);
 }
 
 void TableTest::aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported() {
