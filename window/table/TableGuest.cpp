@@ -11,6 +11,13 @@ TableGuest::TableGuest(std::string name, QString code, QObject* parent)
     connect(&retry_, &QTimer::timeout, this, &TableGuest::Connect);
 }
 
+TableGuest::~TableGuest() {
+    // The connection goes first: what it says on its way out must not reach
+    // members already gone.
+    if (socket_) socket_->disconnect(this);
+    delete socket_;
+}
+
 void TableGuest::Join(const QString& host, quint16 port) {
     host_ = host;
     port_ = port;
@@ -99,6 +106,7 @@ void TableGuest::Take(const table::WirePayload& payload) {
 
 void TableGuest::Lost(const QString& why) {
     if (closed_) return;
+    socket_->disconnect(this);
     socket_->deleteLater();
     socket_ = nullptr;
     online_ = false;

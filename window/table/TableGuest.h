@@ -18,6 +18,7 @@ public:
     static constexpr int kGiveUpMs = 60'000;
 
     TableGuest(std::string name, QString code, QObject* parent = nullptr);
+    ~TableGuest() override;
 
     // Connects and joins; the outcome comes as membersChanged or closed.
     void Join(const QString& host, quint16 port);

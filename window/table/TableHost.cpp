@@ -32,6 +32,16 @@ TableHost::TableHost(std::string name, QString code, QObject* parent)
     tick_.start();
 }
 
+TableHost::~TableHost() {
+    // The connections go first: what they say on their way out must not
+    // reach members already gone.
+    for (const auto& [socket, connection] : connections_) {
+        socket->disconnect(this);
+        socket->Socket().disconnect(this);
+        delete socket;
+    }
+}
+
 std::optional<QString> TableHost::Listen(quint16 port, const QHostAddress& address) {
     if (server_.listen(address, port)) return std::nullopt;
     return server_.errorString();
@@ -135,6 +145,8 @@ void TableHost::Drop(FramedSocket* socket) {
     if (found == connections_.end()) return;
     const auto seat = found->second.seat;
     connections_.erase(found);
+    socket->disconnect(this);
+    socket->Socket().disconnect(this);
     socket->deleteLater();
     if (seat && !Connected(*seat)) {
         gone_[*seat].start();

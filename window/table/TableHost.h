@@ -24,6 +24,7 @@ public:
     static constexpr std::size_t kMaxConnections = table::kMaxMembers + 8;
 
     TableHost(std::string name, QString code, QObject* parent = nullptr);
+    ~TableHost() override;
 
     // Listens on `port` of every address of this machine, or of `address`
     // alone; the error in words when it cannot.
