@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "table/JoinCode.h"
 #include "table/Wire.h"
 
 namespace corvane::table {
@@ -99,6 +100,21 @@ TEST(FrameTest, PayloadsReadBackAndNothingElseDoes) {
     tooLong.push_back(1);
     const Bytes refusals[] = {{}, {0}, {8}, {5, 29}, {6, 0}, tooLong};
     for (const Bytes& bytes : refusals) EXPECT_FALSE(DecodePayload(bytes)) << ToHex(bytes);
+}
+
+TEST(FrameTest, JoinCodesReadTheSameHoweverTyped) {
+    const struct {
+        std::string_view typed, code;
+    } rows[] = {
+        {"amber fox lantern", "amber fox lantern"},
+        {"  Amber  FOX-lantern ", "amber fox lantern"},
+        {"amber--fox\tlantern", "amber fox lantern"},
+        {" - ", ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(NormalJoinCode(row.typed), row.code) << row.typed;
+    const std::string code = NewJoinCode();
+    EXPECT_EQ(NormalJoinCode(code), code);
+    EXPECT_EQ(std::count(code.begin(), code.end(), ' '), 2) << code;
 }
 
 }  // namespace

@@ -16,8 +16,10 @@
 #include "table/Wire.h"
 #include "window/CommandLine.h"
 #include "window/log/RollLogModel.h"
+#include "window/log/RollText.h"
 #include "window/table/TableHost.h"
 #include "window/table/TableSession.h"
+#include "window/table/TableText.h"
 
 namespace corvane {
 
@@ -108,6 +110,8 @@ private slots:
     void strangersAndBadFramesChangeNothing();
     void aMemberWhoseConnectionDropsComesBackToItsSeat();
     void aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported();
+    void addressesReadAsHostAndPort_data();
+    void addressesReadAsHostAndPort();
     void theCommandLineSaysWhatIsWrong_data();
     void theCommandLineSaysWhatIsWrong();
 };
@@ -148,6 +152,8 @@ void TableTest::threeWindowsRollTheSameRoundsInTheSameOrder() {
     }
     QVERIFY(ana.LogLines().first().startsWith(QStringLiteral("Ana1:")));
     QVERIFY(ana.LogLines().last().startsWith(QStringLiteral("Cy9:")));
+    const RollRecord* newest = ana.log().Records({ana.log().index(0)}).first();
+    QVERIFY(LogEntry(*newest).first().contains(QStringLiteral("  Cy, round 9, checked: Reroll")));
     // Ana hears each of the others' rolls once, in a line of its own.
     const table::Round& bosFirst = ana.table().Link()->State().Rounds()[3];
     const QString bo4 = QStringLiteral("Bo: %1 successes, high roll %2.")
@@ -263,6 +269,37 @@ void TableTest::aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported() {
              QStringLiteral("Lost the table's host; trying again."));
     QCOMPARE(bo.LogLines().size(), 1);
     QCOMPARE(table::CheckTranscript(bo.table().Transcript()).fault, std::nullopt);
+}
+
+void TableTest::addressesReadAsHostAndPort_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("host");  // empty: not an address
+    QTest::addColumn<int>("port");
+    QTest::newRow("address and port") << " 192.168.1.20:5000 "
+                                      << "192.168.1.20" << 5000;
+    QTest::newRow("no port") << "gm-laptop"
+                             << "gm-laptop" << 47321;
+    QTest::newRow("ipv6") << "[::1]:65535"
+                          << "::1" << 65535;
+    QTest::newRow("port 0") << "host:0"
+                            << "" << 0;
+    QTest::newRow("port past") << "host:65536"
+                               << "" << 0;
+    QTest::newRow("not a port") << "host:abc"
+                                << "" << 0;
+    QTest::newRow("no host") << ":5000"
+                             << "" << 0;
+    QTest::newRow("spaces") << "my host:5000"
+                            << "" << 0;
+}
+
+void TableTest::addressesReadAsHostAndPort() {
+    QFETCH(QString, typed);
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    const auto read = HostAndPort(typed);
+    QCOMPARE(read ? read->first : QString(), host);
+    if (read) QCOMPARE(read->second, port);
 }
 
 void TableTest::theCommandLineSaysWhatIsWrong_data() {

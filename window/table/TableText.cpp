@@ -65,6 +65,7 @@ QString MemberText(const TableLink& link, std::size_t seat) {
 std::optional<std::pair<QString, quint16>> HostAndPort(const QString& typed) {
     const QString text = typed.trimmed();
     const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon == 0) return std::nullopt;
     bool number = false;
     const uint port = colon > 0 ? text.mid(colon + 1).toUInt(&number) : TableHost::kDefaultPort;
     if (colon > 0 && (!number || port == 0 || port > 65535)) return std::nullopt;
