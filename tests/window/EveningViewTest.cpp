@@ -139,7 +139,7 @@ void EveningViewTest::theEveningCountsTheRollsTheLogLetsGo() {
 void EveningViewTest::aLineTooLongWrapsAndShowsWhole() {
     RollLogModel log;
     log.Add(std::make_shared<const RollRecord>());
-    EveningHeader header(log.Evening());
+    EveningHeader header(log.Evening(), log.MembersEvenings());
     header.resize(800, header.heightForWidth(800));
     header.show();
     const QString whole = EveningText::Luck(log.Evening().Luck());

@@ -15,6 +15,7 @@
 #include "table/Transcript.h"
 #include "table/Wire.h"
 #include "window/CommandLine.h"
+#include "window/log/EveningHeader.h"
 #include "window/log/RollLogModel.h"
 #include "window/log/RollText.h"
 #include "window/table/TableHost.h"
@@ -162,6 +163,12 @@ void TableTest::threeWindowsRollTheSameRoundsInTheSameOrder() {
     QCOMPARE(std::count_if(heard.begin(), heard.end(),
                            [&](const QList<QVariant>& said) { return said.first() == bo4; }),
              1);
+    // The evening of each member under the whole table's.
+    RollLogWindow* logWindow = ana.rig->OpenLog();
+    QVERIFY(logWindow);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        logWindow->Evening()->Members()->text().count(QStringLiteral(": 3 rolls, ")), 3, kWaitMs);
+    QVERIFY(logWindow->Evening()->Members()->text().startsWith(QStringLiteral("Ana: 3 rolls, ")));
     QTemporaryDir folder;
     const QString log = folder.filePath(QStringLiteral("evening.txt"));
     QVERIFY(bo.table().SaveTranscriptBeside(log).contains(QStringLiteral("evening-transcript")));

@@ -1,26 +1,31 @@
 #include "window/log/EveningHeader.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <algorithm>
 
 #include "engine/EveningLuck.h"
+#include "engine/FairnessCheck.h"
 #include "window/common/RefreshThrottle.h"
 #include "window/log/EveningText.h"
 
 namespace corvane {
 
-EveningHeader::EveningHeader(const EveningTally& evening, QWidget* parent)
+EveningHeader::EveningHeader(const EveningTally& evening,
+                             const std::map<std::string, EveningTally>& members, QWidget* parent)
     : QWidget(parent),
       evening_(evening),
+      memberEvenings_(members),
       luck_(new QLabel(this)),
       fairness_(new QLabel(this)),
+      members_(new QLabel(this)),
       refresh_(new RefreshThrottle([this] { Refresh(); }, this, kIntervalMs)) {
     // As tall as the lines need at the width given; a fixed height would hold
     // the layout to the unwrapped two.
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    for (QLabel* line : {luck_, fairness_}) {
+    for (QLabel* line : {luck_, fairness_, members_}) {
         line->setTextFormat(Qt::PlainText);
         line->setWordWrap(true);
     }
@@ -41,7 +46,8 @@ QSize EveningHeader::minimumSizeHint() const {
 bool EveningHeader::hasHeightForWidth() const { return true; }
 
 int EveningHeader::heightForWidth(int width) const {
-    return TextHeight(*luck_, width) + Gap() + TextHeight(*fairness_, width);
+    const int members = members_->text().isEmpty() ? 0 : Gap() + TextHeight(*members_, width);
+    return TextHeight(*luck_, width) + Gap() + TextHeight(*fairness_, width) + members;
 }
 
 // The lines apart by a quarter of one.
@@ -68,6 +74,12 @@ void EveningHeader::Refresh() {
     const FairnessCheck fairness = CheckFairness(evening_.Faces());
     SetLine(*fairness_, EveningText::Fairness(fairness),
             EveningText::FairnessDetails(fairness, evening_.Faces()));
+    QStringList members;
+    for (const auto& [name, tally] : memberEvenings_) {
+        members << EveningText::Member(QString::fromStdString(name), tally.Luck(),
+                                       CheckFairness(tally.Faces()));
+    }
+    SetLine(*members_, members.join(QLatin1Char('\n')), QString());
 }
 
 void EveningHeader::resizeEvent(QResizeEvent* event) {
@@ -92,7 +104,10 @@ void EveningHeader::SetLine(QLabel& label, const QString& text, const QString& d
 void EveningHeader::Place() {
     const int luck = TextHeight(*luck_, width());
     luck_->setGeometry(0, 0, width(), luck);
-    fairness_->setGeometry(0, luck + Gap(), width(), TextHeight(*fairness_, width()));
+    const int fairness = TextHeight(*fairness_, width());
+    fairness_->setGeometry(0, luck + Gap(), width(), fairness);
+    members_->setGeometry(0, luck + fairness + 2 * Gap(), width(), TextHeight(*members_, width()));
+    members_->setVisible(!members_->text().isEmpty());
 }
 
 }  // namespace corvane

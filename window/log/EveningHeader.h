@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <map>
+#include <string>
 
 class QLabel;
 
@@ -23,13 +25,17 @@ class EveningHeader final : public QWidget {
 public:
     static constexpr int kIntervalMs = 1000;
 
-    EveningHeader(const EveningTally& evening, QWidget* parent = nullptr);
+    // `members`, at a shared table, gives each member's evening a line of its
+    // own under the whole table's.
+    EveningHeader(const EveningTally& evening, const std::map<std::string, EveningTally>& members,
+                  QWidget* parent = nullptr);
 
     // The evening has new rolls.
     void Follow();
 
     QLabel* Luck() const { return luck_; }
     QLabel* Fairness() const { return fairness_; }
+    QLabel* Members() const { return members_; }
 
     // Wide enough for a long evening's lines unwrapped; narrower, they wrap.
     QSize sizeHint() const override;
@@ -49,8 +55,10 @@ private:
     int TextHeight(const QLabel& label, int width) const;
 
     const EveningTally& evening_;
+    const std::map<std::string, EveningTally>& memberEvenings_;
     QLabel* luck_;
     QLabel* fairness_;
+    QLabel* members_;
     RefreshThrottle* refresh_;
 };
 

@@ -24,6 +24,8 @@ public:
     // "The dice look fair: nothing unusual in 2,340 faces", or "The dice look
     // unusual: more ones than expected (1 in 81 for fair dice)".
     static QString Fairness(const FairnessCheck& check);
+    // A member's evening at a shared table, on one line.
+    static QString Member(const QString& name, const EveningLuck& luck, const FairnessCheck& check);
     // The counts of each face against what fair dice expect, and what the
     // p-value means.
     static QString FairnessDetails(const FairnessCheck& check, const FaceCounts& faces);

@@ -12,6 +12,7 @@ RollLogModel::RollLogModel(QObject* parent)
 void RollLogModel::Add(std::shared_ptr<const RollRecord> record) {
     if (!record) return;
     evening_.Add(*record);
+    if (!record->Player.empty()) members_[record->Player].Add(*record);
     pending_.Add(std::move(record));
     refresh_.Request();
 }

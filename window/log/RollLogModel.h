@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "engine/EveningLuck.h"
 #include "engine/RollLog.h"
@@ -32,6 +34,9 @@ public:
     // first row, and past the log's capacity the oldest row goes.
     void Add(std::shared_ptr<const RollRecord> record);
     const EveningTally& Evening() const { return evening_; }
+    // At a shared table, each member's evening, by name.
+    using Members = std::map<std::string, EveningTally>;
+    const Members& MembersEvenings() const { return members_; }
     // Shows the rolls still waiting, now.
     void CatchUp() { refresh_.RefreshNow(); }
     // The rolls of the given rows, oldest first, as they were made.
@@ -54,6 +59,7 @@ private:
     qulonglong shown_ = 0;
     RefreshThrottle refresh_;
     EveningTally evening_;
+    Members members_;
 };
 
 }  // namespace corvane

@@ -48,7 +48,7 @@ RollLogWindow::RollLogWindow(RollLogModel& log, Dialogs& dialogs, Announcer& ann
       log_(log),
       dialogs_(dialogs),
       announcer_(announcer),
-      evening_(new EveningHeader(log.Evening(), this)),
+      evening_(new EveningHeader(log.Evening(), log.MembersEvenings(), this)),
       entries_(new EntryList(this)),
       status_(new QLabel(this)),
       statusLine_(new StatusLine(*status_, announcer)) {

@@ -38,7 +38,7 @@ void TableRolls::Ask(RollType type, const Roller::Pool* pool) {
         request.dice = DiceCountOf(inputs.DiceText()).Value();
         request.target = FieldNumber(inputs.TargetText()).Value();
     } else if (link.State().Seats()[*link.MySeat()].latestPool == 0) {
-        Refuse(tr("Roll at the table first: its rerolls start from your last roll there."));
+        Refuse(tr("Roll at the table before rerolling there."));
         return;
     }
     if (type == RollType::RerollFromMarker) {

@@ -12,8 +12,9 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     socket_->setReadBufferSize(table::kMaxFrameSize);
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::readyRead, this, &FramedSocket::Read);
-    connect(socket_, &QTcpSocket::disconnected, this,
-            [this] { Lose(tr("The connection closed.")); });
+    connect(socket_, &QTcpSocket::disconnected, this, [this] {
+        Lose(QCoreApplication::translate("corvane::Table", "The connection closed."));
+    });
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this] {
         if (socket_->state() != QAbstractSocket::ConnectedState) Lose(socket_->errorString());
     });
@@ -21,8 +22,9 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     connect(&ping_, &QTimer::timeout, this, [this] { Send(table::PingFrame{}); });
     silence_.setInterval(kSilenceMs);
     silence_.setSingleShot(true);
-    connect(&silence_, &QTimer::timeout, this,
-            [this] { Lose(tr("The other end stopped answering.")); });
+    connect(&silence_, &QTimer::timeout, this, [this] {
+        Lose(QCoreApplication::translate("corvane::Table", "The other end stopped answering."));
+    });
     silence_.start();
 }
 
@@ -38,7 +40,7 @@ void FramedSocket::Send(const table::WirePayload& payload) {
     // Only an end that reads nothing lets this much wait: the host tops up a
     // member's entries as they drain.
     if (socket_->bytesToWrite() > kMostUnsent) {
-        Lose(tr("The other end stopped reading."));
+        Lose(QCoreApplication::translate("corvane::Table", "The other end stopped reading."));
         return;
     }
     const table::Bytes frame = sealer_->Seal(table::EncodePayload(payload));
@@ -67,7 +69,9 @@ void FramedSocket::Read() {
             if (closed_) return;
             Take(body);
         }
-        if (fault) Lose(tr("A frame was larger or smaller than any frame may be."));
+        if (fault)
+            Lose(QCoreApplication::translate(
+                "corvane::Table", "A frame was larger or smaller than any frame may be."));
     }
 }
 
@@ -80,14 +84,16 @@ void FramedSocket::Take(const table::Bytes& body) {
             std::holds_alternative<table::HelloFrame>(*payload)) {
             emit hello(std::get<table::HelloFrame>(*payload), body);
         } else {
-            Lose(tr("A frame came that no member of this table sends."));
+            Lose(QCoreApplication::translate("corvane::Table",
+                                             "A frame came that no member of this table sends."));
         }
         return;
     }
     const auto payload = sealer_->Open(body);
     const auto read = payload ? table::DecodePayload(*payload) : std::nullopt;
     if (!read) {
-        Lose(tr("A frame came without this table's code."));
+        Lose(QCoreApplication::translate("corvane::Table",
+                                         "A frame came without this table's code."));
         return;
     }
     if (!std::holds_alternative<table::PingFrame>(*read)) emit received(*read);

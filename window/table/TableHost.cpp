@@ -199,7 +199,7 @@ void TableHost::Leave() {
         socket->Close();
     }
     server_.close();
-    Close(tr("You closed the table."));
+    Close(QCoreApplication::translate("corvane::Table", "You closed the table."));
 }
 
 }  // namespace corvane

@@ -80,16 +80,22 @@ void TableLink::Entered(const table::Entry& entry) {
     switch (message.header.kind) {
         case table::Kind::Join:
             if (!live_ && sender == MySeat()) live_ = true;
-            if (live_) emit news(tr("%1 joined the table.").arg(NameOf(sender)));
+            if (live_)
+                emit news(QCoreApplication::translate("corvane::Table", "%1 joined the table.")
+                              .arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Leave:
-            if (live_) emit news(tr("%1 left the table.").arg(NameOf(sender)));
+            if (live_)
+                emit news(QCoreApplication::translate("corvane::Table", "%1 left the table.")
+                              .arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Remove: {
             const auto& removed = std::get<table::RemoveBody>(message.body).member;
-            if (live_) emit news(tr("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
+            if (live_)
+                emit news(QCoreApplication::translate("corvane::Table", "%1 left the table.")
+                              .arg(NameOf(*state_.SeatOf(removed))));
             emit membersChanged();
             break;
         }
