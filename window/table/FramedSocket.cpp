@@ -19,7 +19,7 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::readyRead, this, &FramedSocket::Read);
     connect(socket_, &QTcpSocket::disconnected, this,
-            [this] { Lose(Text("The connection closed.")); });
+            [this] { Lose(Text(QT_TRANSLATE_NOOP("corvane::Table", "The connection closed."))); });
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this] {
         if (socket_->state() != QAbstractSocket::ConnectedState) Lose(socket_->errorString());
     });
@@ -27,8 +27,9 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     connect(&ping_, &QTimer::timeout, this, [this] { Send(table::PingFrame{}); });
     silence_.setInterval(kSilenceMs);
     silence_.setSingleShot(true);
-    connect(&silence_, &QTimer::timeout, this,
-            [this] { Lose(Text("The other end stopped answering.")); });
+    connect(&silence_, &QTimer::timeout, this, [this] {
+        Lose(Text(QT_TRANSLATE_NOOP("corvane::Table", "The other end stopped answering.")));
+    });
     silence_.start();
 }
 
@@ -67,7 +68,10 @@ void FramedSocket::Read() {
             if (closed_) return;
             Take(body);
         }
-        if (fault) Lose(Text("A frame was larger or smaller than any frame may be."));
+        if (fault) {
+            Lose(Text(QT_TRANSLATE_NOOP("corvane::Table",
+                                        "A frame was larger or smaller than any frame may be.")));
+        }
     }
 }
 
@@ -80,14 +84,15 @@ void FramedSocket::Take(const table::Bytes& body) {
             std::holds_alternative<table::HelloFrame>(*payload)) {
             emit hello(std::get<table::HelloFrame>(*payload), body);
         } else {
-            Lose(Text("A frame came that no member of this table sends."));
+            Lose(Text(QT_TRANSLATE_NOOP("corvane::Table",
+                                        "A frame came that no member of this table sends.")));
         }
         return;
     }
     const auto payload = sealer_->Open(body);
     const auto read = payload ? table::DecodePayload(*payload) : std::nullopt;
     if (!read) {
-        Lose(Text("A frame came without this table's code."));
+        Lose(Text(QT_TRANSLATE_NOOP("corvane::Table", "A frame came without this table's code.")));
         return;
     }
     if (!std::holds_alternative<table::PingFrame>(*read)) emit received(*read);

@@ -34,7 +34,7 @@ void TableGuest::Connect() {
 
 void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body) {
     if (key_ && key_->first != hello.table) {
-        Close(Text("The host now holds another table."));
+        Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The host now holds another table.")));
         return;
     }
     if (!key_) key_.emplace(hello.table, table::DeriveFrameKey(code_.toStdString(), hello.table));
@@ -42,7 +42,7 @@ void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body)
     if (!socket_->OpenHello(body)) {
         key_.reset();
         socket_->Close();
-        Close(Text("The code is not this table's."));
+        Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The code is not this table's.")));
         return;
     }
     lostFor_.invalidate();
@@ -56,7 +56,7 @@ void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body)
 void TableGuest::Take(const table::WirePayload& payload) {
     if (const auto* entry = std::get_if<table::EntryFrame>(&payload)) {
         if (const auto fault = state_.Apply(entry->timeMs, entry->message)) {
-            Close(Text("The host sent what does not check: %1")
+            Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The host sent what does not check: %1"))
                       .arg(QString::fromStdString(
                           table::DescribeFault(entries_.size() + 1, *fault))));
             socket_->Close();
@@ -82,7 +82,7 @@ void TableGuest::Take(const table::WirePayload& payload) {
     if (const auto* refused = std::get_if<table::RefusedFrame>(&payload)) {
         Refused();
         if (refused->reason == table::Refusal::TooManyMembers) {
-            Close(Text("The table is full: it seats 16."));
+            Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The table is full: it seats 16.")));
         } else if (!Seated()) {
             joinSent_ = false;
         }
@@ -90,11 +90,11 @@ void TableGuest::Take(const table::WirePayload& payload) {
     }
     if (std::holds_alternative<table::ClosingFrame>(payload)) {
         socket_->Close();
-        Close(Text("The host closed the table."));
+        Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The host closed the table.")));
         return;
     }
     socket_->Close();
-    Lost(Text("The host sent a frame no host sends."));
+    Lost(Text(QT_TRANSLATE_NOOP("corvane::Table", "The host sent a frame no host sends.")));
 }
 
 void TableGuest::Lost(const QString& why) {
@@ -104,15 +104,16 @@ void TableGuest::Lost(const QString& why) {
     online_ = false;
     emit membersChanged();
     if (!key_ && entries_.empty()) {
-        Close(Text("Could not join the table: %1").arg(why));
+        Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "Could not join the table: %1")).arg(why));
         return;
     }
     if (!lostFor_.isValid()) {
         lostFor_.start();
-        emit news(Text("Lost the table's host; trying again."));
+        emit news(
+            Text(QT_TRANSLATE_NOOP("corvane::Table", "Lost the table's host; trying again.")));
     }
     if (lostFor_.hasExpired(kGiveUpMs)) {
-        Close(Text("The table closed: its host is gone."));
+        Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "The table closed: its host is gone.")));
         return;
     }
     retry_.start();
@@ -129,7 +130,7 @@ void TableGuest::Submit(const table::Bytes& message) {
 void TableGuest::Leave() {
     if (Seated() && socket_) socket_->Send(table::MessageFrame{me_->Leave(state_.Head())});
     if (socket_) socket_->Close();
-    Close(Text("You left the table."));
+    Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "You left the table.")));
 }
 
 }  // namespace corvane

@@ -189,7 +189,7 @@ void TableHost::Leave() {
         socket->Close();
     }
     server_.close();
-    Close(Text("You closed the table."));
+    Close(Text(QT_TRANSLATE_NOOP("corvane::Table", "You closed the table.")));
 }
 
 }  // namespace corvane

@@ -84,16 +84,19 @@ void TableLink::Entered(const table::Entry& entry) {
     if (sender == MySeat() && inFlight_ > 0) --inFlight_;
     switch (message.header.kind) {
         case table::Kind::Join:
-            emit news(Text("%1 joined the table.").arg(NameOf(sender)));
+            emit news(Text(QT_TRANSLATE_NOOP("corvane::Table", "%1 joined the table."))
+                          .arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Leave:
-            emit news(Text("%1 left the table.").arg(NameOf(sender)));
+            emit news(Text(QT_TRANSLATE_NOOP("corvane::Table", "%1 left the table."))
+                          .arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Remove: {
             const auto& removed = std::get<table::RemoveBody>(message.body).member;
-            emit news(Text("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
+            emit news(Text(QT_TRANSLATE_NOOP("corvane::Table", "%1 left the table."))
+                          .arg(NameOf(*state_.SeatOf(removed))));
             emit membersChanged();
             break;
         }

@@ -32,31 +32,37 @@ QStringList Addresses() {
 
 QString WhereText(const TableLink& link) {
     if (!link.Seated() && !link.State().Seats().empty() && !link.Connected(0)) {
-        return Text("The table has closed.");
+        return Text(QT_TRANSLATE_NOOP("corvane::Table", "The table has closed."));
     }
     if (const auto* host = qobject_cast<const TableHost*>(&link)) {
         //: %1 is the port, %2 this machine's addresses, %3 the join code.
-        return Text("You host on port %1. Players join at %2 with the code: %3")
+        return Text(QT_TRANSLATE_NOOP("corvane::Table",
+                                      "You host on port %1. Players join at %2 with the code: %3"))
             .arg(host->Port())
             .arg(QLocale().createSeparatedList(Addresses()), host->Code());
     }
-    if (link.State().Seats().empty()) return Text("Joining the table...");
-    return Text("At %1's table.").arg(Name(link, 0));
+    if (link.State().Seats().empty()) {
+        return Text(QT_TRANSLATE_NOOP("corvane::Table", "Joining the table..."));
+    }
+    return Text(QT_TRANSLATE_NOOP("corvane::Table", "At %1's table.")).arg(Name(link, 0));
 }
 
 QString MemberText(const TableLink& link, std::size_t seat) {
     QStringList marks;
-    if (seat == 0) marks << Text("host");
-    if (link.Me().Key() == link.State().Seats()[seat].key) marks << Text("you");
+    if (seat == 0) marks << Text(QT_TRANSLATE_NOOP("corvane::Table", "host"));
+    if (link.Me().Key() == link.State().Seats()[seat].key) {
+        marks << Text(QT_TRANSLATE_NOOP("corvane::Table", "you"));
+    }
     if (!link.State().Seats()[seat].present) {
-        marks << Text("left");
+        marks << Text(QT_TRANSLATE_NOOP("corvane::Table", "left"));
     } else if (link.Connected(seat)) {
-        marks << Text("connected");
+        marks << Text(QT_TRANSLATE_NOOP("corvane::Table", "connected"));
     } else if (link.Hosting()) {
-        marks << Text("away");
+        marks << Text(QT_TRANSLATE_NOOP("corvane::Table", "away"));
     }
     //: A member of the table: %1 is the name, %2 "host, you, connected".
-    return Text("%1 (%2)").arg(Name(link, seat), marks.join(QStringLiteral(", ")));
+    return Text(QT_TRANSLATE_NOOP("corvane::Table", "%1 (%2)"))
+        .arg(Name(link, seat), marks.join(QStringLiteral(", ")));
 }
 
 std::optional<std::pair<QString, quint16>> HostAndPort(const QString& typed) {
@@ -76,7 +82,7 @@ std::optional<std::pair<QString, quint16>> HostAndPort(const QString& typed) {
 QString OthersRollText(const RollRecord& record) {
     const RollerState& state = record.After;
     //: Another member's roll, heard once: %1 is the name, %2 "3 successes", %3 the highest die.
-    return Text("%1: %2, high roll %3.")
+    return Text(QT_TRANSLATE_NOOP("corvane::Table", "%1: %2, high roll %3."))
         .arg(QString::fromStdString(record.Player), SuccessCount(state.Successes.Value()))
         .arg(state.HighRoll.Value());
 }
@@ -87,13 +93,15 @@ QString AbandonedText(const table::Round& round, const TableLink& link) {
         if (!p.revealed) silent << Name(link, p.seat);
     }
     //: %1 is the round's number, %2 the members who did not answer in time.
-    return Text("Round %1 was given up: %2 did not answer. Nothing changed.")
+    return Text(QT_TRANSLATE_NOOP("corvane::Table",
+                                  "Round %1 was given up: %2 did not answer. Nothing changed."))
         .arg(round.number)
         .arg(QLocale().createSeparatedList(silent));
 }
 
 QString WaitingText(const QStringList& names) {
-    return Text("Waiting for %1...").arg(QLocale().createSeparatedList(names));
+    return Text(QT_TRANSLATE_NOOP("corvane::Table", "Waiting for %1..."))
+        .arg(QLocale().createSeparatedList(names));
 }
 
 }  // namespace corvane
