@@ -1050,6 +1050,11 @@ Chance auf einen Patzer: %5.</translation>
         <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
         <translation>%1, %2: %3; %4.</translation>
     </message>
+    <message>
+        <source>%1, round %2, checked: </source>
+        <extracomment>At a shared table: the member who rolled, the table&apos;s round, and that this program checked the round itself.</extracomment>
+        <translation>%1, Runde %2, geprüft: </translation>
+    </message>
 </context>
 <context>
     <name>corvane::Roller</name>
@@ -1108,6 +1113,10 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>No pool %1 saved.</source>
         <translation>Kein Pool %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1183,254 @@ neu würfeln</translation>
             <numerusform>%n Pool</numerusform>
             <numerusform>%n Pools</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Table</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>Die Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>Die Gegenseite antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Ein Datenpaket war größer oder kleiner als erlaubt.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Es kam ein Datenpaket, das kein Mitspieler dieses Tisches sendet.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Es kam ein Datenpaket ohne den Code dieses Tisches.</translation>
+    </message>
+    <message>
+        <source>The host now holds another table.</source>
+        <translation>Der Gastgeber hat inzwischen einen anderen Tisch eröffnet.</translation>
+    </message>
+    <message>
+        <source>The code is not this table&apos;s.</source>
+        <translation>Der Code gehört nicht zu diesem Tisch.</translation>
+    </message>
+    <message>
+        <source>The host sent what does not check: %1</source>
+        <translation>Vom Gastgeber kam etwas, das die Prüfung nicht besteht: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats 16.</source>
+        <translation>Der Tisch ist voll: Er hat 16 Plätze.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>Der Gastgeber hat den Tisch geschlossen.</translation>
+    </message>
+    <message>
+        <source>The host sent a frame no host sends.</source>
+        <translation>Der Gastgeber sandte ein Datenpaket, das kein Gastgeber sendet.</translation>
+    </message>
+    <message>
+        <source>Could not join the table: %1</source>
+        <translation>Beitritt zum Tisch nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Lost the table&apos;s host; trying again.</source>
+        <translation>Verbindung zum Gastgeber verloren; neuer Versuch läuft.</translation>
+    </message>
+    <message>
+        <source>The table closed: its host is gone.</source>
+        <translation>Der Tisch ist geschlossen: Der Gastgeber ist weg.</translation>
+    </message>
+    <message>
+        <source>You left the table.</source>
+        <translation>Sie haben den Tisch verlassen.</translation>
+    </message>
+    <message>
+        <source>You closed the table.</source>
+        <translation>Sie haben den Tisch geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1 joined the table.</source>
+        <translation>%1 hat sich an den Tisch gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 left the table.</source>
+        <translation>%1 hat den Tisch verlassen.</translation>
+    </message>
+    <message>
+        <source>The table has closed.</source>
+        <translation>Der Tisch ist geschlossen.</translation>
+    </message>
+    <message>
+        <source>You host on port %1. Players join at %2 with the code: %3</source>
+        <extracomment>%1 is the port, %2 this machine&apos;s addresses, %3 the join code.</extracomment>
+        <translation>Sie sind Gastgeber auf Port %1. Mitspieler treten unter %2 bei, mit dem Code: %3</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Beitritt zum Tisch...</translation>
+    </message>
+    <message>
+        <source>At %1&apos;s table.</source>
+        <translation>Am Tisch von %1.</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>Sie</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>gegangen</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <translation>abwesend</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A member of the table: %1 is the name, %2 &quot;host, you, connected&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2, high roll %3.</source>
+        <extracomment>Another member&apos;s roll, heard once: %1 is the name, %2 &quot;3 successes&quot;, %3 the highest die.</extracomment>
+        <translation>%1: %2, höchster Wurf %3.</translation>
+    </message>
+    <message>
+        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
+        <translation>Runde %1 zählt nicht, keine Antwort von %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Warte auf %1...</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Roll at the table first: its rerolls start from your last roll there.</source>
+        <translation>Erst am Tisch würfeln: Neuwürfe setzen dort an.</translation>
+    </message>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Ein anderer Wurf läuft noch: danach erneut würfeln.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Das Tischprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>Das Tischprotokoll liegt in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableWindow</name>
+    <message>
+        <source>R&amp;emember my name</source>
+        <translation>Namen &amp;merken</translation>
+    </message>
+    <message>
+        <source>&amp;Host Table</source>
+        <translation>Tisch &amp;eröffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Join Table</source>
+        <translation>Tisch &amp;beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Member</source>
+        <translation>Mitspieler ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Table</source>
+        <translation>Tisch &amp;verlassen</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>address:port</source>
+        <translation>Adresse:Port</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitspieler</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Ihr &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Einen Tisch eröffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Einem Tisch beitreten</translation>
+    </message>
+    <message>
+        <source>Host&apos;s &amp;address:</source>
+        <translation>&amp;Adresse des Gastgebers:</translation>
+    </message>
+    <message>
+        <source>C&amp;ode:</source>
+        <translation>C&amp;ode:</translation>
+    </message>
+    <message>
+        <source>Type a name of 1 to 32 letters to sit at a table with.</source>
+        <translation>Einen Namen mit 1 bis 32 Zeichen eingeben, um an einem Tisch Platz zu nehmen.</translation>
+    </message>
+    <message>
+        <source>Type a code for the table, or keep the one given.</source>
+        <translation>Einen Code für den Tisch eingeben oder den vorgegebenen behalten.</translation>
+    </message>
+    <message>
+        <source>Could not host on port %1: %2</source>
+        <translation>Auf Port %1 ließ sich kein Tisch eröffnen: %2</translation>
+    </message>
+    <message>
+        <source>You host a table.</source>
+        <translation>Ihr Tisch ist eröffnet.</translation>
+    </message>
+    <message>
+        <source>Type the code the host gave.</source>
+        <translation>Den Code des Gastgebers eingeben.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as 192.168.1.20:%1.</source>
+        <translation>Adresse und Port des Gastgebers eingeben, etwa 192.168.1.20:%1.</translation>
+    </message>
+    <message>
+        <source>Joining the table at %1...</source>
+        <translation>Beitritt zum Tisch bei %1...</translation>
+    </message>
+    <message>
+        <source>A member can be removed once the open round is done.</source>
+        <translation>Ein Mitspieler lässt sich erst entfernen, wenn die offene Runde vorbei ist.</translation>
     </message>
 </context>
 </TS>

@@ -1050,6 +1050,11 @@ Probabilidad de pifia: %5.</translation>
         <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dados %1 a %2 repetidos: %3</translation>
     </message>
+    <message>
+        <source>%1, round %2, checked: </source>
+        <extracomment>At a shared table: the member who rolled, the table&apos;s round, and that this program checked the round itself.</extracomment>
+        <translation>%1, ronda %2, comprobada: </translation>
+    </message>
 </context>
 <context>
     <name>corvane::Roller</name>
@@ -1108,6 +1113,10 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Roll copied.</source>
         <translation>Tirada copiada.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1183,254 @@ el &amp;marcador</translation>
         <source>%1: %2 at target %3</source>
         <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 a dificultad %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Table</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>Se cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>El otro extremo dejó de responder.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Llegó un paquete más grande o más pequeño de lo permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Llegó un paquete que ningún jugador de esta mesa envía.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Llegó un paquete sin el código de esta mesa.</translation>
+    </message>
+    <message>
+        <source>The host now holds another table.</source>
+        <translation>El anfitrión tiene ahora otra mesa abierta.</translation>
+    </message>
+    <message>
+        <source>The code is not this table&apos;s.</source>
+        <translation>El código no es el de esta mesa.</translation>
+    </message>
+    <message>
+        <source>The host sent what does not check: %1</source>
+        <translation>El anfitrión envió algo que no pasa la comprobación: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats 16.</source>
+        <translation>La mesa está llena: tiene 16 sitios.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>El anfitrión cerró la mesa.</translation>
+    </message>
+    <message>
+        <source>The host sent a frame no host sends.</source>
+        <translation>El anfitrión envió un paquete que ningún anfitrión envía.</translation>
+    </message>
+    <message>
+        <source>Could not join the table: %1</source>
+        <translation>No se pudo entrar en la mesa: %1</translation>
+    </message>
+    <message>
+        <source>Lost the table&apos;s host; trying again.</source>
+        <translation>Se perdió la conexión con el anfitrión; volviendo a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The table closed: its host is gone.</source>
+        <translation>La mesa se cerró: su anfitrión ya no está.</translation>
+    </message>
+    <message>
+        <source>You left the table.</source>
+        <translation>Has salido de la mesa.</translation>
+    </message>
+    <message>
+        <source>You closed the table.</source>
+        <translation>Has cerrado la mesa.</translation>
+    </message>
+    <message>
+        <source>%1 joined the table.</source>
+        <translation>%1 se ha sentado a la mesa.</translation>
+    </message>
+    <message>
+        <source>%1 left the table.</source>
+        <translation>%1 ha salido de la mesa.</translation>
+    </message>
+    <message>
+        <source>The table has closed.</source>
+        <translation>La mesa se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>You host on port %1. Players join at %2 with the code: %3</source>
+        <extracomment>%1 is the port, %2 this machine&apos;s addresses, %3 the join code.</extracomment>
+        <translation>Eres el anfitrión en el puerto %1. Los jugadores entran en %2 con el código: %3</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Entrando en la mesa...</translation>
+    </message>
+    <message>
+        <source>At %1&apos;s table.</source>
+        <translation>En la mesa de %1.</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>anfitrión</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tú</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>se fue</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>en línea</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <translation>sin conexión</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A member of the table: %1 is the name, %2 &quot;host, you, connected&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2, high roll %3.</source>
+        <extracomment>Another member&apos;s roll, heard once: %1 is the name, %2 &quot;3 successes&quot;, %3 the highest die.</extracomment>
+        <translation>%1: %2, dado más alto %3.</translation>
+    </message>
+    <message>
+        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
+        <translation>Ronda %1 anulada: sin respuesta de %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Esperando a %1...</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Roll at the table first: its rerolls start from your last roll there.</source>
+        <translation>Tira antes en la mesa: allí se repite tu última tirada.</translation>
+    </message>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar el registro de la mesa en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>El registro de la mesa está en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableWindow</name>
+    <message>
+        <source>R&amp;emember my name</source>
+        <translation>&amp;Recordar mi nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Host Table</source>
+        <translation>&amp;Abrir mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Join Table</source>
+        <translation>&amp;Unirse a la mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Member</source>
+        <translation>&amp;Quitar jugador</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Table</source>
+        <translation>&amp;Salir de la mesa</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>address:port</source>
+        <translation>dirección:puerto</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Tu &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Abrir una mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Puerto:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Unirse a una mesa</translation>
+    </message>
+    <message>
+        <source>Host&apos;s &amp;address:</source>
+        <translation>&amp;Dirección del anfitrión:</translation>
+    </message>
+    <message>
+        <source>C&amp;ode:</source>
+        <translation>Códi&amp;go:</translation>
+    </message>
+    <message>
+        <source>Type a name of 1 to 32 letters to sit at a table with.</source>
+        <translation>Escribe un nombre de 1 a 32 caracteres para sentarte a una mesa.</translation>
+    </message>
+    <message>
+        <source>Type a code for the table, or keep the one given.</source>
+        <translation>Escribe un código para la mesa o quédate con el propuesto.</translation>
+    </message>
+    <message>
+        <source>Could not host on port %1: %2</source>
+        <translation>No se pudo abrir la mesa en el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>You host a table.</source>
+        <translation>Has abierto una mesa.</translation>
+    </message>
+    <message>
+        <source>Type the code the host gave.</source>
+        <translation>Escribe el código que te dio el anfitrión.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as 192.168.1.20:%1.</source>
+        <translation>Escribe la dirección y el puerto del anfitrión, como 192.168.1.20:%1.</translation>
+    </message>
+    <message>
+        <source>Joining the table at %1...</source>
+        <translation>Uniéndote a la mesa en %1...</translation>
+    </message>
+    <message>
+        <source>A member can be removed once the open round is done.</source>
+        <translation>Solo se puede quitar a un jugador cuando termine la ronda en curso.</translation>
     </message>
 </context>
 </TS>

@@ -1050,6 +1050,11 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <extracomment>%1 is what was done, %2 &quot;10 dice at target 5&quot;, %3 &quot;5 successes (high roll 14, total roll 51)&quot;, %4 &quot;luck: top 8% (1 in 12)&quot;.</extracomment>
         <translation>%1, %2&#xa0;: %3&#xa0;; %4.</translation>
     </message>
+    <message>
+        <source>%1, round %2, checked: </source>
+        <extracomment>At a shared table: the member who rolled, the table&apos;s round, and that this program checked the round itself.</extracomment>
+        <translation>%1, tour %2, vérifié&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>corvane::Roller</name>
@@ -1108,6 +1113,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>No pool %1 saved.</source>
         <translation>Aucune réserve %1.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1183,254 @@ le &amp;marqueur</translation>
             <numerusform>%n réserve</numerusform>
             <numerusform>%n réserves</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Table</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L’autre côté ne répond plus.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Un paquet était plus grand ou plus petit que permis.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Il est arrivé un paquet qu’aucun joueur de cette table n’envoie.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Il est arrivé un paquet sans le code de cette table.</translation>
+    </message>
+    <message>
+        <source>The host now holds another table.</source>
+        <translation>L’hôte héberge désormais une autre table.</translation>
+    </message>
+    <message>
+        <source>The code is not this table&apos;s.</source>
+        <translation>Ce code n’est pas celui de cette table.</translation>
+    </message>
+    <message>
+        <source>The host sent what does not check: %1</source>
+        <translation>L’hôte a envoyé des données qui ne passent pas la vérification&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats 16.</source>
+        <translation>La table est pleine&#xa0;: elle compte 16 places.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>L’hôte a fermé la table.</translation>
+    </message>
+    <message>
+        <source>The host sent a frame no host sends.</source>
+        <translation>L’hôte a envoyé un paquet qu’aucun hôte n’envoie.</translation>
+    </message>
+    <message>
+        <source>Could not join the table: %1</source>
+        <translation>Impossible de rejoindre la table&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Lost the table&apos;s host; trying again.</source>
+        <translation>Liaison avec l’hôte perdue&#xa0;; nouvelle tentative.</translation>
+    </message>
+    <message>
+        <source>The table closed: its host is gone.</source>
+        <translation>La table est fermée&#xa0;: son hôte est parti.</translation>
+    </message>
+    <message>
+        <source>You left the table.</source>
+        <translation>Vous avez quitté la table.</translation>
+    </message>
+    <message>
+        <source>You closed the table.</source>
+        <translation>Vous avez fermé la table.</translation>
+    </message>
+    <message>
+        <source>%1 joined the table.</source>
+        <translation>%1 a rejoint la table.</translation>
+    </message>
+    <message>
+        <source>%1 left the table.</source>
+        <translation>%1 a quitté la table.</translation>
+    </message>
+    <message>
+        <source>The table has closed.</source>
+        <translation>La table est fermée.</translation>
+    </message>
+    <message>
+        <source>You host on port %1. Players join at %2 with the code: %3</source>
+        <extracomment>%1 is the port, %2 this machine&apos;s addresses, %3 the join code.</extracomment>
+        <translation>Vous hébergez sur le port %1. Les joueurs rejoignent à %2 avec le code&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Connexion à la table...</translation>
+    </message>
+    <message>
+        <source>At %1&apos;s table.</source>
+        <translation>À la table de %1.</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>hôte</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>a quitté la table</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>en ligne</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <translation>hors ligne</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A member of the table: %1 is the name, %2 &quot;host, you, connected&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2, high roll %3.</source>
+        <extracomment>Another member&apos;s roll, heard once: %1 is the name, %2 &quot;3 successes&quot;, %3 the highest die.</extracomment>
+        <translation>%1&#xa0;: %2, meilleur dé %3.</translation>
+    </message>
+    <message>
+        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
+        <translation>Tour %1 annulé, faute de réponse de %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>En attente de %1...</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Roll at the table first: its rerolls start from your last roll there.</source>
+        <translation>Lancez d’abord à la table&#xa0;: on y relance votre jet.</translation>
+    </message>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Le compte rendu de la table n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>Le compte rendu de la table est dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableWindow</name>
+    <message>
+        <source>R&amp;emember my name</source>
+        <translation>&amp;Mémoriser mon nom</translation>
+    </message>
+    <message>
+        <source>&amp;Host Table</source>
+        <translation>&amp;Héberger la table</translation>
+    </message>
+    <message>
+        <source>&amp;Join Table</source>
+        <translation>Re&amp;joindre la table</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Member</source>
+        <translation>&amp;Retirer le joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Table</source>
+        <translation>&amp;Quitter la table</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>address:port</source>
+        <translation>adresse:port</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Votre &amp;nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Héberger une table</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Rejoindre une table</translation>
+    </message>
+    <message>
+        <source>Host&apos;s &amp;address:</source>
+        <translation>&amp;Adresse de l’hôte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>C&amp;ode:</source>
+        <translation>C&amp;ode&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Type a name of 1 to 32 letters to sit at a table with.</source>
+        <translation>Saisissez un nom de 1 à 32 caractères pour vous asseoir à une table.</translation>
+    </message>
+    <message>
+        <source>Type a code for the table, or keep the one given.</source>
+        <translation>Saisissez un code pour la table, ou gardez celui proposé.</translation>
+    </message>
+    <message>
+        <source>Could not host on port %1: %2</source>
+        <translation>Impossible d’héberger la table sur le port %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>You host a table.</source>
+        <translation>Vous hébergez une table.</translation>
+    </message>
+    <message>
+        <source>Type the code the host gave.</source>
+        <translation>Saisissez le code donné par l’hôte.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as 192.168.1.20:%1.</source>
+        <translation>Saisissez l’adresse et le port de l’hôte, par exemple 192.168.1.20:%1.</translation>
+    </message>
+    <message>
+        <source>Joining the table at %1...</source>
+        <translation>Connexion à la table sur %1...</translation>
+    </message>
+    <message>
+        <source>A member can be removed once the open round is done.</source>
+        <translation>Un joueur ne peut être retiré qu’une fois le tour en cours terminé.</translation>
     </message>
 </context>
 </TS>

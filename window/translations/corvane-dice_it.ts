@@ -1050,6 +1050,11 @@ Probabilità di fallimento critico: %5.</translation>
         <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dadi da %1 a %2 ritirati: %3</translation>
     </message>
+    <message>
+        <source>%1, round %2, checked: </source>
+        <extracomment>At a shared table: the member who rolled, the table&apos;s round, and that this program checked the round itself.</extracomment>
+        <translation>%1, turno %2, verificato: </translation>
+    </message>
 </context>
 <context>
     <name>corvane::Roller</name>
@@ -1108,6 +1113,10 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Roll copied.</source>
         <translation>Tiro copiato.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1183,254 @@ Probabilità di fallimento critico: %5.</translation>
         <source>%1: %2 at target %3</source>
         <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 a difficoltà %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Table</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connessione si è chiusa.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L&apos;altro capo ha smesso di rispondere.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>È arrivato un pacchetto più grande o più piccolo del consentito.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>È arrivato un pacchetto che nessun giocatore di questo tavolo invia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>È arrivato un pacchetto senza il codice di questo tavolo.</translation>
+    </message>
+    <message>
+        <source>The host now holds another table.</source>
+        <translation>L&apos;host ora ospita un altro tavolo.</translation>
+    </message>
+    <message>
+        <source>The code is not this table&apos;s.</source>
+        <translation>Il codice non è quello di questo tavolo.</translation>
+    </message>
+    <message>
+        <source>The host sent what does not check: %1</source>
+        <translation>L&apos;host ha inviato dati che non superano la verifica: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats 16.</source>
+        <translation>Il tavolo è pieno: ha 16 posti.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>L&apos;host ha chiuso il tavolo.</translation>
+    </message>
+    <message>
+        <source>The host sent a frame no host sends.</source>
+        <translation>L&apos;host ha inviato un pacchetto che nessun host invia.</translation>
+    </message>
+    <message>
+        <source>Could not join the table: %1</source>
+        <translation>Impossibile unirsi al tavolo: %1</translation>
+    </message>
+    <message>
+        <source>Lost the table&apos;s host; trying again.</source>
+        <translation>Persa la connessione con l&apos;host; nuovo tentativo.</translation>
+    </message>
+    <message>
+        <source>The table closed: its host is gone.</source>
+        <translation>Il tavolo è chiuso: l&apos;host se n&apos;è andato.</translation>
+    </message>
+    <message>
+        <source>You left the table.</source>
+        <translation>Hai lasciato il tavolo.</translation>
+    </message>
+    <message>
+        <source>You closed the table.</source>
+        <translation>Hai chiuso il tavolo.</translation>
+    </message>
+    <message>
+        <source>%1 joined the table.</source>
+        <translation>%1 entra al tavolo.</translation>
+    </message>
+    <message>
+        <source>%1 left the table.</source>
+        <translation>%1 lascia il tavolo.</translation>
+    </message>
+    <message>
+        <source>The table has closed.</source>
+        <translation>Il tavolo è chiuso.</translation>
+    </message>
+    <message>
+        <source>You host on port %1. Players join at %2 with the code: %3</source>
+        <extracomment>%1 is the port, %2 this machine&apos;s addresses, %3 the join code.</extracomment>
+        <translation>Ospiti sulla porta %1. I giocatori si uniscono su %2 con il codice: %3</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Connessione al tavolo...</translation>
+    </message>
+    <message>
+        <source>At %1&apos;s table.</source>
+        <translation>Al tavolo di %1.</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>host</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tu</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>ha lasciato</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>in linea</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <translation>non in linea</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A member of the table: %1 is the name, %2 &quot;host, you, connected&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2, high roll %3.</source>
+        <extracomment>Another member&apos;s roll, heard once: %1 is the name, %2 &quot;3 successes&quot;, %3 the highest die.</extracomment>
+        <translation>%1: %2, dado più alto %3.</translation>
+    </message>
+    <message>
+        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
+        <translation>Turno %1 annullato: nessuna risposta da %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>In attesa di %1...</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Roll at the table first: its rerolls start from your last roll there.</source>
+        <translation>Tira prima al tavolo: si ritira il tuo ultimo tiro lì.</translation>
+    </message>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare la trascrizione del tavolo in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>La trascrizione del tavolo è in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableWindow</name>
+    <message>
+        <source>R&amp;emember my name</source>
+        <translation>&amp;Ricorda il mio nome</translation>
+    </message>
+    <message>
+        <source>&amp;Host Table</source>
+        <translation>&amp;Ospita tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Join Table</source>
+        <translation>&amp;Unisciti al tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Member</source>
+        <translation>Rimuovi &amp;giocatore</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Table</source>
+        <translation>&amp;Lascia il tavolo</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>address:port</source>
+        <translation>indirizzo:porta</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Il tuo &amp;nome:</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Ospita un tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Codice:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Unisciti a un tavolo</translation>
+    </message>
+    <message>
+        <source>Host&apos;s &amp;address:</source>
+        <translation>&amp;Indirizzo dell&apos;host:</translation>
+    </message>
+    <message>
+        <source>C&amp;ode:</source>
+        <translation>Co&amp;dice:</translation>
+    </message>
+    <message>
+        <source>Type a name of 1 to 32 letters to sit at a table with.</source>
+        <translation>Scrivi un nome da 1 a 32 caratteri per sederti a un tavolo.</translation>
+    </message>
+    <message>
+        <source>Type a code for the table, or keep the one given.</source>
+        <translation>Scrivi un codice per il tavolo, o tieni quello proposto.</translation>
+    </message>
+    <message>
+        <source>Could not host on port %1: %2</source>
+        <translation>Impossibile ospitare il tavolo sulla porta %1: %2</translation>
+    </message>
+    <message>
+        <source>You host a table.</source>
+        <translation>Stai ospitando un tavolo.</translation>
+    </message>
+    <message>
+        <source>Type the code the host gave.</source>
+        <translation>Scrivi il codice che ti ha dato l&apos;host.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as 192.168.1.20:%1.</source>
+        <translation>Scrivi l&apos;indirizzo e la porta dell&apos;host, come 192.168.1.20:%1.</translation>
+    </message>
+    <message>
+        <source>Joining the table at %1...</source>
+        <translation>Connessione al tavolo su %1...</translation>
+    </message>
+    <message>
+        <source>A member can be removed once the open round is done.</source>
+        <translation>Puoi rimuovere un giocatore solo quando il turno in corso è finito.</translation>
     </message>
 </context>
 </TS>

@@ -1050,6 +1050,11 @@ Chance de falha crítica: %5.</translation>
         <extracomment>Spoken after a reroll; %3 is &quot;5 successes. High roll 14, total 51.&quot;</extracomment>
         <translation>Dados %1 a %2 rolados de novo: %3</translation>
     </message>
+    <message>
+        <source>%1, round %2, checked: </source>
+        <extracomment>At a shared table: the member who rolled, the table&apos;s round, and that this program checked the round itself.</extracomment>
+        <translation>%1, rodada %2, verificada: </translation>
+    </message>
 </context>
 <context>
     <name>corvane::Roller</name>
@@ -1108,6 +1113,10 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Roll copied.</source>
         <translation>Rolagem copiada.</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1183,254 @@ do &amp;marcador</translation>
         <source>%1: %2 at target %3</source>
         <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 na dificuldade %3</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::Table</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>A conexão foi fechada.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>O outro lado parou de responder.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Chegou um pacote maior ou menor do que o permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Chegou um pacote que nenhum jogador desta mesa envia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Chegou um pacote sem o código desta mesa.</translation>
+    </message>
+    <message>
+        <source>The host now holds another table.</source>
+        <translation>O anfitrião agora está com outra mesa aberta.</translation>
+    </message>
+    <message>
+        <source>The code is not this table&apos;s.</source>
+        <translation>O código não é o desta mesa.</translation>
+    </message>
+    <message>
+        <source>The host sent what does not check: %1</source>
+        <translation>O anfitrião enviou algo que não passa na verificação: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats 16.</source>
+        <translation>A mesa está cheia: ela tem 16 lugares.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>O anfitrião fechou a mesa.</translation>
+    </message>
+    <message>
+        <source>The host sent a frame no host sends.</source>
+        <translation>O anfitrião enviou um pacote que nenhum anfitrião envia.</translation>
+    </message>
+    <message>
+        <source>Could not join the table: %1</source>
+        <translation>Não foi possível entrar na mesa: %1</translation>
+    </message>
+    <message>
+        <source>Lost the table&apos;s host; trying again.</source>
+        <translation>A conexão com o anfitrião caiu; tentando de novo.</translation>
+    </message>
+    <message>
+        <source>The table closed: its host is gone.</source>
+        <translation>A mesa foi fechada: o anfitrião sumiu.</translation>
+    </message>
+    <message>
+        <source>You left the table.</source>
+        <translation>Você saiu da mesa.</translation>
+    </message>
+    <message>
+        <source>You closed the table.</source>
+        <translation>Você fechou a mesa.</translation>
+    </message>
+    <message>
+        <source>%1 joined the table.</source>
+        <translation>%1 entrou na mesa.</translation>
+    </message>
+    <message>
+        <source>%1 left the table.</source>
+        <translation>%1 saiu da mesa.</translation>
+    </message>
+    <message>
+        <source>The table has closed.</source>
+        <translation>A mesa foi fechada.</translation>
+    </message>
+    <message>
+        <source>You host on port %1. Players join at %2 with the code: %3</source>
+        <extracomment>%1 is the port, %2 this machine&apos;s addresses, %3 the join code.</extracomment>
+        <translation>Você é o anfitrião na porta %1. Os jogadores entram em %2 com o código: %3</translation>
+    </message>
+    <message>
+        <source>Joining the table...</source>
+        <translation>Entrando na mesa...</translation>
+    </message>
+    <message>
+        <source>At %1&apos;s table.</source>
+        <translation>Na mesa de %1.</translation>
+    </message>
+    <message>
+        <source>host</source>
+        <translation>anfitrião</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>você</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>saiu</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>on-line</translation>
+    </message>
+    <message>
+        <source>away</source>
+        <translation>sem conexão</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A member of the table: %1 is the name, %2 &quot;host, you, connected&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2, high roll %3.</source>
+        <extracomment>Another member&apos;s roll, heard once: %1 is the name, %2 &quot;3 successes&quot;, %3 the highest die.</extracomment>
+        <translation>%1: %2, maior dado %3.</translation>
+    </message>
+    <message>
+        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
+        <translation>Rodada %1 anulada: sem resposta de %2.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1...</source>
+        <translation>Aguardando %1...</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Roll at the table first: its rerolls start from your last roll there.</source>
+        <translation>Role antes na mesa: é lá que se rola de novo.</translation>
+    </message>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Há outra rolagem na mesa: role quando terminar.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar o registro da mesa em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>O registro da mesa está em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableWindow</name>
+    <message>
+        <source>R&amp;emember my name</source>
+        <translation>&amp;Lembrar meu nome</translation>
+    </message>
+    <message>
+        <source>&amp;Host Table</source>
+        <translation>&amp;Abrir mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Join Table</source>
+        <translation>&amp;Entrar na mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Member</source>
+        <translation>&amp;Remover jogador</translation>
+    </message>
+    <message>
+        <source>&amp;Leave Table</source>
+        <translation>&amp;Sair da mesa</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>address:port</source>
+        <translation>endereço:porta</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Seu &amp;nome:</translation>
+    </message>
+    <message>
+        <source>Host a table</source>
+        <translation>Abrir uma mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Porta:</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Código:</translation>
+    </message>
+    <message>
+        <source>Join a table</source>
+        <translation>Entrar em uma mesa</translation>
+    </message>
+    <message>
+        <source>Host&apos;s &amp;address:</source>
+        <translation>En&amp;dereço do anfitrião:</translation>
+    </message>
+    <message>
+        <source>C&amp;ode:</source>
+        <translation>Códi&amp;go:</translation>
+    </message>
+    <message>
+        <source>Type a name of 1 to 32 letters to sit at a table with.</source>
+        <translation>Digite um nome de 1 a 32 caracteres para se sentar a uma mesa.</translation>
+    </message>
+    <message>
+        <source>Type a code for the table, or keep the one given.</source>
+        <translation>Digite um código para a mesa ou mantenha o sugerido.</translation>
+    </message>
+    <message>
+        <source>Could not host on port %1: %2</source>
+        <translation>Não foi possível abrir a mesa na porta %1: %2</translation>
+    </message>
+    <message>
+        <source>You host a table.</source>
+        <translation>Você abriu uma mesa.</translation>
+    </message>
+    <message>
+        <source>Type the code the host gave.</source>
+        <translation>Digite o código que o anfitrião passou.</translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as 192.168.1.20:%1.</source>
+        <translation>Digite o endereço e a porta do anfitrião, como 192.168.1.20:%1.</translation>
+    </message>
+    <message>
+        <source>Joining the table at %1...</source>
+        <translation>Entrando na mesa em %1...</translation>
+    </message>
+    <message>
+        <source>A member can be removed once the open round is done.</source>
+        <translation>Um jogador só pode ser removido quando a rodada em andamento terminar.</translation>
     </message>
 </context>
 </TS>
