@@ -330,6 +330,11 @@
         <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
         <translation>Die Würfel wirken ungewöhnlich: %1 (bei fairen Würfeln %2)</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
+        <translation>%1: %2, %3 (%4 erwartet): %5; %6</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -1220,10 +1225,6 @@ neu würfeln</translation>
         <translation>Vom Gastgeber kam etwas, das die Prüfung nicht besteht: %1</translation>
     </message>
     <message>
-        <source>The table is full: it seats 16.</source>
-        <translation>Der Tisch ist voll: Er hat 16 Plätze.</translation>
-    </message>
-    <message>
         <source>The host closed the table.</source>
         <translation>Der Gastgeber hat den Tisch geschlossen.</translation>
     </message>
@@ -1307,24 +1308,33 @@ neu würfeln</translation>
         <translation>%1: %2, höchster Wurf %3.</translation>
     </message>
     <message>
-        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
-        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
-        <translation>Runde %1 zählt nicht, keine Antwort von %2.</translation>
-    </message>
-    <message>
         <source>Waiting for %1...</source>
         <translation>Warte auf %1...</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>Die Gegenseite liest nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>Der Tisch ist voll: Er hat %1 Plätze.</translation>
+    </message>
+    <message>
+        <source>Round %1 given up: %2 did not answer.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
+        <translation>Runde %1 zählt nicht, keine Antwort von %2.</translation>
     </message>
 </context>
 <context>
     <name>corvane::TableRolls</name>
     <message>
-        <source>Roll at the table first: its rerolls start from your last roll there.</source>
-        <translation>Erst am Tisch würfeln: Neuwürfe setzen dort an.</translation>
-    </message>
-    <message>
         <source>Another roll is on the table: roll again once it is done.</source>
         <translation>Ein anderer Wurf läuft noch: danach erneut würfeln.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Erst am Tisch würfeln, dann dort neu würfeln.</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,11 @@
         <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
         <translation>Los dados parecen inusuales: %1 (%2 con dados justos)</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
+        <translation>%1: %2, %3 (%4 de media): %5; %6</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -1220,10 +1225,6 @@ el &amp;marcador</translation>
         <translation>El anfitrión envió algo que no pasa la comprobación: %1</translation>
     </message>
     <message>
-        <source>The table is full: it seats 16.</source>
-        <translation>La mesa está llena: tiene 16 sitios.</translation>
-    </message>
-    <message>
         <source>The host closed the table.</source>
         <translation>El anfitrión cerró la mesa.</translation>
     </message>
@@ -1307,24 +1308,33 @@ el &amp;marcador</translation>
         <translation>%1: %2, dado más alto %3.</translation>
     </message>
     <message>
-        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
-        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
-        <translation>Ronda %1 anulada: sin respuesta de %2.</translation>
-    </message>
-    <message>
         <source>Waiting for %1...</source>
         <translation>Esperando a %1...</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>El otro lado dejó de leer.</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La mesa está llena: tiene %1 sitios.</translation>
+    </message>
+    <message>
+        <source>Round %1 given up: %2 did not answer.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
+        <translation>Ronda %1 anulada: sin respuesta de %2.</translation>
     </message>
 </context>
 <context>
     <name>corvane::TableRolls</name>
     <message>
-        <source>Roll at the table first: its rerolls start from your last roll there.</source>
-        <translation>Tira antes en la mesa: allí se repite tu última tirada.</translation>
-    </message>
-    <message>
         <source>Another roll is on the table: roll again once it is done.</source>
         <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira en la mesa antes de repetir allí.</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,11 @@
         <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
         <translation>Les dés semblent inhabituels&#xa0;: %1 (%2 pour des dés équilibrés)</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
+        <translation>%1&#xa0;: %2, %3 (%4 en moyenne)&#xa0;: %5&#xa0;; %6</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -1220,10 +1225,6 @@ le &amp;marqueur</translation>
         <translation>L’hôte a envoyé des données qui ne passent pas la vérification&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The table is full: it seats 16.</source>
-        <translation>La table est pleine&#xa0;: elle compte 16 places.</translation>
-    </message>
-    <message>
         <source>The host closed the table.</source>
         <translation>L’hôte a fermé la table.</translation>
     </message>
@@ -1307,24 +1308,33 @@ le &amp;marqueur</translation>
         <translation>%1&#xa0;: %2, meilleur dé %3.</translation>
     </message>
     <message>
-        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
-        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
-        <translation>Tour %1 annulé, faute de réponse de %2.</translation>
-    </message>
-    <message>
         <source>Waiting for %1...</source>
         <translation>En attente de %1...</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L’autre côté ne lit plus.</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La table est pleine&#xa0;: elle compte %1 places.</translation>
+    </message>
+    <message>
+        <source>Round %1 given up: %2 did not answer.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
+        <translation>Tour %1 annulé, faute de réponse de %2.</translation>
     </message>
 </context>
 <context>
     <name>corvane::TableRolls</name>
     <message>
-        <source>Roll at the table first: its rerolls start from your last roll there.</source>
-        <translation>Lancez d’abord à la table&#xa0;: on y relance votre jet.</translation>
-    </message>
-    <message>
         <source>Another roll is on the table: roll again once it is done.</source>
         <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Lancez à la table avant d’y relancer.</translation>
     </message>
 </context>
 <context>

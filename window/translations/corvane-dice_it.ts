@@ -330,6 +330,11 @@
         <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
         <translation>I dadi sembrano insoliti: %1 (%2 con dadi onesti)</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
+        <translation>%1: %2, %3 (%4 in media): %5; %6</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -1220,10 +1225,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>L&apos;host ha inviato dati che non superano la verifica: %1</translation>
     </message>
     <message>
-        <source>The table is full: it seats 16.</source>
-        <translation>Il tavolo è pieno: ha 16 posti.</translation>
-    </message>
-    <message>
         <source>The host closed the table.</source>
         <translation>L&apos;host ha chiuso il tavolo.</translation>
     </message>
@@ -1307,24 +1308,33 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>%1: %2, dado più alto %3.</translation>
     </message>
     <message>
-        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
-        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
-        <translation>Turno %1 annullato: nessuna risposta da %2.</translation>
-    </message>
-    <message>
         <source>Waiting for %1...</source>
         <translation>In attesa di %1...</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L&apos;altro capo ha smesso di leggere.</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>Il tavolo è pieno: ha %1 posti.</translation>
+    </message>
+    <message>
+        <source>Round %1 given up: %2 did not answer.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
+        <translation>Turno %1 annullato: nessuna risposta da %2.</translation>
     </message>
 </context>
 <context>
     <name>corvane::TableRolls</name>
     <message>
-        <source>Roll at the table first: its rerolls start from your last roll there.</source>
-        <translation>Tira prima al tavolo: si ritira il tuo ultimo tiro lì.</translation>
-    </message>
-    <message>
         <source>Another roll is on the table: roll again once it is done.</source>
         <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira al tavolo prima di ritirare lì.</translation>
     </message>
 </context>
 <context>

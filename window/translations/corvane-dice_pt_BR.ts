@@ -330,6 +330,11 @@
         <extracomment>%1 is &quot;more ones than expected&quot;, %2 &quot;1 in 80&quot;: how seldom fair dice stray so far.</extracomment>
         <translation>Os dados parecem incomuns: %1 (%2 com dados honestos)</translation>
     </message>
+    <message>
+        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
+        <translation>%1: %2, %3 (%4 em média): %5; %6</translation>
+    </message>
 </context>
 <context>
     <name>corvane::LogFile</name>
@@ -1220,10 +1225,6 @@ do &amp;marcador</translation>
         <translation>O anfitrião enviou algo que não passa na verificação: %1</translation>
     </message>
     <message>
-        <source>The table is full: it seats 16.</source>
-        <translation>A mesa está cheia: ela tem 16 lugares.</translation>
-    </message>
-    <message>
         <source>The host closed the table.</source>
         <translation>O anfitrião fechou a mesa.</translation>
     </message>
@@ -1307,24 +1308,33 @@ do &amp;marcador</translation>
         <translation>%1: %2, maior dado %3.</translation>
     </message>
     <message>
-        <source>Round %1 was given up: %2 did not answer. Nothing changed.</source>
-        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time.</extracomment>
-        <translation>Rodada %1 anulada: sem resposta de %2.</translation>
-    </message>
-    <message>
         <source>Waiting for %1...</source>
         <translation>Aguardando %1...</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>O outro lado parou de ler.</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>A mesa está cheia: ela tem %1 lugares.</translation>
+    </message>
+    <message>
+        <source>Round %1 given up: %2 did not answer.</source>
+        <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
+        <translation>Rodada %1 anulada: sem resposta de %2.</translation>
     </message>
 </context>
 <context>
     <name>corvane::TableRolls</name>
     <message>
-        <source>Roll at the table first: its rerolls start from your last roll there.</source>
-        <translation>Role antes na mesa: é lá que se rola de novo.</translation>
-    </message>
-    <message>
         <source>Another roll is on the table: roll again once it is done.</source>
         <translation>Há outra rolagem na mesa: role quando terminar.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Role na mesa antes de rolar de novo lá.</translation>
     </message>
 </context>
 <context>
