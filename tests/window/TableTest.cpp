@@ -5,12 +5,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
-#include <csignal>
-#ifndef _WIN32
-#include <sys/types.h>
-#endif
 #include <memory>
 
+#include "StopProgram.h"
 #include "WindowRig.h"
 #include "table/Transcript.h"
 #include "table/Wire.h"
@@ -57,6 +54,17 @@ bool AllSeated(const std::vector<Seat*>& seats, std::size_t members) {
     return std::all_of(seats.begin(), seats.end(), [members](Seat* s) {
         return s->table().Seated() && s->table().Link()->State().Seats().size() == members;
     });
+}
+
+// Whether the host has closed a raw connection. Wine at times tells a socket
+// that is still sending neither of the data nor of the close that follow, so
+// there it is read directly; elsewhere the close must come as the notice a
+// program waits for.
+bool Closed(QTcpSocket& socket) {
+#ifdef _WIN32
+    if (socket.state() == QAbstractSocket::ConnectedState) socket.waitForReadyRead(0);
+#endif
+    return socket.state() == QAbstractSocket::UnconnectedState;
 }
 
 // A real program, in a configuration folder of its own.
@@ -208,8 +216,7 @@ void TableTest::strangersAndBadFramesChangeNothing() {
         raw.back()->write(bytes);
     }
     for (std::size_t i = 0; i + 1 < raw.size(); ++i) {
-        QVERIFY(QTest::qWaitFor(
-            [&] { return raw[i]->state() == QAbstractSocket::UnconnectedState; }, kWaitMs));
+        QVERIFY(QTest::qWaitFor([&] { return Closed(*raw[i]); }, kWaitMs));
     }
     // The host still rolls with the cut frame hanging: nothing was lost.
     bo.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
@@ -243,9 +250,7 @@ void TableTest::aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported() {
         QTest::qWaitFor([&] { return ana.table().Link()->State().Seats().size() == 2; }, kWaitMs));
     // Dee stops answering mid-round: the round is given up in its time, and
     // Dee, gone for good, does not hold up the next.
-#ifndef _WIN32
-    ::kill(static_cast<pid_t>(dee->processId()), SIGSTOP);
-#endif
+    QVERIFY(testing_support::StopProgram(*dee));
     ana.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
     dee->kill();
     dee->waitForFinished(kWaitMs);
