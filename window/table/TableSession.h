@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QObject>
 #include <memory>
 #include <optional>
@@ -22,9 +23,11 @@ public:
     // True while this program holds a seat at an open table.
     bool Seated() const { return link_ && link_->Seated(); }
 
-    // Hosts a table on `port` (0: any free port); the reason in words when
-    // this machine cannot listen there.
-    std::optional<QString> Host(const QString& name, const QString& code, quint16 port);
+    // Hosts a table on `port` (0: any free port) of every address of this
+    // machine, or of `address` alone; the reason in words when it cannot
+    // listen there.
+    std::optional<QString> Host(const QString& name, const QString& code, quint16 port,
+                                const QHostAddress& address = QHostAddress::Any);
     // Joins the table at host:port; the outcome comes as changed or closed.
     void Join(const QString& name, const QString& code, const QString& host, quint16 port);
     void Leave();
