@@ -46,7 +46,7 @@ struct Seat {
 };
 
 quint16 Host(Seat& seat, const QString& name) {
-    if (seat.table().Host(name, kCode, 0)) return 0;
+    if (seat.table().Host(name, kCode, 0, QHostAddress::LocalHost)) return 0;
     return qobject_cast<TableHost*>(seat.table().Link())->Port();
 }
 

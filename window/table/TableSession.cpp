@@ -19,9 +19,10 @@ TableSession::~TableSession() {
     link_->Leave();
 }
 
-std::optional<QString> TableSession::Host(const QString& name, const QString& code, quint16 port) {
+std::optional<QString> TableSession::Host(const QString& name, const QString& code, quint16 port,
+                                          const QHostAddress& address) {
     auto host = std::make_unique<TableHost>(name.toStdString(), code);
-    if (auto error = host->Listen(port)) return error;
+    if (auto error = host->Listen(port, address)) return error;
     Adopt(std::move(host));
     return std::nullopt;
 }
