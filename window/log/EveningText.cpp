@@ -56,7 +56,7 @@ QString EveningText::Member(const QString& name, const EveningLuck& luck,
     //: A member's evening at a shared table: %1 is the name, %2 "12 rolls", %3 "812
     //: successes", %4 the successes fair dice expect, %5 "top 12% (1 in 8)", %6 what the
     //: fairness line says of the member's dice.
-    return tr("%1: %2, %3 (%4 expected): %5; %6")
+    return tr("%1: %2, %3 (%4 expected): %5. %6")
         .arg(name, Rolls(luck.Rolls), Successes(luck.Successes),
              GroupedDecimal(luck.ExpectedSuccesses),
              LuckText(luck.AtLeastThisLucky, luck.AtMostThisLucky), Fairness(check));

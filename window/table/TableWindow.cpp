@@ -172,6 +172,7 @@ void TableWindow::ShowTable() {
         w->setEnabled(!seated);
     }
     where_->setText(link ? WhereText(*link) : QString());
+    if (seated) name_->setText(QString::fromStdString(link->Me().Name()));
     if (const auto* host = qobject_cast<const TableHost*>(link); host && seated) {
         hostCode_->setText(host->Code());
         port_->setValue(host->Port());

@@ -331,9 +331,9 @@
         <translation>Os dados parecem incomuns: %1 (%2 com dados honestos)</translation>
     </message>
     <message>
-        <source>%1: %2, %3 (%4 expected): %5; %6</source>
+        <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
-        <translation>%1: %2, %3 (%4 em média): %5; %6</translation>
+        <translation>%1: %2, %3 (%4 em média): %5. %6</translation>
     </message>
 </context>
 <context>
