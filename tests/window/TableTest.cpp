@@ -1,124 +1,22 @@
-// Tables on 127.0.0.1 only, on ports the system picks, each wait bounded:
-// windows of this test at one table, and real programs for the faults that
-// take a process down.
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QtTest>
-#include <memory>
-
-#include "StopProgram.h"
-#include "WindowRig.h"
+// Windows of this test at one table on 127.0.0.1, on ports the system picks,
+// each wait bounded; and how the table reads addresses and the command line.
+#include "TableSeats.h"
 #include "table/Transcript.h"
-#include "table/Wire.h"
 #include "window/CommandLine.h"
 #include "window/log/EveningHeader.h"
-#include "window/log/RollLogModel.h"
+#include "window/log/RollLogWindow.h"
 #include "window/log/RollText.h"
-#include "window/table/TableHost.h"
-#include "window/table/TableSession.h"
 #include "window/table/TableText.h"
 
 namespace corvane {
 
-using testing_support::WindowRig;
-
-namespace {
-
-const QString kCode = QStringLiteral("amber fox lantern");
-constexpr int kWaitMs = 10'000;
-
-struct Seat {
-    std::unique_ptr<WindowRig> rig = std::make_unique<WindowRig>();
-    TableSession& table() const { return rig->window.Table(); }
-    RollLogModel& log() const { return const_cast<RollLogModel&>(rig->window.Side().Log()); }
-    // The table's rounds in the log, oldest first, past the window's own first roll.
-    QStringList LogLines() const {
-        log().CatchUp();
-        QStringList lines;
-        for (const RollRecord* r : log().Records(log().AllRows())) {
-            if (r->TableRound == 0) continue;
-            lines << QString::fromStdString(r->Player) + QString::number(r->TableRound) + ':' +
-                         QString::number(r->After.TotalRoll.Value());
-        }
-        return lines;
-    }
-};
-
-quint16 Host(Seat& seat, const QString& name) {
-    if (seat.table().Host(name, kCode, 0, QHostAddress::LocalHost)) return 0;
-    return qobject_cast<TableHost*>(seat.table().Link())->Port();
-}
-
-bool AllSeated(const std::vector<Seat*>& seats, std::size_t members) {
-    return std::all_of(seats.begin(), seats.end(), [members](Seat* s) {
-        return s->table().Seated() && s->table().Link()->State().Seats().size() == members;
-    });
-}
-
-// Whether the host has closed a raw connection. Wine at times tells a socket
-// that is still sending neither of the data nor of the close that follow, so
-// there it is read directly; elsewhere the close must come as the notice a
-// program waits for.
-bool Closed(QTcpSocket& socket) {
-#ifdef _WIN32
-    if (socket.state() == QAbstractSocket::ConnectedState) socket.waitForReadyRead(0);
-#endif
-    return socket.state() == QAbstractSocket::UnconnectedState;
-}
-
-// A real program, in a configuration folder of its own.
-std::unique_ptr<QProcess> Program(const QStringList& arguments, const QTemporaryDir& config) {
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process->setProcessEnvironment(environment);
-    process->start(QStringLiteral(CORVANE_PROGRAM), arguments);
-    return process;
-}
-
-// Passes bytes between members and the host on 127.0.0.1, until told to cut
-// every connection, as a network that drops them would.
-class Relay final : public QObject {
-public:
-    explicit Relay(quint16 hostPort) : host_(hostPort) {
-        server_.listen(QHostAddress::LocalHost, 0);
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* member = server_.nextPendingConnection()) {
-                auto* host = new QTcpSocket(member);
-                host->connectToHost(QHostAddress::LocalHost, host_);
-                connect(member, &QTcpSocket::readyRead, host,
-                        [=] { host->write(member->readAll()); });
-                connect(host, &QTcpSocket::readyRead, member,
-                        [=] { member->write(host->readAll()); });
-                connect(host, &QTcpSocket::disconnected, member, &QTcpSocket::abort);
-                connect(member, &QTcpSocket::disconnected, host, &QTcpSocket::abort);
-                members_ << member;
-            }
-        });
-    }
-    quint16 Port() const { return server_.serverPort(); }
-    void Cut() {
-        for (QTcpSocket* member : members_) member->abort();
-        members_.clear();
-    }
-
-private:
-    quint16 host_;
-    QTcpServer server_;
-    QList<QTcpSocket*> members_;
-};
-
-}  // namespace
+using namespace testing_support;
 
 class TableTest : public QObject {
     Q_OBJECT
 private slots:
     void threeWindowsRollTheSameRoundsInTheSameOrder();
-    void strangersAndBadFramesChangeNothing();
     void aMemberWhoseConnectionDropsComesBackToItsSeat();
-    void aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported();
     void addressesReadAsHostAndPort_data();
     void addressesReadAsHostAndPort();
     void theCommandLineSaysWhatIsWrong_data();
@@ -185,46 +83,6 @@ void TableTest::threeWindowsRollTheSameRoundsInTheSameOrder() {
     QCOMPARE(table::VerifyTranscriptFile(transcript.toLocal8Bit().constData(), report), 0);
 }
 
-void TableTest::strangersAndBadFramesChangeNothing() {
-    Seat ana, bo, eve;
-    const quint16 port = Host(ana, QStringLiteral("Ana"));
-    bo.table().Join(QStringLiteral("Bo"), kCode, QStringLiteral("127.0.0.1"), port);
-    QVERIFY(QTest::qWaitFor([&] { return AllSeated({&ana, &bo}, 2); }, kWaitMs));
-    QSignalSpy refused(&eve.table(), &TableSession::closed);
-    eve.table().Join(QStringLiteral("Eve"), QStringLiteral("amber fox"), "127.0.0.1", port);
-    QVERIFY(refused.wait(kWaitMs));
-    QCOMPARE(refused.first().first().toString(), QStringLiteral("The code is not this table's."));
-
-    // Raw sockets: a frame under a wrong key, a 10 MB length, a flood of
-    // frames, and a frame cut short that never ends.
-    const table::FrameKey wrong =
-        table::DeriveFrameKey("amber fox", ana.table().Link()->State().TableId());
-    table::FrameSealer forger(wrong, table::ConnectionNonce{}, table::FrameSender::Member);
-    QByteArray flood;
-    for (int i = 0; i < 10'000; ++i) {
-        const table::Bytes frame = forger.Seal(table::EncodePayload(table::PingFrame{}));
-        flood.append(reinterpret_cast<const char*>(frame.data()),
-                     static_cast<qsizetype>(frame.size()));
-    }
-    const QByteArray sent[] = {flood.left(40), QByteArray("\x00\xA0\x00\x00", 4), flood,
-                               flood.left(20)};
-    std::vector<std::unique_ptr<QTcpSocket>> raw;
-    for (const QByteArray& bytes : sent) {
-        raw.push_back(std::make_unique<QTcpSocket>());
-        raw.back()->connectToHost(QStringLiteral("127.0.0.1"), port);
-        QVERIFY(raw.back()->waitForConnected(kWaitMs));
-        raw.back()->write(bytes);
-    }
-    for (std::size_t i = 0; i + 1 < raw.size(); ++i) {
-        QVERIFY(QTest::qWaitFor([&] { return Closed(*raw[i]); }, kWaitMs));
-    }
-    // The host still rolls with the cut frame hanging: nothing was lost.
-    bo.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
-    QVERIFY(QTest::qWaitFor([&] { return ana.LogLines().size() == 1; }, kWaitMs));
-    QCOMPARE(ana.table().Link()->State().Seats().size(), 2U);
-    QCOMPARE(table::CheckTranscript(ana.table().Transcript()).fault, std::nullopt);
-}
-
 void TableTest::aMemberWhoseConnectionDropsComesBackToItsSeat() {
     Seat ana, bo;
     Relay network(Host(ana, QStringLiteral("Ana")));
@@ -238,49 +96,6 @@ void TableTest::aMemberWhoseConnectionDropsComesBackToItsSeat() {
     QVERIFY(QTest::qWaitFor([&] { return ana.LogLines().size() == 1; }, kWaitMs));
     QVERIFY(ana.LogLines().first().startsWith(QStringLiteral("Bo1:")));
     QCOMPARE(ana.table().Link()->State().Seats().size(), 2U);
-}
-
-void TableTest::aMemberThatStopsAnsweringIsGivenUpAndAHostThatDiesIsReported() {
-    Seat ana;
-    const quint16 port = Host(ana, QStringLiteral("Ana"));
-    QTemporaryDir deeConfig, halConfig;
-    const QString at = QStringLiteral("127.0.0.1:%1").arg(port);
-    auto dee = Program({"--join", at, "--code", kCode, "--name", "Dee"}, deeConfig);
-    QVERIFY(
-        QTest::qWaitFor([&] { return ana.table().Link()->State().Seats().size() == 2; }, kWaitMs));
-    // Dee stops answering mid-round: the round is given up in its time, and
-    // Dee, gone for good, does not hold up the next.
-    QVERIFY(testing_support::StopProgram(*dee));
-    ana.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
-    dee->kill();
-    dee->waitForFinished(kWaitMs);
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            return ana.rig->ui.lblStatus->text().contains(QStringLiteral("Dee did not answer"));
-        },
-        TableLink::kRevealLimitMs + kWaitMs));
-    QCOMPARE(ana.LogLines().size(), 0);
-    ana.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
-    QVERIFY(QTest::qWaitFor([&] { return ana.LogLines().size() == 1; }, kWaitMs));
-
-    // A host that dies: the member says so and keeps what it has.
-    auto hal = Program({"--host", "--port", "0", "--code", kCode, "--name", "Hal"}, halConfig);
-    QVERIFY(hal->waitForReadyRead(kWaitMs));
-    const QString line = QString::fromUtf8(hal->readAllStandardOutput());
-    const quint16 halPort = static_cast<quint16>(line.section(QLatin1Char(' '), 4, 4).toUInt());
-    Seat bo;
-    bo.table().Join(QStringLiteral("Bo"), kCode, QStringLiteral("127.0.0.1"), halPort);
-    QVERIFY(QTest::qWaitFor([&] { return bo.table().Seated(); }, kWaitMs));
-    bo.rig->Roll(QStringLiteral("6"), QStringLiteral("4"), {});
-    QVERIFY(QTest::qWaitFor([&] { return bo.LogLines().size() == 1; }, kWaitMs));
-    QSignalSpy told(&bo.table(), &TableSession::news);
-    hal->kill();
-    hal->waitForFinished(kWaitMs);
-    QVERIFY(told.wait(kWaitMs));
-    QCOMPARE(told.first().first().toString(),
-             QStringLiteral("Lost the table's host; trying again."));
-    QCOMPARE(bo.LogLines().size(), 1);
-    QCOMPARE(table::CheckTranscript(bo.table().Transcript()).fault, std::nullopt);
 }
 
 void TableTest::addressesReadAsHostAndPort_data() {
