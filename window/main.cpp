@@ -23,6 +23,13 @@ bool StartTable(corvane::TableSession& session, const corvane::TableStart& start
     const QString name = QString::fromStdString(start.name);
     const QString code = QString::fromStdString(start.code);
     if (start.role == corvane::TableStart::Role::Join) {
+        // For the script that started it: once, when it has a seat.
+        QObject::connect(&session, &corvane::TableSession::changed, &session,
+                         [&session, told = false]() mutable {
+                             if (told || !session.Seated()) return;
+                             told = true;
+                             std::cout << "corvane-dice: joined the table" << std::endl;
+                         });
         session.Join(name, code, QString::fromStdString(start.host),
                      static_cast<quint16>(start.port));
         return true;
