@@ -80,7 +80,8 @@ void TableLink::Entered(const table::Entry& entry) {
     switch (message.header.kind) {
         case table::Kind::Join:
             if (!live_ && sender == MySeat()) live_ = true;
-            if (live_)
+            // Whoever joins knows it; the others hear of it.
+            if (live_ && sender != MySeat())
                 emit news(QCoreApplication::translate("corvane::Table", "%1 joined the table.")
                               .arg(NameOf(sender)));
             emit membersChanged();
