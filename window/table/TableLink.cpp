@@ -105,10 +105,16 @@ void TableLink::Entered(const table::Entry& entry) {
             revealDue_ = state_.Rounds().back().number;
             break;
         case table::Kind::Reveal:
-        case table::Kind::Abandon: {
-            const std::uint32_t number = message.header.kind == table::Kind::Reveal
-                                             ? std::get<table::RevealBody>(message.body).round
-                                             : std::get<table::AbandonBody>(message.body).round;
+        case table::Kind::Abandon:
+        case table::Kind::Unseal: {
+            // A sealed round closes twice: sealed when the last secret is in,
+            // done when the host unseals it.
+            const std::uint32_t number = std::visit(
+                [](const auto& body) -> std::uint32_t {
+                    if constexpr (requires { body.round; }) return body.round;
+                    return 0;
+                },
+                message.body);
             const table::Round& round = state_.Rounds()[number - 1];
             if (round.status == table::RoundStatus::Open) break;
             slow_.stop();
