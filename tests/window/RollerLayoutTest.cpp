@@ -12,11 +12,13 @@
 #include "engine/EveningLuck.h"
 #include "engine/RollFailure.h"
 #include "window/Translations.h"
+#include "window/common/NumberFormat.h"
 #include "window/common/StatusLine.h"
 #include "window/log/EveningHeader.h"
 #include "window/log/EveningText.h"
 #include "window/log/RollLogWindow.h"
 #include "window/pools/PoolsWindow.h"
+#include "window/table/TableText.h"
 
 namespace corvane {
 
@@ -134,6 +136,16 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
           RollFault::TotalTooLarge, RollFault::RerollTooLarge, RollFault::PoolOutOfStep}) {
         lines << ResultsDisplay::ErrorText(RollFailure(ErrorNumber::Overflow, fault, 32766));
     }
+    // At a table: a reroll before any roll there, a round still open, one
+    // that waits, one given up.
+    lines << QCoreApplication::translate("corvane::TableRolls",
+                                         "Roll at the table before rerolling there.")
+          << QCoreApplication::translate(
+                 "corvane::TableRolls", "Another roll is on the table: roll again once it is done.")
+          << WaitingText({QStringLiteral("Ana"), QStringLiteral("Bo")})
+          << QCoreApplication::translate("corvane::Table", "Round %1 given up: %2 did not answer.")
+                 .arg(GroupedCount(999))
+                 .arg(QStringLiteral("Ana"));
     const QFontMetrics statusMetrics(status->font());
     const int room = status->contentsRect().width() - status->indent();
     for (const QString& line : lines) {
