@@ -5,8 +5,8 @@
 #include <numeric>
 #include <vector>
 
-// Internal to the engine: the fairness check works on distributions of counts
-// too wide for every count to matter.
+// Internal to the engine: the fairness check and the chart's chances work on
+// distributions of counts too wide for every count to matter.
 namespace corvane::detail {
 
 // A count whose chance is below this share of the likeliest one is left out.
@@ -31,23 +31,24 @@ CountWindow Convolve(const CountWindow& a, const CountWindow& b);
 // A distribution that rises to its likeliest count `mode` and falls after it,
 // told by the ratios of neighbouring chances: up(j) is the chance of j + 1 over
 // that of j, down(j) that of j - 1 over that of j. The walk outwards from the
-// mode stops at the cut or at `least` and `most`; the chances add up to 1.
+// mode stops at `cut` (relative to the mode's chance) or at `least` and
+// `most`; the chances add up to 1.
 template <class Up, class Down>
 CountWindow SpreadFromMode(std::int64_t mode, std::int64_t least, std::int64_t most, Up up,
-                           Down down) {
+                           Down down, double cut = kWindowCut) {
     std::vector<double> below;
     double relative = 1.0;
-    for (std::int64_t j = mode; j > least && relative >= kWindowCut; --j) {
+    for (std::int64_t j = mode; j > least && relative >= cut; --j) {
         relative *= down(j);
-        if (relative >= kWindowCut) below.push_back(relative);
+        if (relative >= cut) below.push_back(relative);
     }
     CountWindow window{mode - static_cast<std::int64_t>(below.size()),
                        std::vector<double>(below.rbegin(), below.rend())};
     window.Chances.push_back(1.0);
     relative = 1.0;
-    for (std::int64_t j = mode; j < most && relative >= kWindowCut; ++j) {
+    for (std::int64_t j = mode; j < most && relative >= cut; ++j) {
         relative *= up(j);
-        if (relative >= kWindowCut) window.Chances.push_back(relative);
+        if (relative >= cut) window.Chances.push_back(relative);
     }
     const double scale = 1.0 / std::accumulate(window.Chances.begin(), window.Chances.end(), 0.0);
     for (double& chance : window.Chances) chance *= scale;

@@ -24,7 +24,7 @@ RerollOdds OddsOfRerollingFrom(const RollerState& state, int start) {
 
     const Int16 target = state.TargetNumber;
     const auto rerolledSuccesses = static_cast<int>(std::count_if(
-        pool.begin() + (start - 1), pool.end(), [&](Int16 die) { return die >= target; }));
+        pool.begin() + (start - 1), pool.end(), [&](Int16 die) { return IsSuccess(die, target); }));
     const double dieChance = DieChance(target);
     odds.Rerolled = size - start + 1;
     odds.KeptSuccesses = odds.SuccessesNow - rerolledSuccesses;

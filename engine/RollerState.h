@@ -5,6 +5,9 @@
 
 namespace corvane {
 
+// A die succeeds when it reaches the target.
+constexpr bool IsSuccess(Int16 die, Int16 target) { return die >= target; }
+
 // The pool and its tally after the last completed roll.
 struct RollerState {
     Int16 DiceCount;

@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
-#include <numeric>
+#include <utility>
 
+#include "engine/CountWindow.h"
 #include "engine/Odds.h"
 #include "engine/SuccessCount.h"
 
@@ -81,27 +82,12 @@ std::size_t SuccessDistribution::SpreadFreshDice() {
     // The chances fall away from the peak on both sides, so a walk outwards
     // can stop at the first one too small to keep.
     const double smallestRelative = kSmallestStored / std::exp(count.LogExactly(peak));
-
-    chances_.assign(1, 1.0);
-    int lowest = peak;
-    double relative = 1.0;
-    for (; lowest > 0; --lowest) {
-        relative *= count.RatioDown(lowest);
-        if (relative < smallestRelative) break;
-        chances_.push_back(relative);
-    }
-    std::reverse(chances_.begin(), chances_.end());
-    relative = 1.0;
-    for (int j = peak; j < fresh_; ++j) {
-        relative *= count.RatioUp(j);
-        if (relative < smallestRelative) break;
-        chances_.push_back(relative);
-    }
-
-    const double scale = 1.0 / std::accumulate(chances_.begin(), chances_.end(), 0.0);
-    for (double& chance : chances_) chance *= scale;
-    firstStored_ += lowest;
-    return static_cast<std::size_t>(peak - lowest);
+    detail::CountWindow window = detail::SpreadFromMode(
+        peak, 0, fresh_, [&](std::int64_t j) { return count.RatioUp(static_cast<int>(j)); },
+        [&](std::int64_t j) { return count.RatioDown(static_cast<int>(j)); }, smallestRelative);
+    chances_ = std::move(window.Chances);
+    firstStored_ += static_cast<int>(window.First);
+    return static_cast<std::size_t>(peak - window.First);
 }
 
 void SuccessDistribution::FindLandmarks(std::size_t peak) {

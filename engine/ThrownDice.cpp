@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/RollerState.h"
+
 namespace corvane {
 
 ThrownDice CountThrown(std::span<const Int16> dice, Int16 target) {
@@ -19,7 +21,7 @@ ThrownDice CountThrown(std::span<const Int16> dice, Int16 target) {
         const auto positive = static_cast<unsigned>(result) & 0x7FFFU;
         sixes += positive / 6;
         ++byRemainder[positive % 6];
-        successes += die >= target ? 1 : 0;
+        successes += IsSuccess(die, target) ? 1 : 0;
     }
     if (lowest < 1 || byRemainder[0] > 0) RaiseSubscriptOutOfRange();
     ThrownDice thrown;

@@ -1,8 +1,6 @@
 #include "window/log/LogTable.h"
 
 #include <QCoreApplication>
-#include <QTime>
-#include <span>
 
 #include "engine/RollLuck.h"
 #include "engine/RollRecord.h"
@@ -17,36 +15,61 @@ class Words {
     Q_DECLARE_TR_FUNCTIONS(corvane::LogTable)
 };
 
-QString Dice(std::span<const Int16> dice) {
-    QStringList words;
-    for (const Int16 die : dice) words << QString::number(die.Value());
-    return words.join(QLatin1Char(' '));
-}
+QString Number(Int16 value) { return QString::number(value.Value()); }
+
+// One column: its name, and its cell for a roll and that roll's luck.
+struct Column {
+    const char* name;
+    QString (*cell)(const RollRecord&, const RollLuck&);
+};
+
+using R = const RollRecord&;
+using L = const RollLuck&;
+
+// The roll, then its luck: the dice thrown, their successes and those
+// expected, the chances of at least and of at most as well, and the luck in
+// words.
+const Column kColumns[] = {
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Time"), [](R r, L) { return TimeOfDay(r); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Operation"),
+     [](R r, L) { return OperationName(r.Operation); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Dice"),
+     [](R r, L) { return Number(r.After.DiceCount); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Target"),
+     [](R r, L) { return Number(r.After.TargetNumber); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Successes"),
+     [](R r, L) { return Number(r.After.Successes); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Botch"),
+     [](R r, L) { return r.After.IsBotch() ? Words::tr("yes") : Words::tr("no"); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "High roll"),
+     [](R r, L) { return Number(r.After.HighRoll); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Total"),
+     [](R r, L) { return Number(r.After.TotalRoll); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Results"),
+     [](R r, L) { return DiceText(r.After.DiceResults.Dice()); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "First rerolled"),
+     [](R r, L) { return r.Operation != RollType::NewRoll ? Number(r.FirstRerolled) : QString(); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Replaced"),
+     [](R r, L) { return DiceText(r.Replaced); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Dice thrown"),
+     [](R, L luck) { return QString::number(luck.Dice); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Their successes"),
+     [](R, L luck) { return QString::number(luck.Successes); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Expected"),
+     [](R, L luck) { return SignificantText(luck.ExpectedSuccesses); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Chance at least as well"),
+     [](R, L luck) { return SignificantText(luck.AtLeastAsWell); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Chance at most as well"),
+     [](R, L luck) { return SignificantText(luck.AtMostAsWell); }},
+    {QT_TRANSLATE_NOOP("corvane::LogTable", "Luck"),
+     [](R, L luck) { return LuckText(luck.AtLeastAsWell, luck.AtMostAsWell); }},
+};
 
 QStringList Row(const RollRecord& record) {
-    const RollerState& state = record.After;
-    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
-    const bool reroll = record.Operation != RollType::NewRoll;
     const RollLuck luck = LuckOfRoll(record);
-    // Then the luck: the dice thrown, their successes and those expected, the
-    // chances of at least and of at most as well, and the luck in words.
-    return QStringList{QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")),
-                       OperationName(record.Operation),
-                       QString::number(state.DiceCount.Value()),
-                       QString::number(state.TargetNumber.Value()),
-                       QString::number(state.Successes.Value()),
-                       state.IsBotch() ? Words::tr("yes") : Words::tr("no"),
-                       QString::number(state.HighRoll.Value()),
-                       QString::number(state.TotalRoll.Value()),
-                       Dice(state.DiceResults.Dice()),
-                       reroll ? QString::number(record.FirstRerolled.Value()) : QString(),
-                       Dice(record.Replaced),
-                       QString::number(luck.Dice),
-                       QString::number(luck.Successes),
-                       SignificantText(luck.ExpectedSuccesses),
-                       SignificantText(luck.AtLeastAsWell),
-                       SignificantText(luck.AtMostAsWell),
-                       LuckText(luck.AtLeastAsWell, luck.AtMostAsWell)};
+    QStringList cells;
+    for (const Column& column : kColumns) cells << column.cell(record, luck);
+    return cells;
 }
 
 QString CsvField(QString field) {
@@ -74,23 +97,7 @@ QString MarkdownRow(const QStringList& cells) {
 
 LogTable RollTable(const QList<const RollRecord*>& oldestFirst) {
     LogTable table;
-    table.header = {Words::tr("Time"),
-                    Words::tr("Operation"),
-                    Words::tr("Dice"),
-                    Words::tr("Target"),
-                    Words::tr("Successes"),
-                    Words::tr("Botch"),
-                    Words::tr("High roll"),
-                    Words::tr("Total"),
-                    Words::tr("Results"),
-                    Words::tr("First rerolled"),
-                    Words::tr("Replaced"),
-                    Words::tr("Dice thrown"),
-                    Words::tr("Their successes"),
-                    Words::tr("Expected"),
-                    Words::tr("Chance at least as well"),
-                    Words::tr("Chance at most as well"),
-                    Words::tr("Luck")};
+    for (const Column& column : kColumns) table.header << Words::tr(column.name);
     for (const RollRecord* record : oldestFirst) table.rows << Row(*record);
     return table;
 }

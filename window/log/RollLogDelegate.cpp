@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "engine/RollLog.h"
 #include "window/log/RollLogModel.h"
 
 namespace corvane {
@@ -61,9 +62,9 @@ QSize RollLogDelegate::sizeHint(const QStyleOptionViewItem& option,
     const QRect needed = item.fontMetrics.boundingRect(QRect(0, 0, std::max(1, text.width()), 0),
                                                        kTextFlags, item.text);
     const int height = needed.height() + 2 * kMargin;
-    // The log holds a thousand rows; past a few times that, the kept heights
-    // are mostly of rows long gone.
-    if (heights_.size() > 4 * 1024) heights_.clear();
+    // Past a few times the rows the log holds, the kept heights are mostly of
+    // rows long gone.
+    if (static_cast<std::size_t>(heights_.size()) > 4 * RollLog::kCapacity) heights_.clear();
     if (serial.isValid()) heights_.insert(serial.toULongLong(), height);
     return QSize(width, height);
 }

@@ -20,15 +20,10 @@ constexpr std::size_t kDiceShownInLog = 300;
 constexpr std::size_t kAllDice = static_cast<std::size_t>(-1);
 
 QString Dice(std::span<const Int16> dice, std::size_t shown) {
-    QStringList words;
-    for (std::size_t i = 0; i < dice.size() && i < shown; ++i) {
-        words << QString::number(dice[i].Value());
-    }
-    if (dice.size() > shown) {
-        const auto more = static_cast<int>(dice.size() - shown);
-        words << QCoreApplication::translate("corvane::RollText", "... and %n more", nullptr, more);
-    }
-    return words.join(QLatin1Char(' '));
+    if (dice.size() <= shown) return DiceText(dice);
+    const auto more = static_cast<int>(dice.size() - shown);
+    return DiceText(dice.first(shown)) + QLatin1Char(' ') +
+           QCoreApplication::translate("corvane::RollText", "... and %n more", nullptr, more);
 }
 
 // "dice 7 to 10", or "die 10" when only the last was rolled again.
@@ -92,7 +87,6 @@ QString Luck(const RollRecord& record) {
 // The parts of a log entry, each list of dice cut after `shown` of them.
 QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     const RollerState& state = record.After;
-    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
     // What was done and how it came out first, then the dice.
     QStringList parts;
     QString who;
@@ -104,8 +98,7 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     }
     //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
     //: roll 51)", %4 "luck: top 8% (1 in 12)".
-    parts << QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss")) +
-                 QStringLiteral("  ") + who +
+    parts << TimeOfDay(record) + QStringLiteral("  ") + who +
                  QCoreApplication::translate("corvane::RollText", "%1, %2: %3; %4.")
                      .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
                           Luck(record));
@@ -129,6 +122,17 @@ QString SpokenTally(const RollerState& state) {
 }
 
 }  // namespace
+
+QString TimeOfDay(const RollRecord& record) {
+    const auto seconds = static_cast<int>(record.SecondsSinceMidnight);
+    return QTime(0, 0).addSecs(seconds).toString(QStringLiteral("hh:mm:ss"));
+}
+
+QString DiceText(std::span<const Int16> dice) {
+    QStringList words;
+    for (const Int16 die : dice) words << QString::number(die.Value());
+    return words.join(QLatin1Char(' '));
+}
 
 QString OperationName(RollType operation) {
     switch (operation) {

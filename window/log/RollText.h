@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <span>
 
 #include "engine/RollRecord.h"
 
@@ -23,6 +24,11 @@ QStringList LogEntry(const RollRecord& record);
 // The whole log entry on one line, with every die: what copying from the log
 // gives.
 QString CopiedEntry(const RollRecord& record);
+
+// The roll's time of day, "21:04:59".
+QString TimeOfDay(const RollRecord& record);
+// Every die, "14 9 7 5".
+QString DiceText(std::span<const Int16> dice);
 
 // "Roll", "Reroll Failures" or "Reroll from Marker Down".
 QString OperationName(RollType operation);

@@ -37,7 +37,7 @@ QString ResultsModel::SpokenRow(int row, Int16 die) const {
     const QString number = QString::number(die.Value());
     //: How a screen reader reads a die in the results list; %1 is the die.
     const QString spoken =
-        die >= target_ ? tr("%1, success").arg(number) : tr("%1, failure").arg(number);
+        IsSuccess(die, target_) ? tr("%1, success").arg(number) : tr("%1, failure").arg(number);
     if (row > 0) return spoken;
     //: The first row of the results list, the highest die; %1 is "14, success", %2 the
     //: number of dice.

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "engine/RollerState.h"
 #include "window/common/AccessibleRoles.h"
 #include "window/roller/DicePicture.h"
 #include "window/roller/Twips.h"
@@ -75,10 +76,12 @@ RollerControls::RollerControls(QWidget* window) {
     window->setFont(SansFont(8.25, QFont::Normal));
     const QFont bold = SansFont(9.75, QFont::Bold);
 
+    // The window's first roll reads its pool from these fields.
+    const RollerState start = RollerState::LoadValues();
     txtInput[0] = Place<QLineEdit>(window, "txtInput(0)", TwipsRect(1440, 120, 1215, 315));
-    txtInput[0]->setText(QStringLiteral("6"));
+    txtInput[0]->setText(QString::number(start.DiceCount.Value()));
     txtInput[1] = Place<QLineEdit>(window, "txtInput(1)", TwipsRect(1440, 540, 1215, 315));
-    txtInput[1]->setText(QStringLiteral("4"));
+    txtInput[1]->setText(QString::number(start.TargetNumber.Value()));
 
     btnRoll = Button(window, "btnRoll", tr("&Roll"), TwipsRect(1440, 1020, 1215, 495));
     btnRoll->setDefault(true);
