@@ -70,7 +70,7 @@ void PoolsWindowTest::threePoolsSavedRollAfterARestart() {
         QCOMPARE(rig.window.State().DiceCount.Value(), pools[i].first);
         QCOMPARE(rig.window.State().TargetNumber.Value(), pools[i].second);
     }
-    QCOMPARE(rig.window.Pools().Pools().List()[2].Name, QStringLiteral("Ritual, \"long\""));
+    QCOMPARE(rig.window.Pools().List()[2].Name, QStringLiteral("Ritual, \"long\""));
     // The news shows in the window the key was pressed in.
     QTest::keyClick(WindowRig::Activated(&rig.window), Qt::Key_4, Qt::ControlModifier);
     QCOMPARE(rig.ui.lblStatus->text(), QStringLiteral("No pool 4 saved."));
@@ -112,7 +112,7 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
     SavePool(rig, dice, "4", name);
     QCOMPARE(rig.dialogs.Texts("ask").size(), answer >= 0 ? 1 : 0);
     QCOMPARE(rig.dialogs.Texts("warn"), warning.isEmpty() ? QStringList() : QStringList{warning});
-    const SavedPoolList pools = rig.window.Pools().Pools().List();
+    const SavedPoolList pools = rig.window.Pools().List();
     QStringList texts;
     // Without the isolates around each name, which the Pools window's test checks.
     for (const SavedPool& pool : pools) {
@@ -120,7 +120,7 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
     }
     QCOMPARE(texts.join("; "), saved);
     // On disk as in the list.
-    QCOMPARE(ReadPoolFile(FileBytes(rig.window.Pools().Pools().Path())).pools, pools);
+    QCOMPARE(ReadPoolFile(FileBytes(rig.window.Pools().Path())).pools, pools);
 }
 
 void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses_data() {
@@ -149,7 +149,7 @@ void PoolsWindowTest::anUnreadableFileIsToldOnceAndKeptUntilThePlayerChooses() {
     QTest::keyClick(rig.ui.txtInput[0], Qt::Key_1, Qt::ControlModifier);  // told only once
     QCOMPARE(rig.dialogs.Texts("warn").size(), setAside ? 2 : 1);
     QCOMPARE(rig.dialogs.Texts("ask").size(), 1);
-    QCOMPARE(rig.window.Pools().Pools().List().size(), 1);  // in the list for this run
+    QCOMPARE(rig.window.Pools().List().size(), 1);  // in the list for this run
     if (!setAside) {
         QCOMPARE(FileBytes(file), broken);
         QCOMPARE(status, QStringLiteral("Not saved: kept until you close the program."));
@@ -174,7 +174,7 @@ void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard()
     QCOMPARE(list->item(0)->text(), QStringLiteral("\u2068Pistol\u2069: 7 dice at target 4"));
     QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
              list->item(0)->text());
-    const auto names = [&] { return Names(rig.window.Pools().Pools().List()); };
+    const auto names = [&] { return Names(rig.window.Pools().List()); };
 
     list->setCurrentRow(1);
     rig.random.Script({Face(2)});
@@ -210,7 +210,7 @@ void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
     rig.dialogs.fileToSave = exported;
     rig.window.Pools().Export(&rig.window);
     QCOMPARE(FileBytes(exported + QStringLiteral(".json")),
-             PoolFileBytes(rig.window.Pools().Pools().List()));
+             PoolFileBytes(rig.window.Pools().List()));
     // The dialog had "evening", which is free; the ending makes a file that is not.
     SavePool(rig, "1", "1", "Third");
     rig.window.Pools().Export(&rig.window);
@@ -231,12 +231,12 @@ void PoolsWindowTest::importAsksAboutClashingNamesAndExportWritesTheList() {
     QCOMPARE(rig.dialogs.Texts("ask").size(), 1);
     QVERIFY(rig.dialogs.Texts("ask")[0].contains("Pistol"));
     QVERIFY(!rig.dialogs.Texts("ask")[0].contains("Dodge"));  // the same pool: no clash
-    QCOMPARE(PoolText(rig.window.Pools().Pools().List()[0]),
+    QCOMPARE(PoolText(rig.window.Pools().List()[0]),
              QStringLiteral("\u2068Pistol\u2069: 7 dice at target 4"));
-    QCOMPARE(Names(rig.window.Pools().Pools().List()), (QStringList{"Pistol", "Dodge", "Sword"}));
+    QCOMPARE(Names(rig.window.Pools().List()), (QStringList{"Pistol", "Dodge", "Sword"}));
     rig.dialogs.answers << Dialogs::Answer::Yes;
     rig.window.Pools().Import(&rig.window);
-    QCOMPARE(PoolText(rig.window.Pools().Pools().List()[0]),
+    QCOMPARE(PoolText(rig.window.Pools().List()[0]),
              QStringLiteral("\u2068Pistol\u2069: 9 dice at target 3"));
 }
 

@@ -27,20 +27,30 @@ QWidget* OpenWindow(WindowRig& rig, const QString& name) {
 }
 
 // Opens the context menu as the Menu key does (or by Shift+F10, which many
-// keyboards without a Menu key have) and picks the entry, as a player would;
-// false when the menu has no such entry.
+// keyboards without a Menu key have) and picks the entry, opening the submenu
+// that holds it by the Right key, as a player would; false when the menu has
+// no such entry.
 bool PickFromMenu(QWidget* widget, const QString& entry, bool byShiftF10) {
     bool picked = false;
     QTimer::singleShot(0, widget, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) {
-                menu->setActiveAction(action);
-                picked = true;
+        while (menu && !picked) {
+            QMenu* deeper = nullptr;
+            for (QAction* action : menu->actions()) {
+                picked = picked || action->text() == entry;
+                if (action->text() == entry) menu->setActiveAction(action);
+                if (!action->menu()) continue;
+                for (const QAction* inner : action->menu()->actions()) {
+                    if (inner->text() != entry) continue;
+                    menu->setActiveAction(action);
+                    deeper = action->menu();
+                }
             }
+            if (picked || !deeper) break;
+            QTest::keyClick(menu, Qt::Key_Right);
+            menu = deeper;
         }
-        QTest::keyClick(menu, picked ? Qt::Key_Return : Qt::Key_Escape);
+        if (menu) QTest::keyClick(menu, picked ? Qt::Key_Return : Qt::Key_Escape);
     });
     if (byShiftF10) {
         QTest::keyClick(widget, Qt::Key_F10, Qt::ShiftModifier);

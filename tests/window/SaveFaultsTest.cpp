@@ -115,7 +115,7 @@ void SaveFaultsTest::aDiskFaultLeavesTheOldFileAndSaysWhy() {
     // The pools file alone in its folder; the others in one of their own.
     const QDir folder(target == "pools" ? rig.config.path() : rig.config.filePath("saves"));
     QVERIFY(folder.mkpath("."));
-    const QString path = target == "pools" ? rig.window.Pools().Pools().Path()
+    const QString path = target == "pools" ? rig.window.Pools().Path()
                          : target == "log" ? folder.filePath("saved.txt")
                                            : folder.filePath("saved.json");
     Save(rig, target, path);

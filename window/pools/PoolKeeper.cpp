@@ -1,6 +1,5 @@
 #include "window/pools/PoolKeeper.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 #include "engine/Limits.h"
@@ -31,19 +30,18 @@ PoolKeeper::PoolKeeper(const QString& path, Dialogs& dialogs, Announcer& announc
     connect(&pools_, &SavedPools::changed, this, &PoolKeeper::changed);
 }
 
-SavedPools& PoolKeeper::Pools() {
-    if (loaded_) return pools_;
+void PoolKeeper::Load(QWidget* parent) {
+    if (loaded_) return;
     loaded_ = true;
     pools_.Load();
     if (pools_.Loaded().problem != PoolFileProblem::None) {
-        Warn(QApplication::activeWindow(),
-             PoolMessages::Unreadable(pools_.Path(), pools_.Loaded()));
+        Warn(parent, PoolMessages::Unreadable(pools_.Path(), pools_.Loaded()));
     }
-    return pools_;
 }
 
 PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
                                               std::string_view targetText, QWidget* parent) {
+    Load(parent);
     // As the roller reads them: at least one die.
     const std::optional<Int16> dice = TryDiceCountOf(diceText);
     const std::optional<Int16> target = TryFieldNumber(targetText);
@@ -56,7 +54,7 @@ PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
     }
     SavedPool pool{{}, *dice, *target};
     const std::optional<QString> typed = dialogs_.AskText(
-        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(Pools().List(), pool));
+        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(pools_.List(), pool));
     if (!typed) return {};
     const std::optional<QString> name = PoolName(*typed);
     if (!name) {
@@ -64,10 +62,10 @@ PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
                     tr("Nothing saved: a name has 1 to %1 characters.").arg(kLongestPoolName));
     }
     pool.Name = *name;
-    const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
+    const qsizetype existing = IndexOfPool(pools_.List(), pool.Name);
     if (existing >= 0 &&
         dialogs_.Ask(parent, tr("Save Pool"),
-                     tr("Replace the saved pool \"%1\"?").arg(PoolText(Pools().List()[existing])),
+                     tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
                      false) != Dialogs::Answer::Yes) {
         return {};
     }
@@ -76,7 +74,8 @@ PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
 
 PoolKeeper::Result PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done,
                                       QWidget* parent) {
-    SavedPoolList trial = Pools().List();
+    Load(parent);
+    SavedPoolList trial = pools_.List();
     for (const PoolEdit& edit : edits) {
         const EditResult result = Apply(trial, edit);
         if (result == EditResult::Full) {
@@ -86,22 +85,22 @@ PoolKeeper::Result PoolKeeper::Change(const QList<PoolEdit>& edits, const QStrin
             return Warn(parent, PoolMessages::Conflicts({PoolStore::Conflict::Of(edit, result)}));
         }
     }
-    for (const PoolEdit& edit : edits) Pools().Make(edit);
+    for (const PoolEdit& edit : edits) pools_.Make(edit);
     return Write(done, parent);
 }
 
 PoolKeeper::Result PoolKeeper::Write(const QString& done, QWidget* parent) {
-    PoolStore::Outcome outcome = Pools().Write(PoolStore::IfUnreadable::Refuse);
+    PoolStore::Outcome outcome = pools_.Write(PoolStore::IfUnreadable::Refuse);
     if (outcome.status == PoolStore::Status::Unreadable) {
         if (dialogs_.Ask(parent, Title(),
-                         PoolMessages::SetAsideQuestion(Pools().Path(), outcome.found),
+                         PoolMessages::SetAsideQuestion(pools_.Path(), outcome.found),
                          false) != Dialogs::Answer::Yes) {
             return {false, tr("Not saved: kept until you close the program.")};
         }
-        outcome = Pools().Write(PoolStore::IfUnreadable::SetAside);
+        outcome = pools_.Write(PoolStore::IfUnreadable::SetAside);
     }
     if (outcome.status != PoolStore::Status::Saved) {
-        return Warn(parent, PoolMessages::NotWritten(Pools().Path(), outcome));
+        return Warn(parent, PoolMessages::NotWritten(pools_.Path(), outcome));
     }
     // What could be made is written either way; a conflict's warning says
     // what could not, in place of the news.
@@ -117,7 +116,8 @@ PoolKeeper::Result PoolKeeper::Write(const QString& done, QWidget* parent) {
 }
 
 PoolKeeper::Result PoolKeeper::Rename(const QString& name, QWidget* parent) {
-    const qsizetype index = IndexOfPool(Pools().List(), name);
+    Load(parent);
+    const qsizetype index = IndexOfPool(pools_.List(), name);
     if (index < 0) return {};
     const std::optional<QString> typed =
         dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
@@ -128,7 +128,7 @@ PoolKeeper::Result PoolKeeper::Rename(const QString& name, QWidget* parent) {
                     tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
     }
     if (*renamed == name) return {};
-    if (IndexOfPool(Pools().List(), *renamed) >= 0) {
+    if (IndexOfPool(pools_.List(), *renamed) >= 0) {
         return Warn(
             parent,
             tr("Not renamed: there is a pool named \"%1\" already.").arg(Isolated(*renamed)));
@@ -137,19 +137,21 @@ PoolKeeper::Result PoolKeeper::Rename(const QString& name, QWidget* parent) {
 }
 
 PoolKeeper::Result PoolKeeper::Export(QWidget* parent) {
+    Load(parent);
     const QString chosen = dialogs_.FileToSave(
         parent, tr("Export Pools"), QStringLiteral("pools.json"), {tr("Pools (*.json)")}, nullptr);
     if (chosen.isEmpty()) return {};
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
     if (!dialogs_.MayReplace(parent, tr("Export Pools"), chosen, path)) return {};
-    if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(Pools().List()))) {
+    if (const std::optional<QString> error = writer_.Write(path, PoolFileBytes(pools_.List()))) {
         return Warn(parent, tr("The pools could not be exported to %1: %2.").arg(path, *error));
     }
     return {true, tr("Pools exported.")};
 }
 
 PoolKeeper::Result PoolKeeper::Import(QWidget* parent) {
+    Load(parent);
     const QString path = dialogs_.FileToOpen(parent, tr("Import Pools"), {tr("Pools (*.json)")});
     if (path.isEmpty()) return {};
     const std::optional<SavedPoolList> imported = ReadImport(path, parent);
@@ -157,9 +159,9 @@ PoolKeeper::Result PoolKeeper::Import(QWidget* parent) {
     QList<PoolEdit> fresh, clashing;
     QStringList clashes;
     for (const SavedPool& pool : *imported) {
-        const qsizetype existing = IndexOfPool(Pools().List(), pool.Name);
+        const qsizetype existing = IndexOfPool(pools_.List(), pool.Name);
         if (existing < 0) fresh << PoolEdit::Put(pool);
-        if (existing < 0 || RollsAlike(Pools().List()[existing], pool)) continue;
+        if (existing < 0 || RollsAlike(pools_.List()[existing], pool)) continue;
         clashing << PoolEdit::Put(pool);
         clashes << Isolated(pool.Name);
     }

@@ -31,10 +31,14 @@ public:
         QString news;
     };
 
-    // The saved pools, read from the file when they are first asked for, so
-    // that starting the program reads nothing; an unreadable file is told
-    // then, once, with what could be read of it kept.
-    SavedPools& Pools();
+    // Reads the saved pools from their file the first time they are needed,
+    // so that starting the program reads nothing; an unreadable file is told
+    // then, once, over `parent`, with what could be read of it kept. Every
+    // request below loads first.
+    void Load(QWidget* parent);
+    // The pools as last loaded or changed: none before the first Load.
+    const SavedPoolList& List() const { return pools_.List(); }
+    QString Path() const { return pools_.Path(); }
     // Saves the pool typed in the two fields under a name the player gives.
     Result SaveFromFields(std::string_view diceText, std::string_view targetText, QWidget* parent);
     // Makes the changes and writes them; `done` is said when they are saved.

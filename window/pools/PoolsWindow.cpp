@@ -1,6 +1,7 @@
 #include "window/pools/PoolsWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -70,7 +71,8 @@ void PoolsWindow::ShowPools() {
     const QString selected = Selected();
     // Read first: the first read of the file tells of a change, which shows
     // the pools too, and must not do so in the middle of this.
-    const SavedPoolList& pools = keeper_.Pools().List();
+    keeper_.Load(QApplication::activeWindow());
+    const SavedPoolList& pools = keeper_.List();
     entries_->clear();
     shown_.clear();
     for (const SavedPool& pool : pools) {
@@ -89,15 +91,15 @@ QString PoolsWindow::Selected() const {
 }
 
 void PoolsWindow::RollSelected() {
-    const qsizetype index = IndexOfPool(keeper_.Pools().List(), Selected());
-    if (index >= 0) emit rollRequested(keeper_.Pools().List()[index]);
+    const qsizetype index = IndexOfPool(keeper_.List(), Selected());
+    if (index >= 0) emit rollRequested(keeper_.List()[index]);
 }
 
 void PoolsWindow::DeleteSelected() {
     const QString name = Selected();
-    const qsizetype index = IndexOfPool(keeper_.Pools().List(), name);
+    const qsizetype index = IndexOfPool(keeper_.List(), name);
     if (index < 0) return;
-    deleted_ << Deleted{keeper_.Pools().List()[index], index};
+    deleted_ << Deleted{keeper_.List()[index], index};
     TellOn(statusLine_, keeper_.Change({PoolEdit::Remove(name)},
                                        tr("Pool deleted; Ctrl+Z brings it back."), this));
     entries_->setCurrentRow(std::min(static_cast<int>(index), entries_->count() - 1));
@@ -108,16 +110,15 @@ void PoolsWindow::UndoDelete() {
     const Deleted last = deleted_.takeLast();
     if (TellOn(statusLine_, keeper_.Change({PoolEdit::Restore(last.pool, last.at)},
                                            tr("Pool restored."), this))) {
-        entries_->setCurrentRow(
-            static_cast<int>(IndexOfPool(keeper_.Pools().List(), last.pool.Name)));
+        entries_->setCurrentRow(static_cast<int>(IndexOfPool(keeper_.List(), last.pool.Name)));
     }
 }
 
 void PoolsWindow::MoveSelected(qsizetype by) {
     const QString name = Selected();
     if (name.isEmpty()) return;
-    const qsizetype to = IndexOfPool(keeper_.Pools().List(), name) + by;
-    if (to < 0 || to >= keeper_.Pools().List().size()) {
+    const qsizetype to = IndexOfPool(keeper_.List(), name) + by;
+    if (to < 0 || to >= keeper_.List().size()) {
         statusLine_->Tell(by < 0 ? tr("The pool is first already.")
                                  : tr("The pool is last already."));
         return;

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
 #include "runtime/Alerts.h"
 #include "window/common/ContextMenuKey.h"
@@ -112,7 +113,6 @@ void RollerCommands::SetupActions() {
 
 void RollerCommands::ConnectSignals() {
     connect(&side_, &SideWindows::created, this, &RollerCommands::JoinSideWindow);
-    connect(&services_.pools, &PoolKeeper::changed, this, &RollerCommands::NamePoolKeys);
     // The fields claim Ctrl+C for themselves, even with nothing selected.
     for (QLineEdit* field : ui_.txtInput) field->installEventFilter(this);
     ui_.lstResults->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -136,23 +136,38 @@ void RollerCommands::JoinSideWindow(QWidget* window) {
             window->addAction(stand);
         }
     }
-    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(window, &QWidget::customContextMenuRequested, this,
+            [this, window](const QPoint& at) { ShowSideMenu(*window, at); });
     AddContextMenuKey(*window);
-    // The window's menu lists the pools' keys by name.
-    NamePoolKeys();
 }
 
-void RollerCommands::NamePoolKeys() {
-    const SavedPoolList& pools = services_.pools.Pools().List();
-    for (int i = 0; i < kPoolKeys; ++i) {
+void RollerCommands::ShowSideMenu(QWidget& window, const QPoint& at) {
+    services_.pools.Load(&window);
+    const SavedPoolList& pools = services_.pools.List();
+    QMenu menu(&window);
+    // Only the pools there are, by name and key, in a menu of their own so
+    // that nine of them leave the window's menu short.
+    QMenu* poolMenu = nullptr;
+    for (QAction* action : window.actions()) {
+        const auto key = std::find(rollPool_.begin(), rollPool_.end(), action);
+        if (key == rollPool_.end()) {
+            menu.addAction(action);
+            continue;
+        }
+        const auto index = static_cast<qsizetype>(key - rollPool_.begin());
+        if (index >= pools.size()) continue;
         //: A menu entry that rolls a saved pool: %1 its place in the list (1 to 9), %2 its name.
-        rollPool_[i]->setText(i < pools.size() ? tr("Roll %1: %2").arg(i + 1).arg(pools[i].Name)
-                                               : tr("Roll Pool %1").arg(i + 1));
+        action->setText(tr("Roll %1: %2").arg(index + 1).arg(pools[index].Name));
+        if (!poolMenu) poolMenu = menu.addMenu(tr("Roll a Pool"));
+        poolMenu->addAction(action);
     }
+    menu.exec(window.mapToGlobal(at));
 }
 
 void RollerCommands::RollSavedPool(int number) {
-    const SavedPoolList& pools = services_.pools.Pools().List();
+    services_.pools.Load(CommandWindow());
+    const SavedPoolList& pools = services_.pools.List();
     if (number > pools.size()) {
         services_.alerts.Beep();
         CommandStatus().Tell(tr("No pool %1 saved.").arg(number));

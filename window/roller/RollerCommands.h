@@ -51,7 +51,8 @@ private:
     void ConnectSignals();
     void JoinSideWindow(QWidget* window);
     void ShowListMenu(const QPoint& at);
-    void NamePoolKeys();
+    // A side window's menu: its commands, and the saved pools.
+    void ShowSideMenu(QWidget& window, const QPoint& at);
     // The window the player gave the command in, to ask and tell there.
     QWidget* CommandWindow() const;
     // Its status line, or the dice window's where it has none (the chart).
