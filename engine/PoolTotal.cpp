@@ -1,7 +1,9 @@
 #include "engine/PoolTotal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numeric>
 
 namespace corvane {
 namespace {
@@ -13,6 +15,8 @@ constexpr int kLimit = INT16_MAX;
 constexpr double kDieMean = 6.0 * (1.0 / 5.0) + 3.0;
 constexpr double kDieVariance = 36.0 * (6.0 / 25.0) + 2.0;
 constexpr double kSafeChance = 0.99;
+// A pool that stays within the limit this often is worth rolling again.
+constexpr double kRollsAgainChance = 0.01;
 
 }  // namespace
 
@@ -25,6 +29,17 @@ double TotalFitsChance(int freshDice, int keptTotal) {
     // Half a pip for the step from whole totals to the smooth curve.
     const double z = (room + 0.5 - kDieMean * freshDice) / spread;
     return 0.5 * std::erfc(-z / std::sqrt(2.0));
+}
+
+bool WorthRolling(int freshDice, int keptTotal) {
+    return TotalFitsChance(freshDice, keptTotal) >= kRollsAgainChance;
+}
+
+int KeptTotal(std::span<const Int16> pool, int start) {
+    const auto kept =
+        pool.first(std::min(pool.size(), static_cast<std::size_t>(std::max(start - 1, 0))));
+    return std::accumulate(kept.begin(), kept.end(), 0,
+                           [](int sum, Int16 die) { return sum + die.Value(); });
 }
 
 int SafePoolSize() {

@@ -1,7 +1,6 @@
 #include "engine/Roller.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "engine/PoolTotal.h"
 #include "engine/RollDice.h"
@@ -13,8 +12,6 @@ namespace corvane {
 namespace {
 
 constexpr Int16 kOne{1};
-// A pool that stays within the limit this often is worth rolling again.
-constexpr double kRollsAgainChance = 0.01;
 
 // Marks the roller busy for the length of one roll, whichever way it ends.
 class BusyScope {
@@ -52,7 +49,7 @@ void Tally(RollerState& next) {
     const Int16 top = next.DiceResults.UpperBound();
     for (Int16 i = kOne; i <= top; ++i) {
         const Int16 die = next.DiceResults[i];
-        if (die >= next.TargetNumber) {
+        if (IsSuccess(die, next.TargetNumber)) {
             ++next.Successes;
         } else if (next.FailurePoint == Int16()) {
             next.FailurePoint = i;
@@ -60,15 +57,6 @@ void Tally(RollerState& next) {
         next.TotalRoll += die;
     }
     next.HighRoll = next.DiceResults[kOne];
-}
-
-// What the dice above `start` add up to, as far as the pool reaches.
-int KeptTotal(const ResultArray& pool, Int16 start) {
-    const auto dice = pool.Dice();
-    const auto kept =
-        dice.first(std::min(dice.size(), static_cast<std::size_t>(start.Value() - 1)));
-    return std::accumulate(kept.begin(), kept.end(), 0,
-                           [](int sum, Int16 die) { return sum + die.Value(); });
 }
 
 // Reads a field, blaming any run-time error on it.
@@ -125,7 +113,7 @@ RollOutcome Roller::Run(RollType operation, const Pool* pool, RandomSource& rand
         // step with the pool be read past.
         RollFault fault = RollFault::PoolOutOfStep;
         if (error.Number() == ErrorNumber::Overflow) {
-            if (TotalFitsChance(draw.fresh, draw.keptTotal) >= kRollsAgainChance) {
+            if (WorthRolling(draw.fresh, draw.keptTotal)) {
                 fault = RollFault::TotalThisTime;
             } else {
                 // A reroll is refused for its own dice, not for the pool's size.
@@ -167,7 +155,7 @@ RollOutcome Roller::Attempt(RollType operation, const Pool* pool, RandomSource& 
             }
         }
         draw.fresh = next.DiceCount.Value() - start.Value() + 1;
-        draw.keptTotal = KeptTotal(next.DiceResults, start);
+        draw.keptTotal = KeptTotal(next.DiceResults.Dice(), start.Value());
         RerollFrom(start, next, record, random, clock_);
     }
 

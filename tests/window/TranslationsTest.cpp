@@ -171,14 +171,14 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguage_data() {
                                       "No marker specified.",
                                       "Dice to Roll: type a number from 1 to 32,766.",
                                       "Target Number: type from -32,768 to 32,767.",
-                                      "The total passed 32,767 this time: roll fewer dice.",
+                                      "The total passed 32,767 this time: roll at most 7,600.",
                                       "The dice add up past 32,767: roll at most 7,600."};
     QTest::newRow("de") << "de_DE"
                         << QStringList{"Keine Fehlschläge zum Neuwürfeln.",
                                        "Kein Würfel markiert.",
                                        "Würfelpool: eine Zahl von 1 bis 32.766 eingeben.",
                                        "Mindestwurf: von -32.768 bis 32.767 eingeben.",
-                                       "Summe diesmal über 32.767: weniger würfeln.",
+                                       "Diesmal über 32.767: höchstens 7.600 würfeln.",
                                        "Summe über 32.767: mit höchstens 7.600 würfeln."};
     QTest::newRow("fr") << "fr_FR"
                         << QStringList{
@@ -186,7 +186,7 @@ void TranslationsTest::refusalsAndErrorsSpeakTheLanguage_data() {
                                "Aucun dé marqué.",
                                "Nombre de dés\u00A0: saisissez de 1 à 32\u202F766.",
                                "Seuil de réussite\u00A0: de -32\u202F768 à 32\u202F767.",
-                               "Somme au-delà de 32\u202F767 cette fois\u00A0: moins de dés.",
+                               "Somme > 32\u202F767 cette fois\u00A0: max. 7\u202F600 dés.",
                                "Somme au-delà de 32\u202F767\u00A0: au plus 7\u202F600 dés."};
 }
 

@@ -87,8 +87,9 @@ QString ResultsDisplay::ErrorText(const RollFailure& failure) {
             return tr("Target Number: type from %1 to %2.")
                 .arg(GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value()));
         case RollFault::TotalThisTime:
-            return tr("The total passed %1 this time: roll fewer dice.")
-                .arg(GroupedCount(kHighestTotal.Value()));
+            //: %1 is the highest total, %2 the most dice that nearly always stay within it.
+            return tr("The total passed %1 this time: roll at most %2.")
+                .arg(GroupedCount(kHighestTotal.Value()), GroupedCount(SafePoolSize()));
         case RollFault::TotalTooLarge:
             return tr("The dice add up past %1: roll at most %2.")
                 .arg(GroupedCount(kHighestTotal.Value()), GroupedCount(SafePoolSize()));

@@ -860,8 +860,9 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Mindestwurf: von %1 bis %2 eingeben.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Summe diesmal über %1: weniger würfeln.</translation>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Diesmal über %1: höchstens %2 würfeln.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -1122,6 +1123,10 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Table</source>
         <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Pool würfeln</translation>
     </message>
 </context>
 <context>

@@ -860,8 +860,9 @@ Probabilidad de pifia: %5.</translation>
         <translation>Dificultad: escribe de %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Esta vez el total pasó de %1: tira menos dados.</translation>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Esta vez el total pasó de %1: tira hasta %2.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -1122,6 +1123,10 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Table</source>
         <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Tirar una reserva</translation>
     </message>
 </context>
 <context>

@@ -860,8 +860,9 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Seuil de réussite&#xa0;: de %1 à %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Somme au-delà de %1 cette fois&#xa0;: moins de dés.</translation>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Somme &gt; %1 cette fois&#xa0;: max. %2 dés.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -1122,6 +1123,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Table</source>
         <translation>Table</translation>
+    </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Lancer une réserve</translation>
     </message>
 </context>
 <context>

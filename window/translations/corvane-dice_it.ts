@@ -860,8 +860,9 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Difficoltà: scrivi da %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Stavolta il totale supera %1: tira meno dadi.</translation>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Stavolta oltre %1: tira al massimo %2.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -1122,6 +1123,10 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Table</source>
         <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Tira una riserva</translation>
     </message>
 </context>
 <context>

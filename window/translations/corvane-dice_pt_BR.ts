@@ -860,8 +860,9 @@ Chance de falha crítica: %5.</translation>
         <translation>Dificuldade: digite de %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Total acima de %1 agora: role menos dados.</translation>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Total acima de %1 agora: role no máximo %2.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -1122,6 +1123,10 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Table</source>
         <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Rolar uma parada</translation>
     </message>
 </context>
 <context>
