@@ -28,7 +28,10 @@ ChancesChart::ChancesChart(Announcer& announcer, QWidget* parent)
     setAccessibleName(ChancesText::ChartName());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setMinimumSize(240, 200);
+}
+
+QSize ChancesChart::minimumSizeHint() const {
+    return QSize(240, ChancesGeometry::LeastHeight(fontMetrics()));
 }
 
 void ChancesChart::Show(ChancesData chances) {

@@ -39,6 +39,8 @@ public:
     ChancesLabels Labels() const;
 
     QSize sizeHint() const override;
+    // As tall as its texts and a readable plot need, at any font size.
+    QSize minimumSizeHint() const override;
 
 protected:
     bool event(QEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include "engine/Limits.h"
 #include "engine/Odds.h"
+#include "engine/PoolTotal.h"
 #include "engine/Roller.h"
 
 namespace corvane {
@@ -30,15 +31,20 @@ ChancesData::ChancesData(const RollerState& state, std::string_view diceText,
     if (typedDice_ && typedTarget_) {
         const int dice = typedDice_->Value();
         series_.push_back({RollType::NewRoll, dice, *typedTarget_, dice,
-                           SuccessDistribution::OfNewRoll(dice, DieChance(*typedTarget_))});
+                           SuccessDistribution::OfNewRoll(dice, DieChance(*typedTarget_)),
+                           WorthRolling(dice, 0)});
     }
-    series_.push_back({RollType::RerollFailures, dice_, rolledTarget_,
-                       RerollFailuresOdds(state).Rerolled,
-                       SuccessDistribution::AfterRerollFailures(state)});
+    const auto pool = state.DiceResults.Dice();
+    const int failures = RerollFailuresOdds(state).Rerolled;
+    series_.push_back({RollType::RerollFailures, dice_, rolledTarget_, failures,
+                       SuccessDistribution::AfterRerollFailures(state),
+                       WorthRolling(failures, KeptTotal(pool, dice_ - failures + 1))});
     const int markerRerolls = RerollFromMarkerOdds(state, markedRow).Rerolled;
     if (markerRerolls > 0) {
-        series_.push_back({RollType::RerollFromMarker, dice_, rolledTarget_, markerRerolls,
-                           SuccessDistribution::AfterRerollFromMarker(state, markedRow)});
+        series_.push_back(
+            {RollType::RerollFromMarker, dice_, rolledTarget_, markerRerolls,
+             SuccessDistribution::AfterRerollFromMarker(state, markedRow),
+             WorthRolling(markerRerolls, KeptTotal(pool, dice_ - markerRerolls + 1))});
     }
     axis_ = ChooseAxis();
 }

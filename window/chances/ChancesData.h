@@ -33,6 +33,9 @@ public:
         // reroll with nothing to reroll.
         int rolledAfresh;
         SuccessDistribution chances;
+        // False where the dice would nearly always add up past the limit, so
+        // that the roll is refused.
+        bool rollable = true;
     };
 
     // Pools up to this size show every count from 0 to the pool; bigger ones

@@ -36,6 +36,17 @@ constexpr double kColumnFill = 0.8;
 // Narrower bars could not show their hatching or stand apart.
 constexpr double kNarrowestBar = 4.0;
 constexpr int kMostChanceGridLines = 4;
+// A chart shows a new roll and the two rerolls at most.
+constexpr int kMostSeries = 3;
+// Below this the bars of a likely count could not stand apart from an unlikely one's.
+constexpr int kLeastPlotHeight = 120;
+
+// The heights above and below the plot: the legend and the rolled count's
+// mark; the count labels, a row per series for its expected successes and
+// the axis title.
+int Tick(int line) { return line / 4; }
+int RoomAbove(int line, int series) { return line / 2 + series * line + 2 * line; }
+int RoomBelow(int line, int series) { return line + Tick(line) + series * line + line + line / 2; }
 
 }  // namespace
 
@@ -47,9 +58,8 @@ ChancesGeometry::ChancesGeometry(const QSize& size, const QFontMetrics& metrics,
       seriesCount_(std::max(1, static_cast<int>(data.AllSeries().size()))),
       gap_(line_) {
     const int pad = line_ / 2;
-    // Room for the legend, then for the mark over the rolled count's bars.
-    const int top = pad + seriesCount_ * line_ + 2 * line_;
-    const int belowAxis = line_ + TickLength() + seriesCount_ * line_ + line_ + pad;
+    const int top = RoomAbove(line_, seriesCount_);
+    const int belowAxis = RoomBelow(line_, seriesCount_);
     const int bottom = std::max(top + line_, size.height() - belowAxis);
 
     // Every chart has some count with a chance; the floor only keeps a broken
@@ -68,6 +78,13 @@ ChancesGeometry::ChancesGeometry(const QSize& size, const QFontMetrics& metrics,
     slot_ = std::max(1.0, plot_.width() - breaks) / axis_.Counts();
     countStep_ = static_cast<int>(RoundStep(std::max(1.0, (countWidth + line_) / slot_)));
 }
+
+int ChancesGeometry::LeastHeight(const QFontMetrics& metrics) {
+    const int line = metrics.height();
+    return RoomAbove(line, kMostSeries) + kLeastPlotHeight + RoomBelow(line, kMostSeries);
+}
+
+int ChancesGeometry::TickLength() const { return Tick(line_); }
 
 int ChancesGeometry::ChanceDecimals() const {
     return std::max(0, static_cast<int>(-std::floor(std::log10(chanceStep_ * 100.0))));

@@ -23,9 +23,13 @@ class ChancesGeometry {
 public:
     ChancesGeometry(const QSize& size, const QFontMetrics& metrics, const ChancesData& data);
 
+    // The least height at which a chart of every series still has a plot
+    // tall enough to read, at the size of its texts.
+    static int LeastHeight(const QFontMetrics& metrics);
+
     QSize Size() const { return size_; }
     int LineHeight() const { return line_; }
-    int TickLength() const { return line_ / 4; }
+    int TickLength() const;
     QRect Plot() const { return plot_; }
     QRect LegendRow(int series) const;
     QRect ExpectedRow(int series) const;

@@ -120,18 +120,12 @@ void ChancesLabels::PlaceRolled(const ChancesGeometry& geometry, const QFontMetr
                                 const ChancesData& data) {
     const int line = geometry.LineHeight();
     const QRect plot = geometry.Plot();
-    double greatest = 0.0;
-    for (const ChancesData::Series& series : data.AllSeries()) {
-        greatest = std::max(greatest, series.chances.Exactly(data.Rolled()));
-    }
     const std::vector<int>& lines = expectedLines_;
-    // Over the mark, which points down at the rolled count's highest bar.
-    const double markTop = geometry.YOf(greatest) - 2 - line / 2.0;
     const QString text =
         metrics.elidedText(ChancesText::RolledLabel(data), Qt::ElideRight, plot.width());
     const int width = metrics.horizontalAdvance(text);
-    const int wanted =
-        static_cast<int>(std::lround(geometry.CentreOf(data.Rolled()) - width / 2.0));
+    const int mark = static_cast<int>(std::lround(geometry.CentreOf(data.Rolled())));
+    const int wanted = mark - width / 2;
     const int leftmost = plot.left();
     const int rightmost = std::max(leftmost, plot.right() + 1 - width);
     const auto clearOfLines = [&](int left) {
@@ -139,23 +133,36 @@ void ChancesLabels::PlaceRolled(const ChancesGeometry& geometry, const QFontMetr
             return x + kLineReach >= left && x - kLineReach <= left + width - 1;
         });
     };
-    // As near the count as the lines let it be, else over the plot, where
-    // the lines end.
+    // Always over its mark, and as near its middle as the lines let it be;
+    // else over the plot, where the lines end.
     std::vector<int> tries{wanted};
     for (const int x : lines)
         tries.insert(tries.end(), {x + kLineReach + 1, x - kLineReach - width});
-    int top = static_cast<int>(std::floor(markTop)) - line;
-    int left = std::clamp(wanted, leftmost, rightmost);
-    const auto fits = [&](int at) { return at >= leftmost && at <= rightmost && clearOfLines(at); };
+    const auto fits = [&](int at) {
+        return at >= leftmost && at <= rightmost && at <= mark && at + width > mark &&
+               clearOfLines(at);
+    };
     std::vector<int> fitting;
     std::copy_if(tries.begin(), tries.end(), std::back_inserter(fitting), fits);
+    int left = std::clamp(wanted, leftmost, rightmost);
     if (!fitting.empty()) {
         left = *std::min_element(fitting.begin(), fitting.end(), [&](int a, int b) {
             return std::abs(a - wanted) < std::abs(b - wanted);
         });
-    } else {
-        top = std::min(top, plot.top() - 1 - line);
     }
+    // Over every bar it spans, so that no series runs through its text.
+    double highest = 0.0;
+    for (const CountAxis::Stretch& stretch : data.Axis().Stretches()) {
+        for (int k = stretch.first; k <= stretch.last; ++k) {
+            const QRectF column = geometry.Column(k);
+            if (column.right() < left || column.left() > left + width - 1) continue;
+            for (const ChancesData::Series& series : data.AllSeries()) {
+                highest = std::max(highest, series.chances.Exactly(k));
+            }
+        }
+    }
+    int top = static_cast<int>(std::floor(geometry.YOf(highest) - 2 - line / 2.0)) - line;
+    if (fitting.empty()) top = std::min(top, plot.top() - 1 - line);
     rolled_ = {QRect(left, top, width, line), text, Qt::AlignCenter};
 }
 

@@ -1,6 +1,7 @@
 #include "window/chances/ChancesWindow.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "engine/RollLuck.h"
@@ -25,8 +26,16 @@ ChancesWindow::ChancesWindow(const Roller& roller, RollerInputs& inputs, Announc
     setWindowTitle(ChancesText::WindowTitle());
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // In a short window the summary scrolls and the chart keeps its height.
+    auto* summaryArea = new QScrollArea(this);
+    summaryArea->setWidget(summary_);
+    summaryArea->setWidgetResizable(true);
+    summaryArea->setFrameShape(QFrame::NoFrame);
+    summaryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summaryArea->setFocusPolicy(Qt::NoFocus);
+    summaryArea->setBackgroundRole(QPalette::Window);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
+    layout->addWidget(summaryArea);
     layout->addWidget(chart_, 1);
     setFocusProxy(chart_);
     ConnectSignals();
