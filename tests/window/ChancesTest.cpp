@@ -241,9 +241,7 @@ void ChancesTest::badInputIsSaidPlainly_data() {
     QTest::newRow("targetNoNumber")
         << "3"
         << "4" << fives << "abc"
-        << "A new roll of 3 dice at target 0: most likely 3 successes (100.0%), 3.0 expected; at "
-           "least 3 successes: 100.0%."
-        << 4;
+        << "A new roll of 3 dice at target 0: most likely 3 successes (100.0%), 3.0 expected." << 4;
     QTest::newRow("oneDie") << "1"
                             << "4" << std::vector<float>{Face(2)} << ""
                             << "Rolled 0 successes with 1 die at target 4." << 2;
@@ -256,6 +254,14 @@ void ChancesTest::badInputIsSaidPlainly_data() {
         << "A new roll of 3 dice at target 30000: most likely 0 successes (100.0%), 0.0 expected; "
            "at least 0 successes: 100.0%."
         << 4;
+    // 2500 elevens and 2500 ones: the failures rerolled beside 27,500 kept.
+    std::vector<float> elevensAndOnes;
+    for (int i = 0; i < 2500; ++i)
+        elevensAndOnes.insert(elevensAndOnes.end(), {Face(6), Face(5), Face(1)});
+    QTest::newRow("rerollPastTheLimit")
+        << "5000"
+        << "2" << elevensAndOnes << ""
+        << "Its dice would add up past 32,767 nearly every time, so it cannot be rolled." << 299;
 }
 
 void ChancesTest::badInputIsSaidPlainly() {

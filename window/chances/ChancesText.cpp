@@ -51,6 +51,13 @@ QString ChancesText::Pool(const ChancesData::Series& series) {
 }
 
 QString ChancesText::Legend(const ChancesData::Series& series) {
+    if (series.rollable) return RollableLegend(series);
+    //: A series whose dice would add up past the limit: %1 its legend, %2 the highest total.
+    return tr("%1 (cannot roll: past %2)")
+        .arg(RollableLegend(series), GroupedCount(kHighestTotal.Value()));
+}
+
+QString ChancesText::RollableLegend(const ChancesData::Series& series) {
     switch (series.kind) {
         case RollType::NewRoll:
             //: %1 is "20 dice", %2 the target number.
@@ -102,6 +109,12 @@ QString ChancesText::Likeliest(const ChancesData::Series& series) {
              Expected(series));
 }
 
+void ChancesText::Unrollable(const ChancesData::Series& series, QStringList& lines) {
+    if (series.rollable) return;
+    lines << tr("Its dice would add up past %1 nearly every time, so it cannot be rolled.")
+                 .arg(GroupedCount(kHighestTotal.Value()));
+}
+
 QString ChancesText::Summary(const ChancesData& data) {
     QStringList lines;
     lines << tr("Rolled %1 with %2 at target %3.")
@@ -116,13 +129,24 @@ QString ChancesText::Summary(const ChancesData& data) {
                           DecimalText(luck->ExpectedSuccesses));
     }
     if (const auto* roll = data.Find(RollType::NewRoll)) {
-        //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
-        //: successes, %4 "3 successes", %5 its chance.
-        lines << tr("A new roll of %1 at target %2: %3; at least %4: %5.")
-                     .arg(DiceCount(roll->dice))
-                     .arg(roll->target.Value())
-                     .arg(Likeliest(*roll), SuccessCount(data.Rolled()),
-                          PercentText(roll->chances.AtLeast(data.Rolled())));
+        // The rolled count says something of a new roll of the same pool only.
+        if (roll->dice == data.Dice() && roll->target == data.RolledTarget()) {
+            //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
+            //: successes, %4 "3 successes", %5 its chance.
+            lines << tr("A new roll of %1 at target %2: %3; at least %4: %5.")
+                         .arg(DiceCount(roll->dice))
+                         .arg(roll->target.Value())
+                         .arg(Likeliest(*roll), SuccessCount(data.Rolled()),
+                              PercentText(roll->chances.AtLeast(data.Rolled())));
+        } else {
+            //: %1 is "20 dice", %2 the target number, %3 the likeliest count and the expected
+            //: successes.
+            lines << tr("A new roll of %1 at target %2: %3.")
+                         .arg(DiceCount(roll->dice))
+                         .arg(roll->target.Value())
+                         .arg(Likeliest(*roll));
+        }
+        Unrollable(*roll, lines);
     }
     if (!data.TypedDice()) {
         lines << tr("Type from %1 to %2 dice to see a new roll's chances.")
@@ -134,9 +158,11 @@ QString ChancesText::Summary(const ChancesData& data) {
         << (failures->rolledAfresh == 0
                 ? tr("After Reroll Failures: no failures to reroll.")
                 : tr("After Reroll Failures (%1): %2.").arg(Pool(*failures), Likeliest(*failures)));
+    Unrollable(*failures, lines);
     if (const auto* marker = data.Find(RollType::RerollFromMarker)) {
         lines
             << tr("After Reroll from Marker Down (%1): %2.").arg(Pool(*marker), Likeliest(*marker));
+        Unrollable(*marker, lines);
     } else {
         lines << tr("Select a die in the list to see Reroll from Marker Down.");
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "window/chances/ChancesData.h"
 
@@ -35,6 +36,9 @@ public:
     static QString Summary(const ChancesData& data);
 
 private:
+    static QString RollableLegend(const ChancesData::Series& series);
+    // Adds to the summary's `lines` that the series cannot roll, where it cannot.
+    static void Unrollable(const ChancesData::Series& series, QStringList& lines);
     static QString Likeliest(const ChancesData::Series& series);
     // A reroll's pool: "2 of 5 dice at target 4".
     static QString Pool(const ChancesData::Series& series);

@@ -130,6 +130,20 @@
         <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
         <translation>Einen Würfelpool von %1 bis %2 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
     </message>
+    <message>
+        <source>%1 (cannot roll: past %2)</source>
+        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
+        <translation>%1 (nicht würfelbar: über %2)</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Seine Würfel ergäben fast immer mehr als %1, darum kann er nicht gewürfelt werden.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>

@@ -130,6 +130,20 @@
         <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
         <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
     </message>
+    <message>
+        <source>%1 (cannot roll: past %2)</source>
+        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
+        <translation>%1 (impossible&#xa0;: au-delà de %2)</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Ses dés dépasseraient %1 presque à chaque fois&#xa0;: ce jet est impossible.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>

@@ -130,6 +130,20 @@
         <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
         <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
     </message>
+    <message>
+        <source>%1 (cannot roll: past %2)</source>
+        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
+        <translation>%1 (non tirabile: oltre %2)</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>I suoi dadi sommerebbero oltre %1 quasi sempre, quindi non si può tirare.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Un nuovo tiro di %1 a difficoltà %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>

@@ -130,6 +130,20 @@
         <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
         <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
     </message>
+    <message>
+        <source>%1 (cannot roll: past %2)</source>
+        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
+        <translation>%1 (não dá para rolar: acima de %2)</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Seus dados somariam mais de %1 quase sempre, então não dá para rolar.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Uma nova rolagem de %1 na dificuldade %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::AboutText</name>
