@@ -136,6 +136,7 @@ private slots:
     void eachCommandWorksFromEachWindow();
     void accessKeysAreUniqueAndClickTheirButtons_data();
     void accessKeysAreUniqueAndClickTheirButtons();
+    void sideMenusListOnlyTheSavedPools();
     void ctrlQDuringALongRollStopsItAndCloses();
     void quittingWithEveryWindowOpenTakesThemDownFirst_data();
     void quittingWithEveryWindowOpenTakesThemDownFirst();
@@ -263,6 +264,17 @@ void RollerCommandsTest::accessKeysAreUniqueAndClickTheirButtons() {
         for (int j = 0; j < buttons.size(); ++j) QCOMPARE(clicks[j]->count(), j <= i ? 1 : 0);
     }
     qDeleteAll(clicks);
+}
+
+void RollerCommandsTest::sideMenusListOnlyTheSavedPools() {
+    WindowRig rig;
+    QVERIFY(rig.ShowAndActivate());
+    rig.window.Pools().Change({PoolEdit::Put({QStringLiteral("P1"), Int16(2), Int16(4)})}, {},
+                              &rig.window);
+    QWidget* log = OpenWindow(rig, QStringLiteral("log"));
+    QVERIFY(!PickFromMenu(log->focusWidget(), QStringLiteral("Roll Pool 2"), false));
+    QVERIFY(PickFromMenu(log->focusWidget(), QStringLiteral("Roll 1: P1"), false));
+    QTRY_COMPARE(rig.window.State().DiceCount.Value(), 2);
 }
 
 void RollerCommandsTest::ctrlQDuringALongRollStopsItAndCloses() {
