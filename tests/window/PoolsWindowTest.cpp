@@ -83,20 +83,21 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem_data() {
     QTest::addColumn<int>("answer");     // to "replace?", -1 when not asked
     QTest::addColumn<QString>("saved");  // the list after the second save
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<int>("asked");  // how often the name was asked, what was typed kept
     const auto row = [](const char* name, const char* dice, const char* poolName, int answer,
-                        const char* saved, const char* warning = "") {
-        QTest::newRow(name) << dice << poolName << answer << saved << warning;
+                        const char* saved, const char* warning = "", int asked = 1) {
+        QTest::newRow(name) << dice << poolName << answer << saved << warning << asked;
     };
     const char* kept = "Keep: 3 dice at target 4";
     row("new", "2.5", "Other", -1, "Keep: 3 dice at target 4; Other: 2 dice at target 4");
     row("noDice", "abc", "Other", -1, "Keep: 3 dice at target 4; Other: 1 die at target 4");
     row("replaced", "9", "Keep", int(Dialogs::Answer::Yes), "Keep: 9 dice at target 4");
-    row("notReplaced", "9", "Keep", int(Dialogs::Answer::No), kept);
-    row("blankName", "9", "  ", -1, kept, "Nothing saved: a name has 1 to 60 characters.");
+    row("notReplaced", "9", "Keep", int(Dialogs::Answer::No), kept, "", 2);
+    row("blankName", "9", "  ", -1, kept, "", 2);
     const char* limits =
         "Nothing saved: a pool has 1 to 32,766 dice and a target from -32,768 to 32,767.";
-    row("pastTheLimit", "40000", "Other", -1, kept, limits);
-    row("neverRolls", "32767", "Other", -1, kept, limits);
+    row("pastTheLimit", "40000", "Other", -1, kept, limits, 0);
+    row("neverRolls", "32767", "Other", -1, kept, limits, 0);
 }
 
 void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
@@ -105,6 +106,7 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
     QFETCH(int, answer);
     QFETCH(QString, saved);
     QFETCH(QString, warning);
+    QFETCH(int, asked);
     WindowRig rig;
     QVERIFY(rig.ShowAndActivate());
     SavePool(rig, "3", "4", "Keep");
@@ -112,6 +114,9 @@ void PoolsWindowTest::savingTakesTheFieldsAsTheRollerReadsThem() {
     SavePool(rig, dice, "4", name);
     QCOMPARE(rig.dialogs.Texts("ask").size(), answer >= 0 ? 1 : 0);
     QCOMPARE(rig.dialogs.Texts("warn"), warning.isEmpty() ? QStringList() : QStringList{warning});
+    // The first save's name, then this one's, asked again with what was typed.
+    QCOMPARE(rig.dialogs.Texts("text").size(), 1 + asked);
+    if (asked > 1) QCOMPARE(rig.dialogs.Texts("text").last(), name);
     const SavedPoolList pools = rig.window.Pools().List();
     QStringList texts;
     // Without the isolates around each name, which the Pools window's test checks.
@@ -171,7 +176,8 @@ void PoolsWindowTest::thePoolsWindowRollsRenamesDeletesAndMovesFromTheKeyboard()
     QVERIFY(pools);
     QListWidget* list = pools->Entries();
     // The name set apart, so that a name's direction marks cannot turn the row around.
-    QCOMPARE(list->item(0)->text(), QStringLiteral("\u2068Pistol\u2069: 7 dice at target 4"));
+    QCOMPARE(list->item(0)->text(),
+             QStringLiteral("\u2068Pistol\u2069: 7 dice at target 4 (Ctrl+1)"));
     QCOMPARE(QAccessible::queryAccessibleInterface(list)->child(0)->text(QAccessible::Name),
              list->item(0)->text());
     const auto names = [&] { return Names(rig.window.Pools().List()); };

@@ -53,23 +53,41 @@ PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
                      GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value())));
     }
     SavedPool pool{{}, *dice, *target};
-    const std::optional<QString> typed = dialogs_.AskText(
-        parent, tr("Save Pool"), tr("Name of the pool:"), NameOf(pools_.List(), pool));
-    if (!typed) return {};
-    const std::optional<QString> name = PoolName(*typed);
-    if (!name) {
-        return Warn(parent,
-                    tr("Nothing saved: a name has 1 to %1 characters.").arg(kLongestPoolName));
-    }
+    const std::optional<QString> name = AskName(pool, parent);
+    if (!name) return {};
     pool.Name = *name;
-    const qsizetype existing = IndexOfPool(pools_.List(), pool.Name);
-    if (existing >= 0 &&
-        dialogs_.Ask(parent, tr("Save Pool"),
-                     tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
-                     false) != Dialogs::Answer::Yes) {
-        return {};
-    }
     return Change({PoolEdit::Put(pool)}, tr("Pool saved."), parent);
+}
+
+std::optional<QString> PoolKeeper::AskName(const SavedPool& pool, QWidget* parent) {
+    //: %1 is what the pool rolls: "7 dice at target 4".
+    const QString ask = tr("Name for %1:").arg(PoolRollText(pool.Dice, pool.Target));
+    QString label = ask;
+    QString typed = NameOf(pools_.List(), pool);
+    // Asked again, with what was typed and why it would not do, until the
+    // player gives a name or cancels.
+    for (;;) {
+        const std::optional<QString> answer =
+            dialogs_.AskText(parent, tr("Save Pool"), label, typed);
+        if (!answer) return std::nullopt;
+        typed = *answer;
+        const std::optional<QString> name = PoolName(typed);
+        if (!name) {
+            label = tr("A name has 1 to %1 characters.").arg(kLongestPoolName) + QLatin1Char('\n') +
+                    ask;
+            continue;
+        }
+        const qsizetype existing = IndexOfPool(pools_.List(), *name);
+        if (existing < 0 ||
+            dialogs_.Ask(
+                parent, tr("Save Pool"),
+                tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
+                false) == Dialogs::Answer::Yes) {
+            return name;
+        }
+        label = tr("There is a pool named \"%1\" already.").arg(Isolated(*name)) +
+                QLatin1Char('\n') + ask;
+    }
 }
 
 PoolKeeper::Result PoolKeeper::Change(const QList<PoolEdit>& edits, const QString& done,
@@ -163,14 +181,19 @@ PoolKeeper::Result PoolKeeper::Import(QWidget* parent) {
         if (existing < 0) fresh << PoolEdit::Put(pool);
         if (existing < 0 || RollsAlike(pools_.List()[existing], pool)) continue;
         clashing << PoolEdit::Put(pool);
-        clashes << Isolated(pool.Name);
+        const SavedPool& mine = pools_.List()[existing];
+        //: One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.
+        clashes << tr("%1: yours %2, imported %3")
+                       .arg(Isolated(pool.Name), PoolRollText(mine.Dice, mine.Target),
+                            PoolRollText(pool.Dice, pool.Target));
     }
     if (!clashes.isEmpty()) {
-        const Dialogs::Answer answer = dialogs_.Ask(
-            parent, tr("Import Pools"),
-            tr("Your list already has pools named %1. Replace them with the imported ones?")
-                .arg(clashes.join(QStringLiteral(", "))),
-            true);
+        const QString question =
+            tr("Already in your list under the same name:") + QLatin1Char('\n') +
+            clashes.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+            tr("Yes: take the imported ones. No: keep yours and import the rest. Cancel: import "
+               "nothing.");
+        const Dialogs::Answer answer = dialogs_.Ask(parent, tr("Import Pools"), question, true);
         if (answer == Dialogs::Answer::Cancel) return {};
         if (answer == Dialogs::Answer::Yes) fresh << clashing;
     }

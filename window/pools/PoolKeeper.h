@@ -56,6 +56,8 @@ private:
     // Says `text` in a warning box over `parent`; the request came to nothing.
     Result Warn(QWidget* parent, const QString& text);
     Result Write(const QString& done, QWidget* parent);
+    // The name the player gives `pool`, asked until it is one a pool can have.
+    std::optional<QString> AskName(const SavedPool& pool, QWidget* parent);
     // The pools of the file the player chose, or nothing when it is unreadable.
     std::optional<SavedPoolList> ReadImport(const QString& path, QWidget* parent);
 

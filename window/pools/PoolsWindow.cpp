@@ -28,8 +28,13 @@ PoolsWindow::PoolsWindow(PoolKeeper& keeper, Announcer& announcer, QWidget* pare
     status_->setFrameShape(QFrame::Panel);
     status_->setFrameShadow(QFrame::Sunken);
     ExposeAsStatusLine(*status_);
+    auto* keys = new QLabel(tr("Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down "
+                               "move the selected pool."),
+                            this);
+    keys->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(entries_);
+    layout->addWidget(keys);
     layout->addWidget(status_);
     SetupActions();
     ConnectSignals();
@@ -76,7 +81,13 @@ void PoolsWindow::ShowPools() {
     entries_->clear();
     shown_.clear();
     for (const SavedPool& pool : pools) {
-        entries_->addItem(PoolText(pool));
+        const auto place = static_cast<int>(shown_.size());
+        // The first nine roll by Ctrl and their place from every window.
+        entries_->addItem(
+            place < kPoolsWithKeys
+                ? tr("%1 (%2)").arg(PoolText(pool), QKeySequence(Qt::CTRL | (Qt::Key_1 + place))
+                                                        .toString(QKeySequence::NativeText))
+                : PoolText(pool));
         shown_ << pool.Name;
     }
     const qsizetype row = IndexOfPool(pools, selected);

@@ -32,10 +32,15 @@ QString PoolCount(int count) {
 }
 
 QString PoolText(const SavedPool& pool) {
-    //: A saved pool: %1 is its name, %2 "7 dice", %3 the target number.
-    return QCoreApplication::translate("corvane::SavedPool", "%1: %2 at target %3")
-        .arg(Isolated(pool.Name), DiceCount(pool.Dice.Value()),
-             QString::number(pool.Target.Value()));
+    //: A saved pool: %1 is its name, %2 "7 dice at target 4".
+    return QCoreApplication::translate("corvane::SavedPool", "%1: %2")
+        .arg(Isolated(pool.Name), PoolRollText(pool.Dice, pool.Target));
+}
+
+QString PoolRollText(Int16 dice, Int16 target) {
+    //: What a pool rolls: %1 is "7 dice", %2 the target number.
+    return QCoreApplication::translate("corvane::SavedPool", "%1 at target %2")
+        .arg(DiceCount(dice.Value()), QString::number(target.Value()));
 }
 
 }  // namespace corvane

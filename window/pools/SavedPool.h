@@ -32,6 +32,8 @@ inline bool RollsAlike(const SavedPool& one, const SavedPool& other) {
 // What the list, and so its file, holds at most.
 inline constexpr qsizetype kMostPools = 1000;
 inline constexpr qsizetype kLongestPoolName = 60;  // characters, however many bytes each
+// How many of the first saved pools have a key of their own: Ctrl+1 to Ctrl+9.
+inline constexpr int kPoolsWithKeys = 9;
 
 // The name as it is kept: trimmed and in Unicode's composed form, so that the
 // same name typed twice is the same name; nothing when it is empty or longer
@@ -53,5 +55,7 @@ QString PoolCount(int count);
 // "Pistol: 7 dice at target 4", as the Pools window lists it and screen
 // readers read it.
 QString PoolText(const SavedPool& pool);
+// What the pool rolls: "7 dice at target 4".
+QString PoolRollText(Int16 dice, Int16 target);
 
 }  // namespace corvane

@@ -96,7 +96,7 @@ void RollerCommands::SetupActions() {
          [this] { side_.ShowPools(); });
     Make(tr("Table"), {QKeySequence(Qt::CTRL | Qt::Key_T)}, kEverywhere,
          [this] { side_.ShowTable(); });
-    for (int i = 0; i < kPoolKeys; ++i) {
+    for (int i = 0; i < kPoolsWithKeys; ++i) {
         const auto key = static_cast<Qt::Key>(Qt::Key_1 + i);
         rollPool_[i] = Make(tr("Roll Pool %1").arg(i + 1), {QKeySequence(Qt::CTRL | key)}, kWindows,
                             [this, i] { RollSavedPool(i + 1); });

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 
+#include "window/pools/SavedPool.h"
 #include "window/roller/RollerServices.h"
 
 class QAction;
@@ -30,9 +31,6 @@ public:
     void ShowAbout();
     // Rolls the saved pool at this place in the list, counted from 1.
     void RollSavedPool(int number);
-
-    // How many saved pools have a key of their own: Ctrl+1 to Ctrl+9.
-    static constexpr int kPoolKeys = 9;
 
 protected:
     // Ctrl+C in a field copies the roll, unless the player selected text there.
@@ -64,7 +62,7 @@ private:
     SideWindows& side_;
     // Every command, each with the places it is offered in.
     QList<std::pair<QAction*, int>> commands_;
-    std::array<QAction*, kPoolKeys> rollPool_{};
+    std::array<QAction*, kPoolsWithKeys> rollPool_{};
     QAction* separator_ = nullptr;
 };
 

@@ -581,14 +581,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Pool speichern</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Name des Pools:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Nichts gespeichert: Ein Name hat 1 bis %1 Zeichen.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Den gespeicherten Pool „%1“ ersetzen?</translation>
     </message>
@@ -641,10 +633,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Pools importieren</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Ihre Liste hat schon Pools namens %1. Durch die importierten ersetzen?</translation>
-    </message>
-    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Nichts importiert: %1 lässt sich nicht als gespeicherte Pools lesen, denn %2.</translation>
     </message>
@@ -656,6 +644,32 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Nichts gespeichert: Ein Pool hat %1 bis %2 Würfel und einen Mindestwurf von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Name für %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Ein Name hat 1 bis %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Es gibt schon einen Pool namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: deiner %2, importiert %3</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Ja: die importierten nehmen. Nein: deine behalten und den Rest importieren. Abbrechen: nichts importieren.</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Unter gleichem Namen schon in deiner Liste:</translation>
     </message>
 </context>
 <context>
@@ -838,6 +852,14 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>The pool is last already.</source>
         <translation>Der Pool steht schon unten.</translation>
+    </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Eingabe würfelt, F2 benennt um, Entf löscht, Alt+Hoch und Alt+Runter verschieben den gewählten Pool.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1193,11 +1215,6 @@ neu würfeln</translation>
 <context>
     <name>corvane::SavedPool</name>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 bei Mindestwurf %3</translation>
-    </message>
-    <message>
         <source>1 pool</source>
         <translation>1 Pool</translation>
     </message>
@@ -1207,6 +1224,16 @@ neu würfeln</translation>
             <numerusform>%n Pool</numerusform>
             <numerusform>%n Pools</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 bei Mindestwurf %2</translation>
     </message>
 </context>
 <context>

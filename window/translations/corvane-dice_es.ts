@@ -581,14 +581,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Guardar reserva</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nombre de la reserva:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>No se guardó nada: un nombre tiene de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>¿Reemplazar la reserva guardada «%1»?</translation>
     </message>
@@ -641,10 +633,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Importar reservas</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Tu lista ya tiene reservas llamadas %1. ¿Reemplazarlas por las importadas?</translation>
-    </message>
-    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
@@ -656,6 +644,32 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>No se guardó nada: una reserva tiene de %1 a %2 dados y una dificultad de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nombre para %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nombre tiene de 1 a %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Ya hay una reserva llamada «%1».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: la tuya %2, importada %3</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Sí: tomar las importadas. No: conservar las tuyas e importar el resto. Cancelar: no importar nada.</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Ya en tu lista con el mismo nombre:</translation>
     </message>
 </context>
 <context>
@@ -838,6 +852,14 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>The pool is last already.</source>
         <translation>La reserva ya es la última.</translation>
+    </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Intro tira, F2 renombra, Supr borra, Alt+Arriba y Alt+Abajo mueven la reserva elegida.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1204,9 +1226,14 @@ el &amp;marcador</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 a dificultad %3</translation>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 a dificultad %2</translation>
     </message>
 </context>
 <context>

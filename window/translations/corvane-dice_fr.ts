@@ -581,14 +581,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Enregistrer la réserve</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nom de la réserve :</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Rien n’est enregistré : un nom a de 1 à %1 caractères.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Remplacer la réserve enregistrée « %1 » ?</translation>
     </message>
@@ -641,10 +633,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Importer des réserves</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Votre liste a déjà des réserves nommées %1. Les remplacer par celles importées ?</translation>
-    </message>
-    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Rien n’est importé : %1 ne peut pas être lu comme des réserves enregistrées, car %2.</translation>
     </message>
@@ -656,6 +644,32 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Rien n’est enregistré : une réserve a de %1 à %2 dés et un seuil de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nom pour %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nom a de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà une réserve nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1&#xa0;: la vôtre %2, importée %3</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Oui&#xa0;: prendre les importées. Non&#xa0;: garder les vôtres et importer le reste. Annuler&#xa0;: ne rien importer.</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Déjà dans votre liste sous le même nom&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -838,6 +852,14 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>The pool is last already.</source>
         <translation>La réserve est déjà la dernière.</translation>
+    </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Entrée lance, F2 renomme, Suppr supprime, Alt+Haut et Alt+Bas déplacent la réserve choisie.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1193,11 +1215,6 @@ le &amp;marqueur</translation>
 <context>
     <name>corvane::SavedPool</name>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1 : %2 au seuil %3</translation>
-    </message>
-    <message>
         <source>1 pool</source>
         <translation>1 réserve</translation>
     </message>
@@ -1207,6 +1224,16 @@ le &amp;marqueur</translation>
             <numerusform>%n réserve</numerusform>
             <numerusform>%n réserves</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 au seuil %2</translation>
     </message>
 </context>
 <context>

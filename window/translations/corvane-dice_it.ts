@@ -581,14 +581,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Salva riserva</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nome della riserva:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Niente salvato: un nome ha da 1 a %1 caratteri.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Sostituire la riserva salvata «%1»?</translation>
     </message>
@@ -641,10 +633,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Importa riserve</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>L&apos;elenco ha già riserve di nome %1. Sostituirle con quelle importate?</translation>
-    </message>
-    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importato: %1.</translation>
@@ -656,6 +644,32 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Niente salvato: una riserva ha da %1 a %2 dadi e una difficoltà da %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nome per %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nome ha da 1 a %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Esiste già una riserva di nome «%1».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: la tua %2, importata %3</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Sì: prendi quelle importate. No: tieni le tue e importa il resto. Annulla: non importare nulla.</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Già nella tua lista con lo stesso nome:</translation>
     </message>
 </context>
 <context>
@@ -838,6 +852,14 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>The pool is last already.</source>
         <translation>La riserva è già l’ultima.</translation>
+    </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Invio tira, F2 rinomina, Canc elimina, Alt+Su e Alt+Giù spostano la riserva scelta.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1204,9 +1226,14 @@ Probabilità di fallimento critico: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 a difficoltà %3</translation>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 a difficoltà %2</translation>
     </message>
 </context>
 <context>

@@ -581,14 +581,6 @@ Chance de falha crítica: %5.</translation>
         <translation>Salvar parada</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nome da parada:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Nada foi salvo: um nome tem de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Substituir a parada salva “%1”?</translation>
     </message>
@@ -641,10 +633,6 @@ Chance de falha crítica: %5.</translation>
         <translation>Importar paradas</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Sua lista já tem paradas chamadas %1. Substituí-las pelas importadas?</translation>
-    </message>
-    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
@@ -656,6 +644,32 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Nada foi salvo: uma parada tem de %1 a %2 dados e uma dificuldade de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nome para %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Um nome tem de 1 a %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Já existe uma parada chamada “%1”.</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: a sua %2, importada %3</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Sim: ficar com as importadas. Não: manter as suas e importar o resto. Cancelar: não importar nada.</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Já na sua lista com o mesmo nome:</translation>
     </message>
 </context>
 <context>
@@ -838,6 +852,14 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>The pool is last already.</source>
         <translation>A parada já é a última.</translation>
+    </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Enter rola, F2 renomeia, Delete exclui, Alt+Cima e Alt+Baixo movem a parada escolhida.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1204,9 +1226,14 @@ do &amp;marcador</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 na dificuldade %3</translation>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 na dificuldade %2</translation>
     </message>
 </context>
 <context>
