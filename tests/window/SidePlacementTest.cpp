@@ -52,6 +52,11 @@ void SidePlacementTest::sideWindowsOpenBesideTheDiceWindow_data() {
     row("shrunkOnASmallScreen", halved, {315, 120, 330, 300}, kChart, {}, "right", false);
     row("aScreenWithAnOffset", {1366, 0, 1920, 1080}, {1400, 40, 330, 300}, kLog, {}, "right",
         true);
+    // On a laptop the second and the third open smaller rather than over the first.
+    const QRect log(338, 0, 736, 350);
+    row("chartAfterTheLogOnALaptop", laptop, {0, 0, 330, 300}, kChart, {log}, "right", false);
+    row("poolsAfterBothOnALaptop", laptop, {0, 0, 330, 300}, QSize(376, 350),
+        {log, {338, 358, 656, 410}}, "right", false);
 }
 
 void SidePlacementTest::sideWindowsOpenBesideTheDiceWindow() {

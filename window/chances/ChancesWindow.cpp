@@ -1,6 +1,7 @@
 #include "window/chances/ChancesWindow.h"
 
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -13,6 +14,31 @@
 #include "window/common/RefreshThrottle.h"
 
 namespace corvane {
+namespace {
+
+// The summary whole where the window has the height, scrolled where it has
+// not, so that the chart keeps its least height.
+class SummaryArea final : public QScrollArea {
+public:
+    explicit SummaryArea(QWidget* parent) : QScrollArea(parent) {}
+
+    QSize sizeHint() const override {
+        const QWidget* text = widget();
+        if (!text) return QScrollArea::sizeHint();
+        return QSize(QScrollArea::sizeHint().width(),
+                     text->heightForWidth(viewport()->width()) + 2 * frameWidth());
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        const bool wider = event->size().width() != event->oldSize().width();
+        QScrollArea::resizeEvent(event);
+        // The text wraps anew, so it needs another height.
+        if (wider) updateGeometry();
+    }
+};
+
+}  // namespace
 
 ChancesWindow::ChancesWindow(const Roller& roller, RollerInputs& inputs, Announcer& announcer,
                              QWidget* parent)
@@ -27,7 +53,8 @@ ChancesWindow::ChancesWindow(const Roller& roller, RollerInputs& inputs, Announc
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // In a short window the summary scrolls and the chart keeps its height.
-    auto* summaryArea = new QScrollArea(this);
+    auto* summaryArea = new SummaryArea(this);
+    summaryArea_ = summaryArea;
     summaryArea->setWidget(summary_);
     summaryArea->setWidgetResizable(true);
     summaryArea->setFrameShape(QFrame::NoFrame);
@@ -63,6 +90,7 @@ void ChancesWindow::Refresh() {
                         last ? std::optional(LuckOfRoll(*last)) : std::nullopt);
     const QString summary = ChancesText::Summary(chances);
     summary_->setText(summary);
+    summaryArea_->updateGeometry();
     setAccessibleDescription(summary);
     chart_->Show(std::move(chances));
 }

@@ -45,6 +45,7 @@ private:
     const Roller& roller_;
     RollerInputs& inputs_;
     QLabel* summary_;
+    QWidget* summaryArea_ = nullptr;
     ChancesChart* chart_;
     RefreshThrottle* refresh_;
 };

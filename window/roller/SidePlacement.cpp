@@ -41,6 +41,31 @@ QRect PlaceIn(const QRect& room, bool across, bool before, const QRect& dice, co
     return at(tries.first());
 }
 
+// The parts of `room` that keep a gap from every open window, each as large
+// as it goes; they may overlap each other.
+QList<QRect> FreeParts(const QRect& room, const QList<QRect>& open) {
+    QList<QRect> parts{room};
+    for (const QRect& other : open) {
+        const QRect taken = other.adjusted(-kGap, -kGap, kGap, kGap);
+        QList<QRect> left;
+        for (const QRect& part : parts) {
+            if (!part.intersects(taken)) {
+                left << part;
+                continue;
+            }
+            left << QRect(part.topLeft(), QPoint(taken.left() - 1, part.bottom()))
+                 << QRect(QPoint(taken.right() + 1, part.top()), part.bottomRight())
+                 << QRect(part.topLeft(), QPoint(part.right(), taken.top() - 1))
+                 << QRect(QPoint(part.left(), taken.bottom() + 1), part.bottomRight());
+        }
+        parts.clear();
+        for (const QRect& part : left) {
+            if (!part.isEmpty()) parts << part;
+        }
+    }
+    return parts;
+}
+
 }  // namespace
 
 QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& screen,
@@ -51,20 +76,32 @@ QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& scre
         QRect(QPoint(screen.left(), dice.bottom() + 1 + kGap), screen.bottomRight()),
         QRect(screen.topLeft(), QPoint(screen.right(), dice.top() - 1 - kGap)),
     };
+    const auto roomy = [&](const QRect& room) {
+        return room.width() >= smallest.width() && room.height() >= smallest.height();
+    };
     QRect best;
     int bestScore = -1;
-    for (std::size_t side = 0; side < rooms.size(); ++side) {
-        const QRect room = rooms[side];
-        if (room.width() < smallest.width() || room.height() < smallest.height()) continue;
-        const QRect place = PlaceIn(room, side < 2, side % 2 == 1, dice, wanted, open);
+    const auto consider = [&](const QRect& place, bool clear) {
         const bool whole = place.size() == wanted;
-        // Whole and clear first, then whole, then clear; the most room among equals.
-        const int score = (whole ? 2 : 0) + (Clear(place, open) ? 1 : 0);
+        // Clear and whole first, then clear, then whole; the most room among equals.
+        const int score = (clear ? 2 : 0) + (whole ? 1 : 0);
         if (score > bestScore ||
             (score == bestScore && !whole && Area(place.size()) > Area(best.size()))) {
             best = place;
             bestScore = score;
         }
+    };
+    for (std::size_t side = 0; side < rooms.size(); ++side) {
+        if (!roomy(rooms[side])) continue;
+        const bool across = side < 2;
+        const bool before = side % 2 == 1;
+        for (const QRect& part : FreeParts(rooms[side], open)) {
+            if (roomy(part)) consider(PlaceIn(part, across, before, dice, wanted, {}), true);
+        }
+        // With no clear part big enough, over another side window rather than
+        // smaller than can be used.
+        const QRect place = PlaceIn(rooms[side], across, before, dice, wanted, open);
+        consider(place, Clear(place, open));
     }
     // A screen with no room beside the dice window: at least stay on it.
     if (bestScore < 0) best = QRect(screen.topLeft(), wanted.boundedTo(screen.size()));

@@ -11,9 +11,10 @@ namespace corvane {
 
 // A place for a window of the `wanted` size beside the `dice` window, inside
 // the `screen` area and never over the dice window: to its right, left, below
-// or above, in that order, at full size where one of them has the room, else
-// in the one with the most, shrunk to fit but not below `smallest`. Where it
-// can, it also keeps off the `open` windows beside.
+// or above, in that order, clear of the `open` windows beside and at full
+// size where one of them has the room, else clear and shrunk to fit but not
+// below `smallest`, in the place with the most room. Only where no clear
+// place is that big does it go over an open window.
 QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& screen,
                        const QList<QRect>& open, const QSize& smallest);
 
