@@ -1,5 +1,7 @@
 #include <QAccessible>
+#include <QScopeGuard>
 #include <QtTest>
+#include <cmath>
 
 #include "ShippedLanguages.h"
 #include "WindowRig.h"
@@ -97,13 +99,18 @@ void ChancesLayoutTest::labelsNeverCollide_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("dice");
     QTest::addColumn<bool>("smallest");  // the window at its smallest, or as it opens
+    QTest::addColumn<int>("points");     // the program's font size; 0 for Qt's own
     for (const char* locale : testing_support::kLanguages) {
         for (int dice : {1, 6, 30, 31, 390, 7000}) {
             for (bool smallest : {false, true}) {
                 QTest::addRow("%s, %d dice%s", locale, dice, smallest ? ", smallest" : "")
-                    << locale << dice << smallest;
+                    << locale << dice << smallest << 0;
             }
         }
+    }
+    // A large desktop font, as some players choose.
+    for (int dice : {6, 7000}) {
+        QTest::addRow("%d dice, smallest, 12 pt", dice) << "C" << dice << true << 12;
     }
 }
 
@@ -111,7 +118,15 @@ void ChancesLayoutTest::labelsNeverCollide() {
     QFETCH(QString, locale);
     QFETCH(int, dice);
     QFETCH(bool, smallest);
+    QFETCH(int, points);
     const Translations language{QLocale(locale)};
+    const QFont qtFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&] { QApplication::setFont(qtFont); });
+    if (points > 0) {
+        QFont large = qtFont;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+    }
     WindowRig rig;
     rig.random.cycle = true;
     rig.Roll(QString::number(dice), QStringLiteral("4"), kHalfSucceed);
@@ -136,9 +151,14 @@ void ChancesLayoutTest::labelsNeverCollide() {
         }
     }
     QVERIFY(labels.CountTicks().size() >= 2);
-    // "Rolled" keeps off the lines that run down the plot, or sits over it.
+    // The plot stays tall enough to read, and "Rolled" over its mark.
     const QRect rolled = labels.Rolled().box;
     const ChancesGeometry geometry(chart.size(), chart.fontMetrics(), chart.Data());
+    QVERIFY2(geometry.Plot().height() >= 100,
+             qPrintable(QString::number(geometry.Plot().height())));
+    const auto mark = static_cast<int>(std::lround(geometry.CentreOf(chart.Data().Rolled())));
+    QVERIFY(rolled.left() <= mark && rolled.right() >= mark);
+    // It keeps off the lines that run down the plot, or sits over it.
     if (rolled.bottom() < geometry.Plot().top()) return;
     for (const int x : labels.ExpectedLines()) {
         QVERIFY2(x + 2 < rolled.left() || x - 2 > rolled.right(), qPrintable(QString::number(x)));
