@@ -52,9 +52,9 @@ QString ChancesText::Pool(const ChancesData::Series& series) {
 
 QString ChancesText::Legend(const ChancesData::Series& series) {
     if (series.rollable) return RollableLegend(series);
-    //: A series whose dice would add up past the limit: %1 its legend, %2 the highest total.
-    return tr("%1 (cannot roll: past %2)")
-        .arg(RollableLegend(series), GroupedCount(kHighestTotal.Value()));
+    //: A series whose dice would add up past the limit, said first so that a cut legend
+    //: keeps it; %1 is its legend.
+    return tr("Cannot roll: %1").arg(RollableLegend(series));
 }
 
 QString ChancesText::RollableLegend(const ChancesData::Series& series) {

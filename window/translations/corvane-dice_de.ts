@@ -131,9 +131,9 @@
         <translation>Einen Würfelpool von %1 bis %2 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
     </message>
     <message>
-        <source>%1 (cannot roll: past %2)</source>
-        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
-        <translation>%1 (nicht würfelbar: über %2)</translation>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Nicht würfelbar: %1</translation>
     </message>
     <message>
         <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>

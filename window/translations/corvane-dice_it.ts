@@ -131,9 +131,9 @@
         <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
     </message>
     <message>
-        <source>%1 (cannot roll: past %2)</source>
-        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
-        <translation>%1 (non tirabile: oltre %2)</translation>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Non tirabile: %1</translation>
     </message>
     <message>
         <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>

@@ -131,9 +131,9 @@
         <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
     </message>
     <message>
-        <source>%1 (cannot roll: past %2)</source>
-        <extracomment>A series whose dice would add up past the limit: %1 its legend, %2 the highest total.</extracomment>
-        <translation>%1 (não dá para rolar: acima de %2)</translation>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Não dá para rolar: %1</translation>
     </message>
     <message>
         <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
