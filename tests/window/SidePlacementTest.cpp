@@ -23,6 +23,7 @@ private slots:
     void whereTheSystemPlacesThemTheyLeaveTheDiceWindowRoom_data();
     void whereTheSystemPlacesThemTheyLeaveTheDiceWindowRoom();
     void onASmallScreenTheDiceWindowStepsAside();
+    void withNoRoomLeftItCoversAsLittleAsItCan();
     void theLogAndTheChartOpenClearOfTheDiceWindow();
 };
 
@@ -117,6 +118,17 @@ void SidePlacementTest::onASmallScreenTheDiceWindowStepsAside() {
     // With room enough where it stands, it stays.
     const QRect roomy(100, 100, 330, 300);
     QCOMPARE(DiceWindowSteppedAside(roomy, kChart, QRect(0, 0, 1366, 768), kSmallest), roomy);
+}
+
+void SidePlacementTest::withNoRoomLeftItCoversAsLittleAsItCan() {
+    const QRect halved(0, 0, 960, 540);  // 1920 x 1080 at scale 2
+    const QRect dice(0, 125, 315, 285);
+    const QRect log(323, 0, 637, 350);
+    const QRect place = BesideDiceWindow(dice, kChart, halved, {log}, kSmallest);
+    QVERIFY(halved.contains(place));
+    QVERIFY(!place.intersects(dice));
+    // The log's upper part, its title with it, stays in sight.
+    QVERIFY((place & log).height() < log.height() / 2);
 }
 
 void SidePlacementTest::theLogAndTheChartOpenClearOfTheDiceWindow() {

@@ -39,7 +39,7 @@ constexpr int kMostChanceGridLines = 4;
 // A chart shows a new roll and the two rerolls at most.
 constexpr int kMostSeries = 3;
 // Below this the bars of a likely count could not stand apart from an unlikely one's.
-constexpr int kLeastPlotHeight = 120;
+constexpr int kLeastPlotHeight = 100;
 
 // The heights above and below the plot: the legend and the rolled count's
 // mark; the count labels, a row per series for its expected successes and

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <tuple>
 
 namespace corvane {
 namespace {
@@ -79,33 +81,39 @@ QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& scre
     const auto roomy = [&](const QRect& room) {
         return room.width() >= smallest.width() && room.height() >= smallest.height();
     };
-    QRect best;
-    int bestScore = -1;
-    const auto consider = [&](const QRect& place, bool clear) {
-        const bool whole = place.size() == wanted;
-        // Clear and whole first, then clear, then whole; the most room among equals.
-        const int score = (clear ? 2 : 0) + (whole ? 1 : 0);
-        if (score > bestScore ||
-            (score == bestScore && !whole && Area(place.size()) > Area(best.size()))) {
-            best = place;
-            bestScore = score;
-        }
+    // Clear first, then covering the least of the open windows, then whole;
+    // the most room among equals.
+    const auto rank = [&](const QRect& place) {
+        int covered = 0;
+        for (const QRect& other : open) covered += Area((place & other).size());
+        return std::tuple(covered == 0, -covered, place.size() == wanted, Area(place.size()));
+    };
+    std::optional<QRect> best;
+    const auto consider = [&](const QRect& place) {
+        if (!best || rank(place) > rank(*best)) best = place;
     };
     for (std::size_t side = 0; side < rooms.size(); ++side) {
-        if (!roomy(rooms[side])) continue;
+        const QRect room = rooms[side];
+        if (!roomy(room)) continue;
         const bool across = side < 2;
         const bool before = side % 2 == 1;
-        for (const QRect& part : FreeParts(rooms[side], open)) {
-            if (roomy(part)) consider(PlaceIn(part, across, before, dice, wanted, {}), true);
+        for (QRect part : FreeParts(room, open)) {
+            // A part too small grows into the room, over as little as it must.
+            if (part.width() < smallest.width()) {
+                part.setWidth(smallest.width());
+                if (part.right() > room.right()) part.moveRight(room.right());
+            }
+            if (part.height() < smallest.height()) {
+                part.setHeight(smallest.height());
+                if (part.bottom() > room.bottom()) part.moveBottom(room.bottom());
+            }
+            consider(PlaceIn(part, across, before, dice, wanted, {}));
         }
-        // With no clear part big enough, over another side window rather than
-        // smaller than can be used.
-        const QRect place = PlaceIn(rooms[side], across, before, dice, wanted, open);
-        consider(place, Clear(place, open));
+        consider(PlaceIn(room, across, before, dice, wanted, open));
     }
+    if (best) return *best;
     // A screen with no room beside the dice window: at least stay on it.
-    if (bestScore < 0) best = QRect(screen.topLeft(), wanted.boundedTo(screen.size()));
-    return best;
+    return QRect(screen.topLeft(), wanted.boundedTo(screen.size()));
 }
 
 QRect DiceWindowSteppedAside(const QRect& dice, const QSize& wanted, const QRect& screen,

@@ -14,7 +14,7 @@ namespace corvane {
 // or above, in that order, clear of the `open` windows beside and at full
 // size where one of them has the room, else clear and shrunk to fit but not
 // below `smallest`, in the place with the most room. Only where no clear
-// place is that big does it go over an open window.
+// place is that big does it go over open windows, as little as it can.
 QRect BesideDiceWindow(const QRect& dice, const QSize& wanted, const QRect& screen,
                        const QList<QRect>& open, const QSize& smallest);
 
