@@ -26,8 +26,6 @@ QString Isolated(const QString& name) {
 }
 
 QString PoolCount(int count) {
-    // English has no translation file: its singular is a text of its own.
-    if (count == 1) return QCoreApplication::translate("corvane::SavedPool", "1 pool");
     return QCoreApplication::translate("corvane::SavedPool", "%n pools", nullptr, count);
 }
 

@@ -37,11 +37,8 @@ QString SuccessOddsText(const RollerState& state) {
     const int successes = state.Successes.Value();
     const double dieChance = DieChance(state.TargetNumber);
     // The dice follow "with", which some languages decline, so they keep words
-    // of their own here; English has no translation file, so its singular is
-    // a text of its own.
-    const QString pool =
-        dice == 1 ? QCoreApplication::translate("corvane::OddsText", "1 die")
-                  : QCoreApplication::translate("corvane::OddsText", "%n dice", nullptr, dice);
+    // of their own here.
+    const QString pool = QCoreApplication::translate("corvane::OddsText", "%n dice", nullptr, dice);
     //: %1 is "3 successes", %2 "5 dice", %3 the target number, %4 and %5 percentages.
     return QCoreApplication::translate(
                "corvane::OddsText",
@@ -54,10 +51,8 @@ QString SuccessOddsText(const RollerState& state) {
 QString FailuresOddsText(const RollerState& state) {
     const RerollOdds odds = RerollFailuresOdds(state);
     if (odds.Rerolled == 0) return EngineText(kNoFailuresMessage);
-    const QString failures = odds.Rerolled == 1
-                                 ? QCoreApplication::translate("corvane::OddsText", "1 failure")
-                                 : QCoreApplication::translate("corvane::OddsText", "%n failures",
-                                                               nullptr, odds.Rerolled);
+    const QString failures =
+        QCoreApplication::translate("corvane::OddsText", "%n failures", nullptr, odds.Rerolled);
     //: %1 is "2 failures"; %2 the expected successes after the reroll.
     return QCoreApplication::translate("corvane::OddsText", "Rerolling %1:\n%2")
         .arg(failures, Expected(odds));

@@ -152,14 +152,6 @@
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -191,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 Wurf</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 Wurf</numerusform>
             <numerusform>%1 Würfe</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -213,20 +197,12 @@
             <numerusform>%1 Würfel</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 Erfolg</numerusform>
             <numerusform>%1 Erfolge</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 Augenzahl</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -498,10 +474,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Jeder Würfel hat bei Mindestwurf %2 eine Erfolgschance von %1.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -515,10 +487,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance auf mindestens %1 mit %2 bei Mindestwurf %3: %4.
 Chance auf einen Patzer: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 Fehlschlag</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -928,10 +896,6 @@ Chance auf einen Patzer: %5.</translation>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Das Wurfprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
     </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 Wurf gespeichert.</translation>
-    </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
         <translation>
@@ -1177,10 +1141,6 @@ neu würfeln</translation>
         <source>%1: %2 at target %3</source>
         <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1: %2 bei Mindestwurf %3</translation>
-    </message>
-    <message>
-        <source>1 pool</source>
-        <translation>1 Pool</translation>
     </message>
     <message numerus="yes">
         <source>%n pools</source>

@@ -152,14 +152,6 @@
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -191,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 jet</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 jet</numerusform>
             <numerusform>%1 jets</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -213,20 +197,12 @@
             <numerusform>%1 dés</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 succès</numerusform>
             <numerusform>%1 succès</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 face</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -498,10 +474,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Au seuil %2, chaque dé réussit dans %1 des cas.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -515,10 +487,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance d&apos;obtenir au moins %1 avec %2 au seuil %3&#xa0;: %4.
 Chance de fumble (échec critique)&#xa0;: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 échec</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -928,10 +896,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>L’historique des jets n’a pas pu être enregistré dans %1 : %2.</translation>
     </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 jet enregistré.</translation>
-    </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
         <translation>
@@ -1177,10 +1141,6 @@ le &amp;marqueur</translation>
         <source>%1: %2 at target %3</source>
         <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
         <translation>%1 : %2 au seuil %3</translation>
-    </message>
-    <message>
-        <source>1 pool</source>
-        <translation>1 réserve</translation>
     </message>
     <message numerus="yes">
         <source>%n pools</source>

@@ -152,14 +152,6 @@
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 successo</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -191,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 tiro</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 tiro</numerusform>
             <numerusform>%1 tiri</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -213,20 +197,12 @@
             <numerusform>%1 dadi</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 successo</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 successo</numerusform>
             <numerusform>%1 successi</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 faccia</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -498,10 +474,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>A difficoltà %2, ogni dado riesce nel %1 dei casi.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -515,10 +487,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Probabilità di almeno %1 con %2 a difficoltà %3: %4.
 Probabilità di fallimento critico: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 fallimento</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -928,10 +896,6 @@ Probabilità di fallimento critico: %5.</translation>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Impossibile salvare il registro dei tiri in %1: %2.</translation>
     </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 tiro salvato.</translation>
-    </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
         <translation>
@@ -1173,10 +1137,6 @@ Probabilità di fallimento critico: %5.</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>1 pool</source>
-        <translation>1 riserva</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>

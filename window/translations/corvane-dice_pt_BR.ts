@@ -152,14 +152,6 @@
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 sucesso</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -191,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 rolagem</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 rolagem</numerusform>
             <numerusform>%1 rolagens</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -213,20 +197,12 @@
             <numerusform>%1 dados</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 sucesso</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 sucesso</numerusform>
             <numerusform>%1 sucessos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 face</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -498,10 +474,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Na dificuldade %2, cada dado tem sucesso em %1 das vezes.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -515,10 +487,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance de pelo menos %1 com %2 na dificuldade %3: %4.
 Chance de falha crítica: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 falha</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -928,10 +896,6 @@ Chance de falha crítica: %5.</translation>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Não foi possível salvar o histórico de rolagens em %1: %2.</translation>
     </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 rolagem salva.</translation>
-    </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
         <translation>
@@ -1173,10 +1137,6 @@ do &amp;marcador</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>1 pool</source>
-        <translation>1 parada</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
