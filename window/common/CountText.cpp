@@ -7,6 +7,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::CountText)
+};
+
 QString Number(int count, Digits digits) {
     return digits == Digits::Grouped ? GroupedCount(count) : QString::number(count);
 }
@@ -14,13 +18,11 @@ QString Number(int count, Digits digits) {
 }  // namespace
 
 QString SuccessCount(int count, Digits digits) {
-    return QCoreApplication::translate("corvane::CountText", "%1 successes", nullptr, count)
-        .arg(Number(count, digits));
+    return Words::tr("%1 successes", nullptr, count).arg(Number(count, digits));
 }
 
 QString DiceCount(int count, Digits digits) {
-    return QCoreApplication::translate("corvane::CountText", "%1 dice", nullptr, count)
-        .arg(Number(count, digits));
+    return Words::tr("%1 dice", nullptr, count).arg(Number(count, digits));
 }
 
 }  // namespace corvane

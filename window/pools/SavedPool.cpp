@@ -5,6 +5,13 @@
 #include "window/common/CountText.h"
 
 namespace corvane {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::SavedPool)
+};
+
+}  // namespace
 
 std::optional<QString> PoolName(const QString& typed) {
     const QString name = typed.trimmed().normalized(QString::NormalizationForm_C);
@@ -25,13 +32,11 @@ QString Isolated(const QString& name) {
     return QChar(0x2068) + name + QChar(0x2069);  // first strong isolate ... pop isolate
 }
 
-QString PoolCount(int count) {
-    return QCoreApplication::translate("corvane::SavedPool", "%n pools", nullptr, count);
-}
+QString PoolCount(int count) { return Words::tr("%n pools", nullptr, count); }
 
 QString PoolText(const SavedPool& pool) {
     //: A saved pool: %1 is its name, %2 "7 dice", %3 the target number.
-    return QCoreApplication::translate("corvane::SavedPool", "%1: %2 at target %3")
+    return Words::tr("%1: %2 at target %3")
         .arg(Isolated(pool.Name), DiceCount(pool.Dice.Value()),
              QString::number(pool.Target.Value()));
 }

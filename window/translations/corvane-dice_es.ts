@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 los desarrolladores de Corvane Dice. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>no queda espacio suficiente en el disco (el archivo necesita %1 y hay %2 libres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>el disco no confirmó que el archivo se escribiera (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Probabilidades</translation>
@@ -111,6 +130,10 @@
         <translation>Una nueva tirada de %1 a dificultad %2: %3; al menos %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Escribe de %1 a %2 dados para ver las probabilidades de una nueva tirada.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Tras repetir fallos: no hay fallos que repetir.</translation>
     </message>
@@ -125,29 +148,6 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Elige un dado de la lista para ver la repetición desde el marcador.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Escribe de %1 a %2 dados para ver las probabilidades de una nueva tirada.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 los desarrolladores de Corvane Dice. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>no queda espacio suficiente en el disco (el archivo necesita %1 y hay %2 libres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>el disco no confirmó que el archivo se escribiera (%1)</translation>
     </message>
 </context>
 <context>
@@ -310,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 de media): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>Se cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>El otro extremo dejó de responder.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>El otro lado dejó de leer.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Llegó un paquete más grande o más pequeño de lo permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Llegó un paquete que ningún jugador de esta mesa envía.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Llegó un paquete sin el código de esta mesa.</translation>
     </message>
 </context>
 <context>
@@ -1151,27 +1178,7 @@ el &amp;marcador</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>Se cerró la conexión.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>El otro extremo dejó de responder.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Llegó un paquete más grande o más pequeño de lo permitido.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Llegó un paquete que ningún jugador de esta mesa envía.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Llegó un paquete sin el código de esta mesa.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>El anfitrión tiene ahora otra mesa abierta.</translation>
@@ -1183,6 +1190,11 @@ el &amp;marcador</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>El anfitrión envió algo que no pasa la comprobación: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La mesa está llena: tiene %1 sitios.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1208,10 +1220,16 @@ el &amp;marcador</translation>
         <source>You left the table.</source>
         <translation>Has salido de la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Has cerrado la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 se ha sentado a la mesa.</translation>
@@ -1220,6 +1238,31 @@ el &amp;marcador</translation>
         <source>%1 left the table.</source>
         <translation>%1 ha salido de la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira en la mesa antes de repetir allí.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar el registro de la mesa en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>El registro de la mesa está en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>La mesa se ha cerrado.</translation>
@@ -1268,44 +1311,13 @@ el &amp;marcador</translation>
         <translation>%1: %2, dado más alto %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>Esperando a %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>El otro lado dejó de leer.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>La mesa está llena: tiene %1 sitios.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Ronda %1 anulada: sin respuesta de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Tira en la mesa antes de repetir allí.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>No se pudo guardar el registro de la mesa en %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>El registro de la mesa está en %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>Esperando a %1...</translation>
     </message>
 </context>
 <context>

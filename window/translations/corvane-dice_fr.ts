@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>il ne reste pas assez de place sur le disque (le fichier a besoin de %1, %2 sont libres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>le disque n’a pas confirmé que le fichier était écrit (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Chances</translation>
@@ -20,56 +39,25 @@
         <translation>Obtenu</translation>
     </message>
     <message>
-        <source>Successes</source>
-        <translation>Succès</translation>
-    </message>
-    <message>
-        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
-        <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>%1 expected</source>
-        <translation>%1 en moyenne</translation>
-    </message>
-    <message>
-        <source>%1 (rolled)</source>
-        <translation>%1 (votre jet)</translation>
-    </message>
-    <message>
-        <source>after Reroll Failures %1</source>
-        <translation>après relance des échecs %1</translation>
-    </message>
-    <message>
-        <source>after Reroll from Marker Down %1</source>
-        <translation>après relance dès le marqueur %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>most likely %1 (%2), %3</source>
-        <translation>le plus probable&#xa0;: %1 (%2), %3</translation>
-    </message>
-    <message>
-        <source>Rolled %1 with %2 at target %3.</source>
-        <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures: no failures to reroll.</source>
-        <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
-    </message>
-    <message>
-        <source>Select a die in the list to see Reroll from Marker Down.</source>
-        <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
-    </message>
-    <message>
         <source>First column.</source>
         <translation>Première colonne.</translation>
     </message>
     <message>
         <source>Last column.</source>
         <translation>Dernière colonne.</translation>
+    </message>
+    <message>
+        <source>Rolled: %1</source>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
+        <translation>Obtenu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
+        <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -104,9 +92,50 @@
         <translation>Après relance dès le marqueur&#xa0;: %1</translation>
     </message>
     <message>
+        <source>%1 expected</source>
+        <translation>%1 en moyenne</translation>
+    </message>
+    <message>
+        <source>%1 (rolled)</source>
+        <translation>%1 (votre jet)</translation>
+    </message>
+    <message>
+        <source>after Reroll Failures %1</source>
+        <translation>après relance des échecs %1</translation>
+    </message>
+    <message>
+        <source>after Reroll from Marker Down %1</source>
+        <translation>après relance dès le marqueur %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>most likely %1 (%2), %3</source>
+        <translation>le plus probable&#xa0;: %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Rolled %1 with %2 at target %3.</source>
+        <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
+    </message>
+    <message>
+        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
+    </message>
+    <message>
         <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
         <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
         <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3&#xa0;; au moins %4&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: no failures to reroll.</source>
+        <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
     </message>
     <message>
         <source>After Reroll Failures (%1): %2.</source>
@@ -117,37 +146,8 @@
         <translation>Après relance dès le marqueur (%1)&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Rolled: %1</source>
-        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
-        <translation>Obtenu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
-        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
-        <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>il ne reste pas assez de place sur le disque (le fichier a besoin de %1, %2 sont libres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>le disque n’a pas confirmé que le fichier était écrit (%1)</translation>
+        <source>Select a die in the list to see Reroll from Marker Down.</source>
+        <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
     </message>
 </context>
 <context>
@@ -310,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1&#xa0;: %2, %3 (%4 en moyenne)&#xa0;: %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L’autre côté ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L’autre côté ne lit plus.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Un paquet était plus grand ou plus petit que permis.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Il est arrivé un paquet qu’aucun joueur de cette table n’envoie.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Il est arrivé un paquet sans le code de cette table.</translation>
     </message>
 </context>
 <context>
@@ -1151,27 +1178,7 @@ le &amp;marqueur</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>La connexion a été fermée.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>L’autre côté ne répond plus.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Un paquet était plus grand ou plus petit que permis.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Il est arrivé un paquet qu’aucun joueur de cette table n’envoie.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Il est arrivé un paquet sans le code de cette table.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>L’hôte héberge désormais une autre table.</translation>
@@ -1183,6 +1190,11 @@ le &amp;marqueur</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>L’hôte a envoyé des données qui ne passent pas la vérification&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La table est pleine&#xa0;: elle compte %1 places.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1208,10 +1220,16 @@ le &amp;marqueur</translation>
         <source>You left the table.</source>
         <translation>Vous avez quitté la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Vous avez fermé la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 a rejoint la table.</translation>
@@ -1220,6 +1238,31 @@ le &amp;marqueur</translation>
         <source>%1 left the table.</source>
         <translation>%1 a quitté la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Lancez à la table avant d’y relancer.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Le compte rendu de la table n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>Le compte rendu de la table est dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>La table est fermée.</translation>
@@ -1268,44 +1311,13 @@ le &amp;marqueur</translation>
         <translation>%1&#xa0;: %2, meilleur dé %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>En attente de %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>L’autre côté ne lit plus.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>La table est pleine&#xa0;: elle compte %1 places.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Tour %1 annulé, faute de réponse de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Lancez à la table avant d’y relancer.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Le compte rendu de la table n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>Le compte rendu de la table est dans %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>En attente de %1...</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 gli sviluppatori di Corvane Dice. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>non c&apos;è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>il disco non ha confermato che il file è stato scritto (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Probabilità</translation>
@@ -111,6 +130,10 @@
         <translation>Un nuovo tiro di %1 a difficoltà %2: %3; almeno %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Dopo il ritiro dei fallimenti: nessun fallimento da ritirare.</translation>
     </message>
@@ -125,29 +148,6 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Scegli un dado nell&apos;elenco per vedere il ritiro dal segno in giù.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 gli sviluppatori di Corvane Dice. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>non c&apos;è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>il disco non ha confermato che il file è stato scritto (%1)</translation>
     </message>
 </context>
 <context>
@@ -310,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 in media): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connessione si è chiusa.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L&apos;altro capo ha smesso di rispondere.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L&apos;altro capo ha smesso di leggere.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>È arrivato un pacchetto più grande o più piccolo del consentito.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>È arrivato un pacchetto che nessun giocatore di questo tavolo invia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>È arrivato un pacchetto senza il codice di questo tavolo.</translation>
     </message>
 </context>
 <context>
@@ -1151,27 +1178,7 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>La connessione si è chiusa.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>L&apos;altro capo ha smesso di rispondere.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>È arrivato un pacchetto più grande o più piccolo del consentito.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>È arrivato un pacchetto che nessun giocatore di questo tavolo invia.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>È arrivato un pacchetto senza il codice di questo tavolo.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>L&apos;host ora ospita un altro tavolo.</translation>
@@ -1183,6 +1190,11 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>L&apos;host ha inviato dati che non superano la verifica: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>Il tavolo è pieno: ha %1 posti.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1208,10 +1220,16 @@ Probabilità di fallimento critico: %5.</translation>
         <source>You left the table.</source>
         <translation>Hai lasciato il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Hai chiuso il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 entra al tavolo.</translation>
@@ -1220,6 +1238,31 @@ Probabilità di fallimento critico: %5.</translation>
         <source>%1 left the table.</source>
         <translation>%1 lascia il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira al tavolo prima di ritirare lì.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare la trascrizione del tavolo in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>La trascrizione del tavolo è in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>Il tavolo è chiuso.</translation>
@@ -1268,44 +1311,13 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>%1: %2, dado più alto %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>In attesa di %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>L&apos;altro capo ha smesso di leggere.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>Il tavolo è pieno: ha %1 posti.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Turno %1 annullato: nessuna risposta da %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Tira al tavolo prima di ritirare lì.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Impossibile salvare la trascrizione del tavolo in %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>La trascrizione del tavolo è in %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>In attesa di %1...</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 os desenvolvedores do Corvane Dice. Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>não há espaço suficiente no disco (o arquivo precisa de %1, há %2 livres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>o disco não confirmou que o arquivo foi gravado (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Chances</translation>
@@ -111,6 +130,10 @@
         <translation>Uma nova rolagem de %1 na dificuldade %2: %3; pelo menos %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Após rolar as falhas de novo: não há falhas para rolar.</translation>
     </message>
@@ -125,29 +148,6 @@
     <message>
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Escolha um dado na lista para ver a nova rolagem a partir do marcador.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 os desenvolvedores do Corvane Dice. Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>não há espaço suficiente no disco (o arquivo precisa de %1, há %2 livres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>o disco não confirmou que o arquivo foi gravado (%1)</translation>
     </message>
 </context>
 <context>
@@ -310,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 em média): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>A conexão foi fechada.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>O outro lado parou de responder.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>O outro lado parou de ler.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Chegou um pacote maior ou menor do que o permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Chegou um pacote que nenhum jogador desta mesa envia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Chegou um pacote sem o código desta mesa.</translation>
     </message>
 </context>
 <context>
@@ -1151,27 +1178,7 @@ do &amp;marcador</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>A conexão foi fechada.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>O outro lado parou de responder.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Chegou um pacote maior ou menor do que o permitido.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Chegou um pacote que nenhum jogador desta mesa envia.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Chegou um pacote sem o código desta mesa.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>O anfitrião agora está com outra mesa aberta.</translation>
@@ -1183,6 +1190,11 @@ do &amp;marcador</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>O anfitrião enviou algo que não passa na verificação: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>A mesa está cheia: ela tem %1 lugares.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1208,10 +1220,16 @@ do &amp;marcador</translation>
         <source>You left the table.</source>
         <translation>Você saiu da mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Você fechou a mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 entrou na mesa.</translation>
@@ -1220,6 +1238,31 @@ do &amp;marcador</translation>
         <source>%1 left the table.</source>
         <translation>%1 saiu da mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Há outra rolagem na mesa: role quando terminar.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Role na mesa antes de rolar de novo lá.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar o registro da mesa em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>O registro da mesa está em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>A mesa foi fechada.</translation>
@@ -1268,44 +1311,13 @@ do &amp;marcador</translation>
         <translation>%1: %2, maior dado %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>Aguardando %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>O outro lado parou de ler.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>A mesa está cheia: ela tem %1 lugares.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Rodada %1 anulada: sem resposta de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Há outra rolagem na mesa: role quando terminar.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Role na mesa antes de rolar de novo lá.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Não foi possível salvar o registro da mesa em %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>O registro da mesa está em %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>Aguardando %1...</translation>
     </message>
 </context>
 <context>
