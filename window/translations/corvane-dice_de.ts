@@ -1178,6 +1178,25 @@ neu würfeln</translation>
     </message>
 </context>
 <context>
+    <name>corvane::Settings</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>sie ist keine Einstellungsdatei von Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>sie wurde von einer anderen Version von Corvane Dice geschrieben</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>die Einstellungsdatei %1 bleibt, wie sie ist, denn %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>

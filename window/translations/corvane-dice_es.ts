@@ -1178,6 +1178,25 @@ el &amp;marcador</translation>
     </message>
 </context>
 <context>
+    <name>corvane::Settings</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>no es un archivo de configuración de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>lo escribió otra versión de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>el archivo de configuración %1 se deja como está, porque %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>

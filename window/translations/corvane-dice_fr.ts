@@ -1178,6 +1178,25 @@ le &amp;marqueur</translation>
     </message>
 </context>
 <context>
+    <name>corvane::Settings</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>ce n’est pas un fichier de paramètres de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>il a été écrit par une autre version de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>le fichier de paramètres %1 reste tel quel, car %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>

@@ -1178,6 +1178,25 @@ Probabilità di fallimento critico: %5.</translation>
     </message>
 </context>
 <context>
+    <name>corvane::Settings</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>non si può aprire</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>non è un file di impostazioni di Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>è stato scritto da un&apos;altra versione di Corvane Dice</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>il file di impostazioni %1 resta com&apos;è, perché %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>

@@ -1178,6 +1178,25 @@ do &amp;marcador</translation>
     </message>
 </context>
 <context>
+    <name>corvane::Settings</name>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>ele não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>ele não é um arquivo de configurações do Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>ele foi escrito por outra versão do Corvane Dice</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>o arquivo de configurações %1 fica como está, porque %2</translation>
+    </message>
+</context>
+<context>
     <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
