@@ -4,19 +4,24 @@
 #
 #   cmake -DLUPDATE=<lupdate> -DSETTINGS=<file> -DWORK=<scratch folder> -P CheckTranslations.cmake
 #
-# SETTINGS sets translation_sources, translation_files, lupdate_options and
+# SETTINGS sets translation_sources, translation_files, lupdate_options,
+# plurals_file (English's, of the plural texts alone), plurals_options and
 # include_dir.
 include(${SETTINGS})
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
 set(problems "")
-foreach(ts_file IN LISTS translation_files)
+foreach(ts_file IN LISTS translation_files plurals_file)
+    set(options ${lupdate_options})
+    if(ts_file STREQUAL plurals_file)
+        set(options ${plurals_options})
+    endif()
     get_filename_component(name ${ts_file} NAME)
     set(copy ${WORK}/${name})
     file(COPY_FILE ${ts_file} ${copy})
     execute_process(
-        COMMAND ${LUPDATE} ${translation_sources} -I ${include_dir} ${lupdate_options} -ts ${copy}
+        COMMAND ${LUPDATE} ${translation_sources} -I ${include_dir} ${options} -ts ${copy}
         RESULT_VARIABLE status
         OUTPUT_QUIET
         ERROR_VARIABLE warnings)

@@ -10,8 +10,9 @@ namespace corvane {
 
 // The program's texts, and Qt's own (a message box's buttons, a field's context
 // menu), in the language of a locale, for as long as this object lives. English
-// is the language the texts are written in: it needs no translation, and a
-// language without one shows English throughout.
+// is the language the texts are written in: its catalogue gives only their
+// plurals ("1 pool", "2 pools"), and a language without a catalogue of its own
+// shows English throughout.
 class Translations final {
 public:
     explicit Translations(const QLocale& locale);
@@ -19,8 +20,8 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The language the program speaks, as its translation names it ("de_DE");
-    // empty for English.
+    // The language the program speaks, as its catalogue names it ("de_DE",
+    // "en_US").
     QString Language() const;
 
 private:

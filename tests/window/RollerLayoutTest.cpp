@@ -143,7 +143,8 @@ void RollerLayoutTest::captionsFitTheirBoxes() {
           << QCoreApplication::translate(
                  "corvane::TableRolls", "Another roll is on the table: roll again once it is done.")
           << WaitingText({QStringLiteral("Ana"), QStringLiteral("Bo")})
-          << QCoreApplication::translate("corvane::Table", "Round %1 given up: %2 did not answer.")
+          << QCoreApplication::translate("corvane::TableText",
+                                         "Round %1 given up: %2 did not answer.")
                  .arg(GroupedCount(999))
                  .arg(QStringLiteral("Ana"));
     const QFontMetrics statusMetrics(status->font());

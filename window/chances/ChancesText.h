@@ -11,7 +11,7 @@ namespace corvane {
 // The Chances window's words: what the chart shows, as the legend, the axis,
 // the tooltips and screen readers say it.
 class ChancesText {
-    Q_DECLARE_TR_FUNCTIONS(ChancesText)
+    Q_DECLARE_TR_FUNCTIONS(corvane::ChancesText)
 public:
     static QString WindowTitle();
     static QString ChartName();

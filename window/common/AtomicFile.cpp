@@ -22,6 +22,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::AtomicFile)
+};
+
 // The error the system gave for the call that just failed.
 int LastSystemError() {
 #ifdef Q_OS_WIN
@@ -48,9 +52,7 @@ QString Size(qint64 bytes) {
 QString NoSpaceWords(const QString& path, qint64 needed) {
     const QStorageInfo disk(QFileInfo(path).absolutePath());
     //: %1 and %2 are sizes such as "6.7 kB".
-    return QCoreApplication::translate("corvane::AtomicFile",
-                                       "there is not enough space left on the disk (the file "
-                                       "needs %1, %2 are free)")
+    return Words::tr("there is not enough space left on the disk (the file needs %1, %2 are free)")
         .arg(Size(needed), Size(std::max<qint64>(0, disk.bytesAvailable())));
 }
 
@@ -77,11 +79,9 @@ std::optional<QString> AtomicFile::Write(const QString& path, const QByteArray& 
     }
     if (!Sync(file)) {
         const int error = LastSystemError();
-        return failed(
-            error,
-            QCoreApplication::translate("corvane::AtomicFile",
-                                        "the disk did not confirm that the file was written (%1)")
-                .arg(QString::fromStdString(std::system_category().message(error))));
+        return failed(error,
+                      Words::tr("the disk did not confirm that the file was written (%1)")
+                          .arg(QString::fromStdString(std::system_category().message(error))));
     }
     if (!Commit(file)) return failed(LastSystemError(), file.errorString());
     return std::nullopt;

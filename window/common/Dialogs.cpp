@@ -6,13 +6,19 @@
 #include <QRegularExpression>
 
 namespace corvane {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::Dialogs)
+};
+
+}  // namespace
 
 bool Dialogs::MayReplace(QWidget* parent, const QString& title, const QString& chosen,
                          const QString& written) {
     if (written == chosen || !QFileInfo::exists(written)) return true;
     const QString question =
-        QCoreApplication::translate("corvane::Dialogs", "%1 already exists. Replace it?")
-            .arg(QDir::toNativeSeparators(written));
+        Words::tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(written));
     return Ask(parent, title, question, false) == Answer::Yes;
 }
 

@@ -8,6 +8,13 @@
 #include "window/common/NumberFormat.h"
 
 namespace corvane {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::EngineText)
+};
+
+}  // namespace
 
 QString EngineText(std::string_view text) {
     // The lookup reads the text up to a terminating zero, which a view need not have.
@@ -16,8 +23,7 @@ QString EngineText(std::string_view text) {
 }
 
 QString TargetRangeHint() {
-    return QCoreApplication::translate("corvane::EngineText",
-                                       "Type a target from %1 to %2 to see the chances.")
+    return Words::tr("Type a target from %1 to %2 to see the chances.")
         .arg(GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value()));
 }
 

@@ -7,11 +7,15 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::NumberFormat)
+};
+
 // Decimals follow the language of the words around them, not the desktop's
 // number settings: the translation names its locale.
 QLocale GroupingLocale() {
     //: The locale whose numbers the program writes, such as de_DE.
-    QLocale locale(QCoreApplication::translate("corvane::NumberFormat", "C"));
+    QLocale locale(Words::tr("C"));
     // English is the C locale, which leaves out the grouping unless told.
     locale.setNumberOptions(QLocale::DefaultNumberOptions);
     return locale;
@@ -31,8 +35,7 @@ QString DecimalText(double value, int places) {
 }
 
 QString PercentLabel(double percent, int places) {
-    return QCoreApplication::translate("corvane::NumberFormat", "%1%")
-        .arg(DecimalText(percent, places));
+    return Words::tr("%1%").arg(DecimalText(percent, places));
 }
 
 QString PercentText(double chance, int places) {

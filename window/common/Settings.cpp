@@ -10,6 +10,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::Settings)
+};
+
 const QString kFormat = QStringLiteral("corvane-dice-settings");
 constexpr int kVersion = 1;
 // Far more than the settings take: a larger file is no settings file.
@@ -32,8 +36,6 @@ const KeyInfo& InfoOf(Settings::Key key) {
     return kKeys[0];
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("corvane::Settings", text); }
-
 }  // namespace
 
 QString UserFolder() {
@@ -51,7 +53,7 @@ Settings::Settings(QString path) : path_(std::move(path)) {
     QFile file(path_);
     // Only a plain file is opened: reading a pipe would wait for ever.
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        problem_ = Tr("it cannot be opened");
+        problem_ = Words::tr("it cannot be opened");
         return;
     }
     const QByteArray bytes = file.read(kLargestFile + 1);
@@ -59,9 +61,9 @@ Settings::Settings(QString path) : path_(std::move(path)) {
     const QJsonObject object = document.object();
     if (bytes.size() > kLargestFile || !document.isObject() ||
         object.value(QLatin1String("format")).toString() != kFormat) {
-        problem_ = Tr("it is not a settings file of Corvane Dice");
+        problem_ = Words::tr("it is not a settings file of Corvane Dice");
     } else if (object.value(QLatin1String("version")).toInt() != kVersion) {
-        problem_ = Tr("it was written by another version of Corvane Dice");
+        problem_ = Words::tr("it was written by another version of Corvane Dice");
     } else {
         values_ = object;
     }
@@ -74,7 +76,7 @@ QString Settings::Value(Key key) const {
 
 std::optional<QString> Settings::Set(Key key, const QString& value) {
     if (!problem_.isEmpty()) {
-        return Tr("the settings file %1 is kept as it is, because %2")
+        return Words::tr("the settings file %1 is kept as it is, because %2")
             .arg(QDir::toNativeSeparators(path_), problem_);
     }
     // Keys of a later version are kept as they are.

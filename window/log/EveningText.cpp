@@ -16,26 +16,20 @@ namespace {
 // Picks the plural form; past what an int holds, every language's is the same.
 int FormOf(std::int64_t count) { return static_cast<int>(std::min<std::int64_t>(count, INT_MAX)); }
 
-// English has no translation file, so its singulars are texts of their own; a
-// translation gives all its plural forms on the plural text. The counts of an
-// evening run long, so they are grouped.
+// The counts of an evening run long, so they are grouped.
 QString Rolls(std::int64_t count) {
-    if (count == 1) return EveningText::tr("1 roll");
     return EveningText::tr("%1 rolls", nullptr, FormOf(count)).arg(GroupedCount(count));
 }
 
 QString Dice(std::int64_t count) {
-    if (count == 1) return EveningText::tr("1 die");
     return EveningText::tr("%1 dice", nullptr, FormOf(count)).arg(GroupedCount(count));
 }
 
 QString Successes(std::int64_t count) {
-    if (count == 1) return EveningText::tr("1 success");
     return EveningText::tr("%1 successes", nullptr, FormOf(count)).arg(GroupedCount(count));
 }
 
 QString Faces(std::int64_t count) {
-    if (count == 1) return EveningText::tr("1 face");
     return EveningText::tr("%1 faces", nullptr, FormOf(count)).arg(GroupedCount(count));
 }
 

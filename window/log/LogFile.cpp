@@ -11,14 +11,17 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::LogFile)
+};
+
 const QStringList kEndings = {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("md")};
 
 }  // namespace
 
 QStringList LogFileFilters() {
-    return {QCoreApplication::translate("corvane::LogFile", "Plain text (*.txt)"),
-            QCoreApplication::translate("corvane::LogFile", "CSV table (*.csv)"),
-            QCoreApplication::translate("corvane::LogFile", "Markdown table (*.md)")};
+    return {Words::tr("Plain text (*.txt)"), Words::tr("CSV table (*.csv)"),
+            Words::tr("Markdown table (*.md)")};
 }
 
 LogFormat LogFormatFor(QString& path, const QString& filter) {
@@ -42,8 +45,7 @@ QByteArray LogFileBytes(LogFormat format, const QList<const RollRecord*>& oldest
     // file holds fewer, so its figures are not read as those of the rolls in it.
     const auto saved = static_cast<int>(oldestFirst.size());
     if (luck.Rolls > saved) {
-        lines << QCoreApplication::translate(
-            "corvane::LogFile",
+        lines << Words::tr(
             "The evening, every roll since the program started, not only the %n above:", nullptr,
             saved);
     }

@@ -146,8 +146,7 @@ void RollLogWindow::Save(bool selectedOnly) {
         return;
     }
     const auto count = static_cast<int>(records.size());
-    // English has no translation file: its singular is a text of its own.
-    QString saved = count == 1 ? tr("1 roll saved.") : tr("%n rolls saved.", nullptr, count);
+    QString saved = tr("%n rolls saved.", nullptr, count);
     if (companion_) saved += QLatin1Char(' ') + companion_(path);
     Tell(saved.trimmed());
 }

@@ -14,6 +14,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::RollText)
+};
+
 // How many dice of a pool the log shows before "... and N more": a few
 // hundred wrap to some lines in the window, thousands would fill it.
 constexpr std::size_t kDiceShownInLog = 300;
@@ -23,15 +27,15 @@ QString Dice(std::span<const Int16> dice, std::size_t shown) {
     if (dice.size() <= shown) return DiceText(dice);
     const auto more = static_cast<int>(dice.size() - shown);
     return DiceText(dice.first(shown)) + QLatin1Char(' ') +
-           QCoreApplication::translate("corvane::RollText", "... and %n more", nullptr, more);
+           Words::tr("... and %n more", nullptr, more);
 }
 
 // "dice 7 to 10", or "die 10" when only the last was rolled again.
 QString RerolledPositions(const RollRecord& record) {
     const QString first = QString::number(record.FirstRerolled.Value());
     const QString last = QString::number(record.After.DiceCount.Value());
-    if (first == last) return QCoreApplication::translate("corvane::RollText", "die %1").arg(last);
-    return QCoreApplication::translate("corvane::RollText", "dice %1 to %2").arg(first, last);
+    if (first == last) return Words::tr("die %1").arg(last);
+    return Words::tr("dice %1 to %2").arg(first, last);
 }
 
 // "Dice 7 to 10 were: 3 2 1 1.", for checking a reroll against the roll before.
@@ -40,16 +44,15 @@ QString ReplacedDice(const RollRecord& record, std::size_t shown) {
     const QString last = QString::number(record.After.DiceCount.Value());
     const QString dice = Dice(record.Replaced, shown);
     if (first == last) {
-        return QCoreApplication::translate("corvane::RollText", "Die %1 was: %2.").arg(last, dice);
+        return Words::tr("Die %1 was: %2.").arg(last, dice);
     }
-    return QCoreApplication::translate("corvane::RollText", "Dice %1 to %2 were: %3.")
-        .arg(first, last, dice);
+    return Words::tr("Dice %1 to %2 were: %3.").arg(first, last, dice);
 }
 
 // "10 dice at target 5"
 QString PoolAndTarget(const RollerState& state) {
     //: %1 is "10 dice", %2 the target number.
-    return QCoreApplication::translate("corvane::RollText", "%1 at target %2")
+    return Words::tr("%1 at target %2")
         .arg(DiceCount(state.DiceCount.Value(), Digits::Grouped),
              GroupedCount(state.TargetNumber.Value()));
 }
@@ -60,9 +63,9 @@ QString PoolAndTarget(const RollerState& state) {
 QString Tally(const RollerState& state) {
     QString tally = SuccessCount(state.Successes.Value(), Digits::Grouped);
     if (state.IsBotch()) {
-        tally = QCoreApplication::translate("corvane::RollText", "%1 (botch)").arg(tally);
+        tally = Words::tr("%1 (botch)").arg(tally);
     }
-    return QCoreApplication::translate("corvane::RollText", "%1 (high roll %2, total roll %3)")
+    return Words::tr("%1 (high roll %2, total roll %3)")
         .arg(tally, GroupedCount(state.HighRoll.Value()), GroupedCount(state.TotalRoll.Value()));
 }
 
@@ -72,15 +75,14 @@ QString Luck(const RollRecord& record) {
     const QString text = LuckText(luck.AtLeastAsWell, luck.AtMostAsWell);
     if (record.Operation == RollType::NewRoll) {
         //: %1 is "top 8% (1 in 12)" or "bottom 15%".
-        return QCoreApplication::translate("corvane::RollText", "luck: %1").arg(text);
+        return Words::tr("luck: %1").arg(text);
     }
     if (luck.Dice == 1) {
         //: %1 is "top 8% (1 in 12)" or "bottom 15%".
-        return QCoreApplication::translate("corvane::RollText", "luck of the die rolled again: %1")
-            .arg(text);
+        return Words::tr("luck of the die rolled again: %1").arg(text);
     }
     //: %1 is "4 dice", %2 "top 8% (1 in 12)" or "bottom 15%".
-    return QCoreApplication::translate("corvane::RollText", "luck of the %1 rolled again: %2")
+    return Words::tr("luck of the %1 rolled again: %2")
         .arg(DiceCount(luck.Dice, Digits::Grouped), text);
 }
 
@@ -93,17 +95,16 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
     if (!record.Player.empty()) {
         //: At a shared table: the member who rolled, the table's round, and that this
         //: program checked the round itself.
-        who = QCoreApplication::translate("corvane::RollText", "%1, round %2, checked: ")
+        who = Words::tr("%1, round %2, checked: ")
                   .arg(QString::fromStdString(record.Player), GroupedCount(record.TableRound));
     }
     //: %1 is what was done, %2 "10 dice at target 5", %3 "5 successes (high roll 14, total
     //: roll 51)", %4 "luck: top 8% (1 in 12)".
     parts << TimeOfDay(record) + QStringLiteral("  ") + who +
-                 QCoreApplication::translate("corvane::RollText", "%1, %2: %3; %4.")
+                 Words::tr("%1, %2: %3; %4.")
                      .arg(OperationName(record.Operation), PoolAndTarget(state), Tally(state),
                           Luck(record));
-    parts << QCoreApplication::translate("corvane::RollText", "Dice: %1.")
-                 .arg(Dice(state.DiceResults.Dice(), shown));
+    parts << Words::tr("Dice: %1.").arg(Dice(state.DiceResults.Dice(), shown));
     if (record.Operation != RollType::NewRoll) parts << ReplacedDice(record, shown);
     return parts;
 }
@@ -113,10 +114,10 @@ QStringList EntryParts(const RollRecord& record, std::size_t shown) {
 QString SpokenTally(const RollerState& state) {
     QString tally = SuccessCount(state.Successes.Value());
     if (state.IsBotch()) {
-        tally = QCoreApplication::translate("corvane::RollText", "%1, botch").arg(tally);
+        tally = Words::tr("%1, botch").arg(tally);
     }
     //: Spoken after a roll. %1 is "5 successes", %2 the highest die, %3 the total.
-    return QCoreApplication::translate("corvane::RollText", "%1. High roll %2, total %3.")
+    return Words::tr("%1. High roll %2, total %3.")
         .arg(tally, QString::number(state.HighRoll.Value()),
              QString::number(state.TotalRoll.Value()));
 }
@@ -137,25 +138,25 @@ QString DiceText(std::span<const Int16> dice) {
 QString OperationName(RollType operation) {
     switch (operation) {
         case RollType::RerollFailures:
-            return QCoreApplication::translate("corvane::RollText", "Reroll Failures");
+            return Words::tr("Reroll Failures");
         case RollType::RerollFromMarker:
-            return QCoreApplication::translate("corvane::RollText", "Reroll from Marker Down");
+            return Words::tr("Reroll from Marker Down");
         case RollType::NewRoll:
             break;
     }
     //: What was done: a new roll, beside "Reroll Failures" and "Reroll from Marker Down".
-    return QCoreApplication::translate("corvane::RollText", "Roll");
+    return Words::tr("Roll");
 }
 
 QString CopiedLine(const RollRecord& record) {
     const RollerState& state = record.After;
     //: %1 is "10 dice at target 5", %2 the dice, %3 "5 successes (high roll 14, total roll 51)".
     const QString line =
-        QCoreApplication::translate("corvane::RollText", "%1: %2 = %3")
+        Words::tr("%1: %2 = %3")
             .arg(PoolAndTarget(state), Dice(state.DiceResults.Dice(), kAllDice), Tally(state));
     if (record.Operation == RollType::NewRoll) return line;
     //: %1 is what was done, %2 "dice 7 to 10", %3 the roll after it.
-    return QCoreApplication::translate("corvane::RollText", "%1 (%2), %3")
+    return Words::tr("%1 (%2), %3")
         .arg(OperationName(record.Operation), RerolledPositions(record), line);
 }
 
@@ -173,12 +174,10 @@ QString SpokenOutcome(const RollRecord& record) {
     if (first == last) {
         //: Spoken after a reroll of the last die alone; %2 is "5 successes. High roll 14,
         //: total 51."
-        return QCoreApplication::translate("corvane::RollText", "Rerolled die %1: %2")
-            .arg(last, tally);
+        return Words::tr("Rerolled die %1: %2").arg(last, tally);
     }
     //: Spoken after a reroll; %3 is "5 successes. High roll 14, total 51."
-    return QCoreApplication::translate("corvane::RollText", "Rerolled dice %1 to %2: %3")
-        .arg(first, last, tally);
+    return Words::tr("Rerolled dice %1 to %2: %3").arg(first, last, tally);
 }
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #include "window/pools/PoolLock.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -71,12 +70,9 @@ QString PoolLock::Busy() const {
     qint64 pid = 0;
     QString host, program;
     if (!lock_.getLockInfo(&pid, &host, &program)) {
-        return QCoreApplication::translate(
-            "corvane::PoolLock", "another copy of Corvane Dice is saving pools right now");
+        return tr("another copy of Corvane Dice is saving pools right now");
     }
-    return QCoreApplication::translate(
-               "corvane::PoolLock",
-               "another copy of Corvane Dice (process %1 on %2) is saving pools right now")
+    return tr("another copy of Corvane Dice (process %1 on %2) is saving pools right now")
         .arg(pid)
         .arg(host);
 }

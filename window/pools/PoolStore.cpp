@@ -20,6 +20,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::PoolStore)
+};
+
 // Opens the file for reading if it is a regular one. Where the system allows,
 // it is checked once opened, without waiting, so that a pipe put there after
 // the check cannot hang the program either.
@@ -88,8 +92,7 @@ PoolStore::Outcome PoolStore::Save(const QList<PoolEdit>& edits, IfUnreadable if
     outcome.found = Read();
     if (outcome.found.problem == PoolFileProblem::NotRegularFile) {
         // Nothing of it can be kept aside, and a save would replace it.
-        outcome.error = QCoreApplication::translate(
-            "corvane::PoolStore", "it is a folder, a pipe or a device, not a file: move it away");
+        outcome.error = Words::tr("it is a folder, a pipe or a device, not a file: move it away");
         return outcome;
     }
     if (outcome.found.problem != PoolFileProblem::None) {

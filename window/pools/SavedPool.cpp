@@ -5,6 +5,13 @@
 #include "window/common/CountText.h"
 
 namespace corvane {
+namespace {
+
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::SavedPool)
+};
+
+}  // namespace
 
 std::optional<QString> PoolName(const QString& typed) {
     const QString name = typed.trimmed().normalized(QString::NormalizationForm_C);
@@ -25,21 +32,16 @@ QString Isolated(const QString& name) {
     return QChar(0x2068) + name + QChar(0x2069);  // first strong isolate ... pop isolate
 }
 
-QString PoolCount(int count) {
-    // English has no translation file: its singular is a text of its own.
-    if (count == 1) return QCoreApplication::translate("corvane::SavedPool", "1 pool");
-    return QCoreApplication::translate("corvane::SavedPool", "%n pools", nullptr, count);
-}
+QString PoolCount(int count) { return Words::tr("%n pools", nullptr, count); }
 
 QString PoolText(const SavedPool& pool) {
     //: A saved pool: %1 is its name, %2 "7 dice at target 4".
-    return QCoreApplication::translate("corvane::SavedPool", "%1: %2")
-        .arg(Isolated(pool.Name), PoolRollText(pool.Dice, pool.Target));
+    return Words::tr("%1: %2").arg(Isolated(pool.Name), PoolRollText(pool.Dice, pool.Target));
 }
 
 QString PoolRollText(Int16 dice, Int16 target) {
     //: What a pool rolls: %1 is "7 dice", %2 the target number.
-    return QCoreApplication::translate("corvane::SavedPool", "%1 at target %2")
+    return Words::tr("%1 at target %2")
         .arg(DiceCount(dice.Value()), QString::number(target.Value()));
 }
 

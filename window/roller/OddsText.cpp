@@ -11,13 +11,15 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::OddsText)
+};
+
 QString Number(int value) { return QString::number(value); }
 
 QString Expected(const RerollOdds& odds) {
     //: %1 is a decimal, %2 a whole number, %3 a percentage.
-    return QCoreApplication::translate(
-               "corvane::OddsText",
-               "%1 successes expected (now %2);\n%3 chance to gain at least one.")
+    return Words::tr("%1 successes expected (now %2);\n%3 chance to gain at least one.")
         .arg(DecimalText(odds.ExpectedAfter), Number(odds.SuccessesNow),
              PercentText(odds.GainChance));
 }
@@ -27,8 +29,7 @@ QString Expected(const RerollOdds& odds) {
 QString TargetOddsText(std::string_view targetText) {
     const std::optional<Int16> target = TryFieldNumber(targetText);
     if (!target) return TargetRangeHint();
-    return QCoreApplication::translate("corvane::OddsText",
-                                       "Each die succeeds %1 of the time at target %2.")
+    return Words::tr("Each die succeeds %1 of the time at target %2.")
         .arg(PercentText(DieChance(*target)), Number(target->Value()));
 }
 
@@ -37,15 +38,10 @@ QString SuccessOddsText(const RollerState& state) {
     const int successes = state.Successes.Value();
     const double dieChance = DieChance(state.TargetNumber);
     // The dice follow "with", which some languages decline, so they keep words
-    // of their own here; English has no translation file, so its singular is
-    // a text of its own.
-    const QString pool =
-        dice == 1 ? QCoreApplication::translate("corvane::OddsText", "1 die")
-                  : QCoreApplication::translate("corvane::OddsText", "%n dice", nullptr, dice);
+    // of their own here.
+    const QString pool = Words::tr("%n dice", nullptr, dice);
     //: %1 is "3 successes", %2 "5 dice", %3 the target number, %4 and %5 percentages.
-    return QCoreApplication::translate(
-               "corvane::OddsText",
-               "Chance of at least %1 with %2 at target %3: %4.\nChance of a botch: %5.")
+    return Words::tr("Chance of at least %1 with %2 at target %3: %4.\nChance of a botch: %5.")
         .arg(SuccessCount(successes), pool, Number(state.TargetNumber.Value()),
              PercentText(AtLeastChance(dice, successes, dieChance)),
              PercentText(BotchChance(dice)));
@@ -54,29 +50,21 @@ QString SuccessOddsText(const RollerState& state) {
 QString FailuresOddsText(const RollerState& state) {
     const RerollOdds odds = RerollFailuresOdds(state);
     if (odds.Rerolled == 0) return EngineText(kNoFailuresMessage);
-    const QString failures = odds.Rerolled == 1
-                                 ? QCoreApplication::translate("corvane::OddsText", "1 failure")
-                                 : QCoreApplication::translate("corvane::OddsText", "%n failures",
-                                                               nullptr, odds.Rerolled);
+    const QString failures = Words::tr("%n failures", nullptr, odds.Rerolled);
     //: %1 is "2 failures"; %2 the expected successes after the reroll.
-    return QCoreApplication::translate("corvane::OddsText", "Rerolling %1:\n%2")
-        .arg(failures, Expected(odds));
+    return Words::tr("Rerolling %1:\n%2").arg(failures, Expected(odds));
 }
 
 QString MarkerOddsText(const RollerState& state, Int16 markedRow) {
     const RerollOdds odds = RerollFromMarkerOdds(state, markedRow);
     if (odds.Rerolled == 0) {
-        return QCoreApplication::translate(
-            "corvane::OddsText", "Select a die in the list to reroll it and every die below it.");
+        return Words::tr("Select a die in the list to reroll it and every die below it.");
     }
     const int below = odds.Rerolled - 1;
     //: %1 is the expected successes after the reroll.
     const QString text =
-        below == 0
-            ? QCoreApplication::translate("corvane::OddsText", "Rerolling the selected die:\n%1")
-            : QCoreApplication::translate("corvane::OddsText",
-                                          "Rerolling the selected die and %n below it:\n%1",
-                                          nullptr, below);
+        below == 0 ? Words::tr("Rerolling the selected die:\n%1")
+                   : Words::tr("Rerolling the selected die and %n below it:\n%1", nullptr, below);
     return text.arg(Expected(odds));
 }
 

@@ -46,8 +46,8 @@ void ResultsDisplay::DisplayResults() {
     ui_.lblResult[0]->setAccessibleName(tr("Successes: %1").arg(successes));
     ui_.lblResult[1]->setText(HighAndTotalText(state_.HighRoll, state_.TotalRoll));
     RefreshRows();
-    // English says "1 successes." too, as the window always has; a translation
-    // gives its own language's plural.
+    // English says "1 successes." too, as the window always has: its catalogue
+    // gives this text the one form; a translation gives its own language's plural.
     ui_.lblStatus->setText(tr("%n successes.", nullptr, state_.Successes.Value()));
 }
 

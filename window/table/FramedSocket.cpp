@@ -1,6 +1,5 @@
 #include "window/table/FramedSocket.h"
 
-#include <QCoreApplication>
 #include <QTcpSocket>
 
 namespace corvane {
@@ -12,9 +11,8 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     socket_->setReadBufferSize(table::kMaxFrameSize);
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::readyRead, this, &FramedSocket::Read);
-    connect(socket_, &QTcpSocket::disconnected, this, [this] {
-        Lose(QCoreApplication::translate("corvane::Table", "The connection closed."));
-    });
+    connect(socket_, &QTcpSocket::disconnected, this,
+            [this] { Lose(tr("The connection closed.")); });
     connect(socket_, &QAbstractSocket::errorOccurred, this, [this] {
         if (socket_->state() != QAbstractSocket::ConnectedState) Lose(socket_->errorString());
     });
@@ -22,9 +20,8 @@ FramedSocket::FramedSocket(QTcpSocket* socket, table::FrameSender self, QObject*
     connect(&ping_, &QTimer::timeout, this, [this] { Send(table::PingFrame{}); });
     silence_.setInterval(kSilenceMs);
     silence_.setSingleShot(true);
-    connect(&silence_, &QTimer::timeout, this, [this] {
-        Lose(QCoreApplication::translate("corvane::Table", "The other end stopped answering."));
-    });
+    connect(&silence_, &QTimer::timeout, this,
+            [this] { Lose(tr("The other end stopped answering.")); });
     silence_.start();
 }
 
@@ -40,7 +37,7 @@ void FramedSocket::Send(const table::WirePayload& payload) {
     // Only an end that reads nothing lets this much wait: the host tops up a
     // member's entries as they drain.
     if (socket_->bytesToWrite() > kMostUnsent) {
-        Lose(QCoreApplication::translate("corvane::Table", "The other end stopped reading."));
+        Lose(tr("The other end stopped reading."));
         return;
     }
     const table::Bytes frame = sealer_->Seal(table::EncodePayload(payload));
@@ -69,9 +66,7 @@ void FramedSocket::Read() {
             if (closed_) return;
             Take(body);
         }
-        if (fault)
-            Lose(QCoreApplication::translate(
-                "corvane::Table", "A frame was larger or smaller than any frame may be."));
+        if (fault) Lose(tr("A frame was larger or smaller than any frame may be."));
     }
 }
 
@@ -84,16 +79,14 @@ void FramedSocket::Take(const table::Bytes& body) {
             std::holds_alternative<table::HelloFrame>(*payload)) {
             emit hello(std::get<table::HelloFrame>(*payload), body);
         } else {
-            Lose(QCoreApplication::translate("corvane::Table",
-                                             "A frame came that no member of this table sends."));
+            Lose(tr("A frame came that no member of this table sends."));
         }
         return;
     }
     const auto payload = sealer_->Open(body);
     const auto read = payload ? table::DecodePayload(*payload) : std::nullopt;
     if (!read) {
-        Lose(QCoreApplication::translate("corvane::Table",
-                                         "A frame came without this table's code."));
+        Lose(tr("A frame came without this table's code."));
         return;
     }
     if (!std::holds_alternative<table::PingFrame>(*read)) emit received(*read);

@@ -1,7 +1,5 @@
 #include "window/table/TableGuest.h"
 
-#include <QCoreApplication>
-
 namespace corvane {
 TableGuest::TableGuest(std::string name, QString code, QObject* parent)
     : TableLink(parent), name_(std::move(name)), code_(std::move(code)) {
@@ -36,7 +34,7 @@ void TableGuest::Connect() {
 
 void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body) {
     if (key_ && key_->first != hello.table) {
-        Close(QCoreApplication::translate("corvane::Table", "The host now holds another table."));
+        Close(tr("The host now holds another table."));
         return;
     }
     if (!key_) key_.emplace(hello.table, table::DeriveFrameKey(code_.toStdString(), hello.table));
@@ -44,7 +42,7 @@ void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body)
     if (!socket_->OpenHello(body)) {
         key_.reset();
         socket_->Close();
-        Close(QCoreApplication::translate("corvane::Table", "The code is not this table's."));
+        Close(tr("The code is not this table's."));
         return;
     }
     lostFor_.invalidate();
@@ -62,8 +60,7 @@ void TableGuest::Greet(const table::HelloFrame& hello, const table::Bytes& body)
 void TableGuest::Take(const table::WirePayload& payload) {
     if (const auto* entry = std::get_if<table::EntryFrame>(&payload)) {
         if (const auto fault = state_.Apply(entry->timeMs, entry->message)) {
-            Close(QCoreApplication::translate("corvane::Table",
-                                              "The host sent what does not check: %1")
+            Close(tr("The host sent what does not check: %1")
                       .arg(QString::fromStdString(
                           table::DescribeFault(entries_.size() + 1, *fault))));
             socket_->Close();
@@ -91,8 +88,7 @@ void TableGuest::Take(const table::WirePayload& payload) {
         Refused();
         if (refused->reason == table::Refusal::TooManyMembers) {
             //: %1 is the most members a table seats.
-            Close(QCoreApplication::translate("corvane::Table", "The table is full: it seats %1.")
-                      .arg(table::kMaxMembers));
+            Close(tr("The table is full: it seats %1.").arg(table::kMaxMembers));
         } else if (!Seated()) {
             joinSent_ = false;
         }
@@ -100,11 +96,11 @@ void TableGuest::Take(const table::WirePayload& payload) {
     }
     if (std::holds_alternative<table::ClosingFrame>(payload)) {
         socket_->Close();
-        Close(QCoreApplication::translate("corvane::Table", "The host closed the table."));
+        Close(tr("The host closed the table."));
         return;
     }
     socket_->Close();
-    Lost(QCoreApplication::translate("corvane::Table", "The host sent a frame no host sends."));
+    Lost(tr("The host sent a frame no host sends."));
 }
 
 void TableGuest::Lost(const QString& why) {
@@ -115,17 +111,15 @@ void TableGuest::Lost(const QString& why) {
     online_ = false;
     emit membersChanged();
     if (!key_ && entries_.empty()) {
-        Close(
-            QCoreApplication::translate("corvane::Table", "Could not join the table: %1").arg(why));
+        Close(tr("Could not join the table: %1").arg(why));
         return;
     }
     if (!lostFor_.isValid()) {
         lostFor_.start();
-        emit news(
-            QCoreApplication::translate("corvane::Table", "Lost the table's host; trying again."));
+        emit news(tr("Lost the table's host; trying again."));
     }
     if (lostFor_.hasExpired(kGiveUpMs)) {
-        Close(QCoreApplication::translate("corvane::Table", "The table closed: its host is gone."));
+        Close(tr("The table closed: its host is gone."));
         return;
     }
     retry_.start();
@@ -142,7 +136,7 @@ void TableGuest::Submit(const table::Bytes& message) {
 void TableGuest::Leave() {
     if (Seated() && socket_) socket_->Send(table::MessageFrame{me_->Leave(state_.Head())});
     if (socket_) socket_->Close();
-    Close(QCoreApplication::translate("corvane::Table", "You left the table."));
+    Close(tr("You left the table."));
 }
 
 }  // namespace corvane

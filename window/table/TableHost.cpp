@@ -1,6 +1,5 @@
 #include "window/table/TableHost.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QTcpSocket>
 
@@ -199,7 +198,7 @@ void TableHost::Leave() {
         socket->Close();
     }
     server_.close();
-    Close(QCoreApplication::translate("corvane::Table", "You closed the table."));
+    Close(tr("You closed the table."));
 }
 
 }  // namespace corvane

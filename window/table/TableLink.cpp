@@ -1,6 +1,5 @@
 #include "window/table/TableLink.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace corvane {
@@ -82,21 +81,16 @@ void TableLink::Entered(const table::Entry& entry) {
             if (!live_ && sender == MySeat()) live_ = true;
             // Whoever joins knows it; the others hear of it.
             if (live_ && sender != MySeat())
-                emit news(QCoreApplication::translate("corvane::Table", "%1 joined the table.")
-                              .arg(NameOf(sender)));
+                emit news(tr("%1 joined the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Leave:
-            if (live_)
-                emit news(QCoreApplication::translate("corvane::Table", "%1 left the table.")
-                              .arg(NameOf(sender)));
+            if (live_) emit news(tr("%1 left the table.").arg(NameOf(sender)));
             emit membersChanged();
             break;
         case table::Kind::Remove: {
             const auto& removed = std::get<table::RemoveBody>(message.body).member;
-            if (live_)
-                emit news(QCoreApplication::translate("corvane::Table", "%1 left the table.")
-                              .arg(NameOf(*state_.SeatOf(removed))));
+            if (live_) emit news(tr("%1 left the table.").arg(NameOf(*state_.SeatOf(removed))));
             emit membersChanged();
             break;
         }

@@ -11,6 +11,10 @@
 namespace corvane {
 namespace {
 
+class Words {
+    Q_DECLARE_TR_FUNCTIONS(corvane::TableText)
+};
+
 QString Name(const TableLink& link, std::size_t seat) {
     return QString::fromStdString(link.State().Seats()[seat].name);
 }
@@ -30,35 +34,31 @@ QStringList Addresses() {
 
 QString WhereText(const TableLink& link) {
     if (!link.Seated() && !link.State().Seats().empty() && !link.Connected(0)) {
-        return QCoreApplication::translate("corvane::Table", "The table has closed.");
+        return Words::tr("The table has closed.");
     }
     if (const auto* host = qobject_cast<const TableHost*>(&link)) {
         //: %1 is the port, %2 this machine's addresses, %3 the join code.
-        return QCoreApplication::translate(
-                   "corvane::Table", "You host on port %1. Players join at %2 with the code: %3")
+        return Words::tr("You host on port %1. Players join at %2 with the code: %3")
             .arg(host->Port())
             .arg(QLocale().createSeparatedList(Addresses()), host->Code());
     }
-    if (link.State().Seats().empty())
-        return QCoreApplication::translate("corvane::Table", "Joining the table...");
-    return QCoreApplication::translate("corvane::Table", "At %1's table.").arg(Name(link, 0));
+    if (link.State().Seats().empty()) return Words::tr("Joining the table...");
+    return Words::tr("At %1's table.").arg(Name(link, 0));
 }
 
 QString MemberText(const TableLink& link, std::size_t seat) {
     QStringList marks;
-    if (seat == 0) marks << QCoreApplication::translate("corvane::Table", "host");
-    if (link.Me().Key() == link.State().Seats()[seat].key)
-        marks << QCoreApplication::translate("corvane::Table", "you");
+    if (seat == 0) marks << Words::tr("host");
+    if (link.Me().Key() == link.State().Seats()[seat].key) marks << Words::tr("you");
     if (!link.State().Seats()[seat].present) {
-        marks << QCoreApplication::translate("corvane::Table", "left");
+        marks << Words::tr("left");
     } else if (link.Connected(seat)) {
-        marks << QCoreApplication::translate("corvane::Table", "connected");
+        marks << Words::tr("connected");
     } else if (link.Hosting()) {
-        marks << QCoreApplication::translate("corvane::Table", "away");
+        marks << Words::tr("away");
     }
     //: A member of the table: %1 is the name, %2 "host, you, connected".
-    return QCoreApplication::translate("corvane::Table", "%1 (%2)")
-        .arg(Name(link, seat), marks.join(QStringLiteral(", ")));
+    return Words::tr("%1 (%2)").arg(Name(link, seat), marks.join(QStringLiteral(", ")));
 }
 
 std::optional<std::pair<QString, quint16>> HostAndPort(const QString& typed) {
@@ -79,7 +79,7 @@ std::optional<std::pair<QString, quint16>> HostAndPort(const QString& typed) {
 QString OthersRollText(const RollRecord& record) {
     const RollerState& state = record.After;
     //: Another member's roll, heard once: %1 is the name, %2 "3 successes", %3 the highest die.
-    return QCoreApplication::translate("corvane::Table", "%1: %2, high roll %3.")
+    return Words::tr("%1: %2, high roll %3.")
         .arg(QString::fromStdString(record.Player), SuccessCount(state.Successes.Value()))
         .arg(state.HighRoll.Value());
 }
@@ -91,14 +91,13 @@ QString AbandonedText(const table::Round& round, const TableLink& link) {
     }
     //: %1 is the round's number, %2 the members who did not answer in time; the round changed
     //: nothing.
-    return QCoreApplication::translate("corvane::Table", "Round %1 given up: %2 did not answer.")
+    return Words::tr("Round %1 given up: %2 did not answer.")
         .arg(round.number)
         .arg(QLocale().createSeparatedList(silent));
 }
 
 QString WaitingText(const QStringList& names) {
-    return QCoreApplication::translate("corvane::Table", "Waiting for %1...")
-        .arg(QLocale().createSeparatedList(names));
+    return Words::tr("Waiting for %1...").arg(QLocale().createSeparatedList(names));
 }
 
 }  // namespace corvane

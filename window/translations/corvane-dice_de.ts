@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 die Entwickler von Corvane Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>auf dem Datenträger ist nicht genug Platz frei (die Datei braucht %1, frei sind %2)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>der Datenträger hat nicht bestätigt, dass die Datei geschrieben ist (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Chancen</translation>
@@ -20,56 +39,25 @@
         <translation>Gewürfelt</translation>
     </message>
     <message>
-        <source>Successes</source>
-        <translation>Erfolge</translation>
-    </message>
-    <message>
-        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
-        <translation>Erfolge %1 bis %2 (der Rest: unter 0,1&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>%1 expected</source>
-        <translation>%1 erwartet</translation>
-    </message>
-    <message>
-        <source>%1 (rolled)</source>
-        <translation>%1 (gewürfelt)</translation>
-    </message>
-    <message>
-        <source>after Reroll Failures %1</source>
-        <translation>nach Neuwurf der Fehlschläge %1</translation>
-    </message>
-    <message>
-        <source>after Reroll from Marker Down %1</source>
-        <translation>nach Neuwurf ab Markierung %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>most likely %1 (%2), %3</source>
-        <translation>am wahrscheinlichsten %1 (%2), %3</translation>
-    </message>
-    <message>
-        <source>Rolled %1 with %2 at target %3.</source>
-        <translation>Gewürfelt: %1 (%2 bei Mindestwurf %3).</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures: no failures to reroll.</source>
-        <translation>Nach Neuwurf der Fehlschläge: keine Fehlschläge zum Neuwürfeln.</translation>
-    </message>
-    <message>
-        <source>Select a die in the list to see Reroll from Marker Down.</source>
-        <translation>Einen Würfel in der Liste auswählen, um den Neuwurf ab Markierung zu sehen.</translation>
-    </message>
-    <message>
         <source>First column.</source>
         <translation>Erste Spalte.</translation>
     </message>
     <message>
         <source>Last column.</source>
         <translation>Letzte Spalte.</translation>
+    </message>
+    <message>
+        <source>Rolled: %1</source>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
+        <translation>Gewürfelt: %1</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Erfolge</translation>
+    </message>
+    <message>
+        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
+        <translation>Erfolge %1 bis %2 (der Rest: unter 0,1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -104,9 +92,50 @@
         <translation>Nach Neuwurf ab Markierung: %1</translation>
     </message>
     <message>
+        <source>%1 expected</source>
+        <translation>%1 erwartet</translation>
+    </message>
+    <message>
+        <source>%1 (rolled)</source>
+        <translation>%1 (gewürfelt)</translation>
+    </message>
+    <message>
+        <source>after Reroll Failures %1</source>
+        <translation>nach Neuwurf der Fehlschläge %1</translation>
+    </message>
+    <message>
+        <source>after Reroll from Marker Down %1</source>
+        <translation>nach Neuwurf ab Markierung %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>most likely %1 (%2), %3</source>
+        <translation>am wahrscheinlichsten %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Rolled %1 with %2 at target %3.</source>
+        <translation>Gewürfelt: %1 (%2 bei Mindestwurf %3).</translation>
+    </message>
+    <message>
+        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <translation>Glück des Wurfs: %1; geworfen: %3, %2, erwartet %4.</translation>
+    </message>
+    <message>
         <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
         <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
         <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3; mindestens %4: %5.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Einen Würfelpool von %1 bis %2 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: no failures to reroll.</source>
+        <translation>Nach Neuwurf der Fehlschläge: keine Fehlschläge zum Neuwürfeln.</translation>
     </message>
     <message>
         <source>After Reroll Failures (%1): %2.</source>
@@ -117,63 +146,12 @@
         <translation>Nach Neuwurf ab Markierung (%1): %2.</translation>
     </message>
     <message>
-        <source>Rolled: %1</source>
-        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
-        <translation>Gewürfelt: %1</translation>
-    </message>
-    <message>
-        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
-        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
-        <translation>Glück des Wurfs: %1; geworfen: %3, %2, erwartet %4.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Einen Würfelpool von %1 bis %2 eingeben, um die Chancen eines neuen Wurfs zu sehen.</translation>
-    </message>
-    <message>
-        <source>Cannot roll: %1</source>
-        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
-        <translation>Nicht würfelbar: %1</translation>
-    </message>
-    <message>
-        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
-        <translation>Seine Würfel ergäben fast immer mehr als %1, darum kann er nicht gewürfelt werden.</translation>
-    </message>
-    <message>
-        <source>A new roll of %1 at target %2: %3.</source>
-        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
-        <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 die Entwickler von Corvane Dice. Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>auf dem Datenträger ist nicht genug Platz frei (die Datei braucht %1, frei sind %2)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>der Datenträger hat nicht bestätigt, dass die Datei geschrieben ist (%1)</translation>
+        <source>Select a die in the list to see Reroll from Marker Down.</source>
+        <translation>Einen Würfel in der Liste auswählen, um den Neuwurf ab Markierung zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -205,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 Wurf</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 Wurf</numerusform>
             <numerusform>%1 Würfe</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -227,20 +197,12 @@
             <numerusform>%1 Würfel</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 Erfolg</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 Erfolg</numerusform>
             <numerusform>%1 Erfolge</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 Augenzahl</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -348,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 erwartet): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>Die Verbindung wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>Die Gegenseite antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>Die Gegenseite liest nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Ein Datenpaket war größer oder kleiner als erlaubt.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Es kam ein Datenpaket, das kein Mitspieler dieses Tisches sendet.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Es kam ein Datenpaket ohne den Code dieses Tisches.</translation>
     </message>
 </context>
 <context>
@@ -512,10 +501,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Jeder Würfel hat bei Mindestwurf %2 eine Erfolgschance von %1.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 Würfel</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -529,10 +514,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance auf mindestens %1 mit %2 bei Mindestwurf %3: %4.
 Chance auf einen Patzer: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 Fehlschlag</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -579,6 +560,14 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Save Pool</source>
         <translation>Pool speichern</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Name des Pools:</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Nichts gespeichert: Ein Name hat 1 bis %1 Zeichen.</translation>
     </message>
     <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
@@ -633,6 +622,10 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Pools importieren</translation>
     </message>
     <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Ihre Liste hat schon Pools namens %1. Durch die importierten ersetzen?</translation>
+    </message>
+    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Nichts importiert: %1 lässt sich nicht als gespeicherte Pools lesen, denn %2.</translation>
     </message>
@@ -644,32 +637,6 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Nichts gespeichert: Ein Pool hat %1 bis %2 Würfel und einen Mindestwurf von %3 bis %4.</translation>
-    </message>
-    <message>
-        <source>Name for %1:</source>
-        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>Name für %1:</translation>
-    </message>
-    <message>
-        <source>A name has 1 to %1 characters.</source>
-        <translation>Ein Name hat 1 bis %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>There is a pool named &quot;%1&quot; already.</source>
-        <translation>Es gibt schon einen Pool namens „%1“.</translation>
-    </message>
-    <message>
-        <source>%1: yours %2, imported %3</source>
-        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
-        <translation>%1: deiner %2, importiert %3</translation>
-    </message>
-    <message>
-        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
-        <translation>Ja: die importierten nehmen. Nein: deine behalten und den Rest importieren. Abbrechen: nichts importieren.</translation>
-    </message>
-    <message>
-        <source>Already in your list under the same name:</source>
-        <translation>Unter gleichem Namen schon in deiner Liste:</translation>
     </message>
 </context>
 <context>
@@ -853,14 +820,6 @@ Chance auf einen Patzer: %5.</translation>
         <source>The pool is last already.</source>
         <translation>Der Pool steht schon unten.</translation>
     </message>
-    <message>
-        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
-        <translation>Eingabe würfelt, F2 benennt um, Entf löscht, Alt+Hoch und Alt+Runter verschieben den gewählten Pool.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -896,9 +855,8 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Mindestwurf: von %1 bis %2 eingeben.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll at most %2.</source>
-        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
-        <translation>Diesmal über %1: höchstens %2 würfeln.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Summe diesmal über %1: weniger würfeln.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -964,10 +922,6 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Das Wurfprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 Wurf gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
@@ -1160,10 +1114,6 @@ Chance auf einen Patzer: %5.</translation>
         <source>Table</source>
         <translation>Tisch</translation>
     </message>
-    <message>
-        <source>Roll a Pool</source>
-        <translation>Pool würfeln</translation>
-    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1215,8 +1165,9 @@ neu würfeln</translation>
 <context>
     <name>corvane::SavedPool</name>
     <message>
-        <source>1 pool</source>
-        <translation>1 Pool</translation>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1: %2 bei Mindestwurf %3</translation>
     </message>
     <message numerus="yes">
         <source>%n pools</source>
@@ -1225,39 +1176,28 @@ neu würfeln</translation>
             <numerusform>%n Pools</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>corvane::Settings</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>%1: %2</translation>
+        <source>it cannot be opened</source>
+        <translation>sie lässt sich nicht öffnen</translation>
     </message>
     <message>
-        <source>%1 at target %2</source>
-        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
-        <translation>%1 bei Mindestwurf %2</translation>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>sie ist keine Einstellungsdatei von Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>sie wurde von einer anderen Version von Corvane Dice geschrieben</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>die Einstellungsdatei %1 bleibt, wie sie ist, denn %2</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>Die Verbindung wurde getrennt.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>Die Gegenseite antwortet nicht mehr.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Ein Datenpaket war größer oder kleiner als erlaubt.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Es kam ein Datenpaket, das kein Mitspieler dieses Tisches sendet.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Es kam ein Datenpaket ohne den Code dieses Tisches.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>Der Gastgeber hat inzwischen einen anderen Tisch eröffnet.</translation>
@@ -1269,6 +1209,11 @@ neu würfeln</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>Vom Gastgeber kam etwas, das die Prüfung nicht besteht: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>Der Tisch ist voll: Er hat %1 Plätze.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1294,10 +1239,16 @@ neu würfeln</translation>
         <source>You left the table.</source>
         <translation>Sie haben den Tisch verlassen.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Sie haben den Tisch geschlossen.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 hat sich an den Tisch gesetzt.</translation>
@@ -1306,6 +1257,31 @@ neu würfeln</translation>
         <source>%1 left the table.</source>
         <translation>%1 hat den Tisch verlassen.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Ein anderer Wurf läuft noch: danach erneut würfeln.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Erst am Tisch würfeln, dann dort neu würfeln.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Das Tischprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>Das Tischprotokoll liegt in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>Der Tisch ist geschlossen.</translation>
@@ -1354,44 +1330,13 @@ neu würfeln</translation>
         <translation>%1: %2, höchster Wurf %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>Warte auf %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>Die Gegenseite liest nicht mehr.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>Der Tisch ist voll: Er hat %1 Plätze.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Runde %1 zählt nicht, keine Antwort von %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Ein anderer Wurf läuft noch: danach erneut würfeln.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Erst am Tisch würfeln, dann dort neu würfeln.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Das Tischprotokoll konnte nicht in %1 gespeichert werden: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>Das Tischprotokoll liegt in %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>Warte auf %1...</translation>
     </message>
 </context>
 <context>

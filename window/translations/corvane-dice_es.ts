@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 los desarrolladores de Corvane Dice. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>no queda espacio suficiente en el disco (el archivo necesita %1 y hay %2 libres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>el disco no confirmó que el archivo se escribiera (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Probabilidades</translation>
@@ -111,6 +130,10 @@
         <translation>Una nueva tirada de %1 a dificultad %2: %3; al menos %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Escribe de %1 a %2 dados para ver las probabilidades de una nueva tirada.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Tras repetir fallos: no hay fallos que repetir.</translation>
     </message>
@@ -126,54 +149,9 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Elige un dado de la lista para ver la repetición desde el marcador.</translation>
     </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Escribe de %1 a %2 dados para ver las probabilidades de una nueva tirada.</translation>
-    </message>
-    <message>
-        <source>Cannot roll: %1</source>
-        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
-        <translation>No se puede tirar: %1</translation>
-    </message>
-    <message>
-        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
-        <translation>Sus dados sumarían más de %1 casi siempre, así que no se puede tirar.</translation>
-    </message>
-    <message>
-        <source>A new roll of %1 at target %2: %3.</source>
-        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
-        <translation>Una nueva tirada de %1 a dificultad %2: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 los desarrolladores de Corvane Dice. Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>no queda espacio suficiente en el disco (el archivo necesita %1 y hay %2 libres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>el disco no confirmó que el archivo se escribiera (%1)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 éxito</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -205,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 tirada</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 tirada</numerusform>
             <numerusform>%1 tiradas</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -227,20 +197,12 @@
             <numerusform>%1 dados</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 éxito</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 éxito</numerusform>
             <numerusform>%1 éxitos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 cara</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -348,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 de media): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>Se cerró la conexión.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>El otro extremo dejó de responder.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>El otro lado dejó de leer.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Llegó un paquete más grande o más pequeño de lo permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Llegó un paquete que ningún jugador de esta mesa envía.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Llegó un paquete sin el código de esta mesa.</translation>
     </message>
 </context>
 <context>
@@ -512,10 +501,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>A dificultad %2, cada dado acierta el %1 de las veces.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -529,10 +514,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Probabilidad de al menos %1 con %2 a dificultad %3: %4.
 Probabilidad de pifia: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 fallo</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -579,6 +560,14 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Save Pool</source>
         <translation>Guardar reserva</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Nombre de la reserva:</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>No se guardó nada: un nombre tiene de 1 a %1 caracteres.</translation>
     </message>
     <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
@@ -633,6 +622,10 @@ Probabilidad de pifia: %5.</translation>
         <translation>Importar reservas</translation>
     </message>
     <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Tu lista ya tiene reservas llamadas %1. ¿Reemplazarlas por las importadas?</translation>
+    </message>
+    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
@@ -644,32 +637,6 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>No se guardó nada: una reserva tiene de %1 a %2 dados y una dificultad de %3 a %4.</translation>
-    </message>
-    <message>
-        <source>Name for %1:</source>
-        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>Nombre para %1:</translation>
-    </message>
-    <message>
-        <source>A name has 1 to %1 characters.</source>
-        <translation>Un nombre tiene de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
-        <source>There is a pool named &quot;%1&quot; already.</source>
-        <translation>Ya hay una reserva llamada «%1».</translation>
-    </message>
-    <message>
-        <source>%1: yours %2, imported %3</source>
-        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
-        <translation>%1: la tuya %2, importada %3</translation>
-    </message>
-    <message>
-        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
-        <translation>Sí: tomar las importadas. No: conservar las tuyas e importar el resto. Cancelar: no importar nada.</translation>
-    </message>
-    <message>
-        <source>Already in your list under the same name:</source>
-        <translation>Ya en tu lista con el mismo nombre:</translation>
     </message>
 </context>
 <context>
@@ -853,14 +820,6 @@ Probabilidad de pifia: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La reserva ya es la última.</translation>
     </message>
-    <message>
-        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
-        <translation>Intro tira, F2 renombra, Supr borra, Alt+Arriba y Alt+Abajo mueven la reserva elegida.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -896,9 +855,8 @@ Probabilidad de pifia: %5.</translation>
         <translation>Dificultad: escribe de %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll at most %2.</source>
-        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
-        <translation>Esta vez el total pasó de %1: tira hasta %2.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Esta vez el total pasó de %1: tira menos dados.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -964,10 +922,6 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>No se pudo guardar el historial de tiradas en %1: %2.</translation>
-    </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 tirada guardada.</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
@@ -1160,10 +1114,6 @@ Probabilidad de pifia: %5.</translation>
         <source>Table</source>
         <translation>Mesa</translation>
     </message>
-    <message>
-        <source>Roll a Pool</source>
-        <translation>Tirar una reserva</translation>
-    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1214,10 +1164,6 @@ el &amp;marcador</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>1 pool</source>
-        <translation>1 reserva</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
@@ -1226,38 +1172,32 @@ el &amp;marcador</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 at target %2</source>
-        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
-        <translation>%1 a dificultad %2</translation>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1: %2 a dificultad %3</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
+    <name>corvane::Settings</name>
     <message>
-        <source>The connection closed.</source>
-        <translation>Se cerró la conexión.</translation>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
     </message>
     <message>
-        <source>The other end stopped answering.</source>
-        <translation>El otro extremo dejó de responder.</translation>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>no es un archivo de configuración de Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Llegó un paquete más grande o más pequeño de lo permitido.</translation>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>lo escribió otra versión de Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Llegó un paquete que ningún jugador de esta mesa envía.</translation>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>el archivo de configuración %1 se deja como está, porque %2</translation>
     </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Llegó un paquete sin el código de esta mesa.</translation>
-    </message>
+</context>
+<context>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>El anfitrión tiene ahora otra mesa abierta.</translation>
@@ -1269,6 +1209,11 @@ el &amp;marcador</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>El anfitrión envió algo que no pasa la comprobación: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La mesa está llena: tiene %1 sitios.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1294,10 +1239,16 @@ el &amp;marcador</translation>
         <source>You left the table.</source>
         <translation>Has salido de la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Has cerrado la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 se ha sentado a la mesa.</translation>
@@ -1306,6 +1257,31 @@ el &amp;marcador</translation>
         <source>%1 left the table.</source>
         <translation>%1 ha salido de la mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira en la mesa antes de repetir allí.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>No se pudo guardar el registro de la mesa en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>El registro de la mesa está en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>La mesa se ha cerrado.</translation>
@@ -1354,44 +1330,13 @@ el &amp;marcador</translation>
         <translation>%1: %2, dado más alto %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>Esperando a %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>El otro lado dejó de leer.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>La mesa está llena: tiene %1 sitios.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Ronda %1 anulada: sin respuesta de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Hay otra tirada en la mesa: tira cuando termine.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Tira en la mesa antes de repetir allí.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>No se pudo guardar el registro de la mesa en %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>El registro de la mesa está en %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>Esperando a %1...</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>il ne reste pas assez de place sur le disque (le fichier a besoin de %1, %2 sont libres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>le disque n’a pas confirmé que le fichier était écrit (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Chances</translation>
@@ -20,56 +39,25 @@
         <translation>Obtenu</translation>
     </message>
     <message>
-        <source>Successes</source>
-        <translation>Succès</translation>
-    </message>
-    <message>
-        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
-        <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
-    </message>
-    <message>
-        <source>%1 expected</source>
-        <translation>%1 en moyenne</translation>
-    </message>
-    <message>
-        <source>%1 (rolled)</source>
-        <translation>%1 (votre jet)</translation>
-    </message>
-    <message>
-        <source>after Reroll Failures %1</source>
-        <translation>après relance des échecs %1</translation>
-    </message>
-    <message>
-        <source>after Reroll from Marker Down %1</source>
-        <translation>après relance dès le marqueur %1</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>most likely %1 (%2), %3</source>
-        <translation>le plus probable&#xa0;: %1 (%2), %3</translation>
-    </message>
-    <message>
-        <source>Rolled %1 with %2 at target %3.</source>
-        <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
-    </message>
-    <message>
-        <source>After Reroll Failures: no failures to reroll.</source>
-        <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
-    </message>
-    <message>
-        <source>Select a die in the list to see Reroll from Marker Down.</source>
-        <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
-    </message>
-    <message>
         <source>First column.</source>
         <translation>Première colonne.</translation>
     </message>
     <message>
         <source>Last column.</source>
         <translation>Dernière colonne.</translation>
+    </message>
+    <message>
+        <source>Rolled: %1</source>
+        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
+        <translation>Obtenu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Successes</source>
+        <translation>Succès</translation>
+    </message>
+    <message>
+        <source>Successes %1 to %2 (the rest: under 0.1%)</source>
+        <translation>Succès de %1 à %2 (le reste&#xa0;: moins de 0,1&#xa0;%)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -104,9 +92,50 @@
         <translation>Après relance dès le marqueur&#xa0;: %1</translation>
     </message>
     <message>
+        <source>%1 expected</source>
+        <translation>%1 en moyenne</translation>
+    </message>
+    <message>
+        <source>%1 (rolled)</source>
+        <translation>%1 (votre jet)</translation>
+    </message>
+    <message>
+        <source>after Reroll Failures %1</source>
+        <translation>après relance des échecs %1</translation>
+    </message>
+    <message>
+        <source>after Reroll from Marker Down %1</source>
+        <translation>après relance dès le marqueur %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>most likely %1 (%2), %3</source>
+        <translation>le plus probable&#xa0;: %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>Rolled %1 with %2 at target %3.</source>
+        <translation>Obtenu&#xa0;: %1 avec %2 au seuil %3.</translation>
+    </message>
+    <message>
+        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
+        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
+        <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
+    </message>
+    <message>
         <source>A new roll of %1 at target %2: %3; at least %4: %5.</source>
         <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes, %4 &quot;3 successes&quot;, %5 its chance.</extracomment>
         <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3&#xa0;; au moins %4&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
+    </message>
+    <message>
+        <source>After Reroll Failures: no failures to reroll.</source>
+        <translation>Après relance des échecs&#xa0;: aucun échec à relancer.</translation>
     </message>
     <message>
         <source>After Reroll Failures (%1): %2.</source>
@@ -117,63 +146,12 @@
         <translation>Après relance dès le marqueur (%1)&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Rolled: %1</source>
-        <extracomment>The mark over the rolled count; %1 is its luck: &quot;top 8% (1 in 12)&quot;.</extracomment>
-        <translation>Obtenu&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Luck of the roll: %1; %2 from %3 thrown, %4 expected.</source>
-        <extracomment>%1 is &quot;top 8% (1 in 12)&quot;, %2 &quot;7 successes&quot;, %3 &quot;10 dice&quot;, %4 the successes fair dice expect of them. A reroll throws only the dice it rolls again.</extracomment>
-        <translation>Chance du jet&#xa0;: %1&#xa0;; %2 avec %3, %4 attendus.</translation>
-    </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Saisissez de %1 à %2 dés pour voir les chances d&apos;un nouveau jet.</translation>
-    </message>
-    <message>
-        <source>Cannot roll: %1</source>
-        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
-        <translation>Impossible&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
-        <translation>Ses dés dépasseraient %1 presque à chaque fois&#xa0;: ce jet est impossible.</translation>
-    </message>
-    <message>
-        <source>A new roll of %1 at target %2: %3.</source>
-        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
-        <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 les développeurs de Corvane Dice. Logiciel libre sous licence GNU GPL, version 3 ou ultérieure.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>il ne reste pas assez de place sur le disque (le fichier a besoin de %1, %2 sont libres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>le disque n’a pas confirmé que le fichier était écrit (%1)</translation>
+        <source>Select a die in the list to see Reroll from Marker Down.</source>
+        <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
     </message>
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -205,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 jet</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 jet</numerusform>
             <numerusform>%1 jets</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -227,20 +197,12 @@
             <numerusform>%1 dés</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 succès</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 succès</numerusform>
             <numerusform>%1 succès</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 face</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -348,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1&#xa0;: %2, %3 (%4 en moyenne)&#xa0;: %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connexion a été fermée.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L’autre côté ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L’autre côté ne lit plus.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Un paquet était plus grand ou plus petit que permis.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Il est arrivé un paquet qu’aucun joueur de cette table n’envoie.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Il est arrivé un paquet sans le code de cette table.</translation>
     </message>
 </context>
 <context>
@@ -512,10 +501,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Au seuil %2, chaque dé réussit dans %1 des cas.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dé</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -529,10 +514,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance d&apos;obtenir au moins %1 avec %2 au seuil %3&#xa0;: %4.
 Chance de fumble (échec critique)&#xa0;: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 échec</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -579,6 +560,14 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Save Pool</source>
         <translation>Enregistrer la réserve</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Nom de la réserve :</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Rien n’est enregistré : un nom a de 1 à %1 caractères.</translation>
     </message>
     <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
@@ -633,6 +622,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Importer des réserves</translation>
     </message>
     <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Votre liste a déjà des réserves nommées %1. Les remplacer par celles importées ?</translation>
+    </message>
+    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Rien n’est importé : %1 ne peut pas être lu comme des réserves enregistrées, car %2.</translation>
     </message>
@@ -644,32 +637,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Rien n’est enregistré : une réserve a de %1 à %2 dés et un seuil de %3 à %4.</translation>
-    </message>
-    <message>
-        <source>Name for %1:</source>
-        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>Nom pour %1&#xa0;:</translation>
-    </message>
-    <message>
-        <source>A name has 1 to %1 characters.</source>
-        <translation>Un nom a de 1 à %1 caractères.</translation>
-    </message>
-    <message>
-        <source>There is a pool named &quot;%1&quot; already.</source>
-        <translation>Il existe déjà une réserve nommée «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>%1: yours %2, imported %3</source>
-        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
-        <translation>%1&#xa0;: la vôtre %2, importée %3</translation>
-    </message>
-    <message>
-        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
-        <translation>Oui&#xa0;: prendre les importées. Non&#xa0;: garder les vôtres et importer le reste. Annuler&#xa0;: ne rien importer.</translation>
-    </message>
-    <message>
-        <source>Already in your list under the same name:</source>
-        <translation>Déjà dans votre liste sous le même nom&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -853,14 +820,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La réserve est déjà la dernière.</translation>
     </message>
-    <message>
-        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
-        <translation>Entrée lance, F2 renomme, Suppr supprime, Alt+Haut et Alt+Bas déplacent la réserve choisie.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -896,9 +855,8 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Seuil de réussite&#xa0;: de %1 à %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll at most %2.</source>
-        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
-        <translation>Somme &gt; %1 cette fois&#xa0;: max. %2 dés.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Somme au-delà de %1 cette fois&#xa0;: moins de dés.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -964,10 +922,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>L’historique des jets n’a pas pu être enregistré dans %1 : %2.</translation>
-    </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 jet enregistré.</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
@@ -1160,10 +1114,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Table</source>
         <translation>Table</translation>
     </message>
-    <message>
-        <source>Roll a Pool</source>
-        <translation>Lancer une réserve</translation>
-    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1215,8 +1165,9 @@ le &amp;marqueur</translation>
 <context>
     <name>corvane::SavedPool</name>
     <message>
-        <source>1 pool</source>
-        <translation>1 réserve</translation>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1 : %2 au seuil %3</translation>
     </message>
     <message numerus="yes">
         <source>%n pools</source>
@@ -1225,39 +1176,28 @@ le &amp;marqueur</translation>
             <numerusform>%n réserves</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>corvane::Settings</name>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>%1&#xa0;: %2</translation>
+        <source>it cannot be opened</source>
+        <translation>il ne peut pas être ouvert</translation>
     </message>
     <message>
-        <source>%1 at target %2</source>
-        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
-        <translation>%1 au seuil %2</translation>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>ce n’est pas un fichier de paramètres de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>il a été écrit par une autre version de Corvane Dice</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>le fichier de paramètres %1 reste tel quel, car %2</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
-    <message>
-        <source>The connection closed.</source>
-        <translation>La connexion a été fermée.</translation>
-    </message>
-    <message>
-        <source>The other end stopped answering.</source>
-        <translation>L’autre côté ne répond plus.</translation>
-    </message>
-    <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Un paquet était plus grand ou plus petit que permis.</translation>
-    </message>
-    <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Il est arrivé un paquet qu’aucun joueur de cette table n’envoie.</translation>
-    </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Il est arrivé un paquet sans le code de cette table.</translation>
-    </message>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>L’hôte héberge désormais une autre table.</translation>
@@ -1269,6 +1209,11 @@ le &amp;marqueur</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>L’hôte a envoyé des données qui ne passent pas la vérification&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>La table est pleine&#xa0;: elle compte %1 places.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1294,10 +1239,16 @@ le &amp;marqueur</translation>
         <source>You left the table.</source>
         <translation>Vous avez quitté la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Vous avez fermé la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 a rejoint la table.</translation>
@@ -1306,6 +1257,31 @@ le &amp;marqueur</translation>
         <source>%1 left the table.</source>
         <translation>%1 a quitté la table.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Lancez à la table avant d’y relancer.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Le compte rendu de la table n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>Le compte rendu de la table est dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>La table est fermée.</translation>
@@ -1354,44 +1330,13 @@ le &amp;marqueur</translation>
         <translation>%1&#xa0;: %2, meilleur dé %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>En attente de %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>L’autre côté ne lit plus.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>La table est pleine&#xa0;: elle compte %1 places.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Tour %1 annulé, faute de réponse de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Un autre jet est en cours&#xa0;: lancez quand il sera fini.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Lancez à la table avant d’y relancer.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Le compte rendu de la table n’a pas pu être enregistré dans %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>Le compte rendu de la table est dans %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>En attente de %1...</translation>
     </message>
 </context>
 <context>

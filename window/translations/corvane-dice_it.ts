@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 gli sviluppatori di Corvane Dice. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>non c&apos;è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>il disco non ha confermato che il file è stato scritto (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Probabilità</translation>
@@ -111,6 +130,10 @@
         <translation>Un nuovo tiro di %1 a difficoltà %2: %3; almeno %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Dopo il ritiro dei fallimenti: nessun fallimento da ritirare.</translation>
     </message>
@@ -126,54 +149,9 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Scegli un dado nell&apos;elenco per vedere il ritiro dal segno in giù.</translation>
     </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Scrivi da %1 a %2 dadi per vedere le probabilità di un nuovo tiro.</translation>
-    </message>
-    <message>
-        <source>Cannot roll: %1</source>
-        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
-        <translation>Non tirabile: %1</translation>
-    </message>
-    <message>
-        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
-        <translation>I suoi dadi sommerebbero oltre %1 quasi sempre, quindi non si può tirare.</translation>
-    </message>
-    <message>
-        <source>A new roll of %1 at target %2: %3.</source>
-        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
-        <translation>Un nuovo tiro di %1 a difficoltà %2: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 gli sviluppatori di Corvane Dice. Software libero sotto la GNU GPL, versione 3 o successiva.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>non c&apos;è abbastanza spazio sul disco (il file richiede %1, ne restano liberi %2)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>il disco non ha confermato che il file è stato scritto (%1)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 successo</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -205,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 tiro</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 tiro</numerusform>
             <numerusform>%1 tiri</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -227,20 +197,12 @@
             <numerusform>%1 dadi</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 successo</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 successo</numerusform>
             <numerusform>%1 successi</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 faccia</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -348,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 in media): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>La connessione si è chiusa.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>L&apos;altro capo ha smesso di rispondere.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>L&apos;altro capo ha smesso di leggere.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>È arrivato un pacchetto più grande o più piccolo del consentito.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>È arrivato un pacchetto che nessun giocatore di questo tavolo invia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>È arrivato un pacchetto senza il codice di questo tavolo.</translation>
     </message>
 </context>
 <context>
@@ -512,10 +501,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>A difficoltà %2, ogni dado riesce nel %1 dei casi.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -529,10 +514,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Probabilità di almeno %1 con %2 a difficoltà %3: %4.
 Probabilità di fallimento critico: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 fallimento</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -579,6 +560,14 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Save Pool</source>
         <translation>Salva riserva</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Nome della riserva:</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Niente salvato: un nome ha da 1 a %1 caratteri.</translation>
     </message>
     <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
@@ -633,6 +622,10 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Importa riserve</translation>
     </message>
     <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>L&apos;elenco ha già riserve di nome %1. Sostituirle con quelle importate?</translation>
+    </message>
+    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importato: %1.</translation>
@@ -644,32 +637,6 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Niente salvato: una riserva ha da %1 a %2 dadi e una difficoltà da %3 a %4.</translation>
-    </message>
-    <message>
-        <source>Name for %1:</source>
-        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>Nome per %1:</translation>
-    </message>
-    <message>
-        <source>A name has 1 to %1 characters.</source>
-        <translation>Un nome ha da 1 a %1 caratteri.</translation>
-    </message>
-    <message>
-        <source>There is a pool named &quot;%1&quot; already.</source>
-        <translation>Esiste già una riserva di nome «%1».</translation>
-    </message>
-    <message>
-        <source>%1: yours %2, imported %3</source>
-        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
-        <translation>%1: la tua %2, importata %3</translation>
-    </message>
-    <message>
-        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
-        <translation>Sì: prendi quelle importate. No: tieni le tue e importa il resto. Annulla: non importare nulla.</translation>
-    </message>
-    <message>
-        <source>Already in your list under the same name:</source>
-        <translation>Già nella tua lista con lo stesso nome:</translation>
     </message>
 </context>
 <context>
@@ -853,14 +820,6 @@ Probabilità di fallimento critico: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La riserva è già l’ultima.</translation>
     </message>
-    <message>
-        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
-        <translation>Invio tira, F2 rinomina, Canc elimina, Alt+Su e Alt+Giù spostano la riserva scelta.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -896,9 +855,8 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Difficoltà: scrivi da %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll at most %2.</source>
-        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
-        <translation>Stavolta oltre %1: tira al massimo %2.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Stavolta il totale supera %1: tira meno dadi.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -964,10 +922,6 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Impossibile salvare il registro dei tiri in %1: %2.</translation>
-    </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 tiro salvato.</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
@@ -1160,10 +1114,6 @@ Probabilità di fallimento critico: %5.</translation>
         <source>Table</source>
         <translation>Tavolo</translation>
     </message>
-    <message>
-        <source>Roll a Pool</source>
-        <translation>Tira una riserva</translation>
-    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1214,10 +1164,6 @@ Probabilità di fallimento critico: %5.</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>1 pool</source>
-        <translation>1 riserva</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
@@ -1226,38 +1172,32 @@ Probabilità di fallimento critico: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 at target %2</source>
-        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
-        <translation>%1 a difficoltà %2</translation>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1: %2 a difficoltà %3</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
+    <name>corvane::Settings</name>
     <message>
-        <source>The connection closed.</source>
-        <translation>La connessione si è chiusa.</translation>
+        <source>it cannot be opened</source>
+        <translation>non si può aprire</translation>
     </message>
     <message>
-        <source>The other end stopped answering.</source>
-        <translation>L&apos;altro capo ha smesso di rispondere.</translation>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>non è un file di impostazioni di Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>È arrivato un pacchetto più grande o più piccolo del consentito.</translation>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>è stato scritto da un&apos;altra versione di Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>È arrivato un pacchetto che nessun giocatore di questo tavolo invia.</translation>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>il file di impostazioni %1 resta com&apos;è, perché %2</translation>
     </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>È arrivato un pacchetto senza il codice di questo tavolo.</translation>
-    </message>
+</context>
+<context>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>L&apos;host ora ospita un altro tavolo.</translation>
@@ -1269,6 +1209,11 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>L&apos;host ha inviato dati che non superano la verifica: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>Il tavolo è pieno: ha %1 posti.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1294,10 +1239,16 @@ Probabilità di fallimento critico: %5.</translation>
         <source>You left the table.</source>
         <translation>Hai lasciato il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Hai chiuso il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 entra al tavolo.</translation>
@@ -1306,6 +1257,31 @@ Probabilità di fallimento critico: %5.</translation>
         <source>%1 left the table.</source>
         <translation>%1 lascia il tavolo.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Tira al tavolo prima di ritirare lì.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Impossibile salvare la trascrizione del tavolo in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>La trascrizione del tavolo è in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>Il tavolo è chiuso.</translation>
@@ -1354,44 +1330,13 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>%1: %2, dado più alto %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>In attesa di %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>L&apos;altro capo ha smesso di leggere.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>Il tavolo è pieno: ha %1 posti.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Turno %1 annullato: nessuna risposta da %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>C&apos;è un altro tiro al tavolo: tira quando è finito.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Tira al tavolo prima di ritirare lì.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Impossibile salvare la trascrizione del tavolo in %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>La trascrizione del tavolo è in %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>In attesa di %1...</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>ChancesText</name>
+    <name>corvane::AboutText</name>
+    <message>
+        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Copyright © 2026 os desenvolvedores do Corvane Dice. Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::AtomicFile</name>
+    <message>
+        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
+        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
+        <translation>não há espaço suficiente no disco (o arquivo precisa de %1, há %2 livres)</translation>
+    </message>
+    <message>
+        <source>the disk did not confirm that the file was written (%1)</source>
+        <translation>o disco não confirmou que o arquivo foi gravado (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::ChancesText</name>
     <message>
         <source>Chances</source>
         <translation>Chances</translation>
@@ -111,6 +130,10 @@
         <translation>Uma nova rolagem de %1 na dificuldade %2: %3; pelo menos %4: %5.</translation>
     </message>
     <message>
+        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
+        <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
+    </message>
+    <message>
         <source>After Reroll Failures: no failures to reroll.</source>
         <translation>Após rolar as falhas de novo: não há falhas para rolar.</translation>
     </message>
@@ -126,54 +149,9 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Escolha um dado na lista para ver a nova rolagem a partir do marcador.</translation>
     </message>
-    <message>
-        <source>Type from %1 to %2 dice to see a new roll&apos;s chances.</source>
-        <translation>Digite de %1 a %2 dados para ver as chances de uma nova rolagem.</translation>
-    </message>
-    <message>
-        <source>Cannot roll: %1</source>
-        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
-        <translation>Não dá para rolar: %1</translation>
-    </message>
-    <message>
-        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
-        <translation>Seus dados somariam mais de %1 quase sempre, então não dá para rolar.</translation>
-    </message>
-    <message>
-        <source>A new roll of %1 at target %2: %3.</source>
-        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
-        <translation>Uma nova rolagem de %1 na dificuldade %2: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AboutText</name>
-    <message>
-        <source>Copyright © 2026 the Corvane Dice developers. Free software under the GNU GPL, version 3 or later.</source>
-        <translation>Copyright © 2026 os desenvolvedores do Corvane Dice. Software livre sob a GNU GPL, versão 3 ou posterior.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::AtomicFile</name>
-    <message>
-        <source>there is not enough space left on the disk (the file needs %1, %2 are free)</source>
-        <extracomment>%1 and %2 are sizes such as &quot;6.7 kB&quot;.</extracomment>
-        <translation>não há espaço suficiente no disco (o arquivo precisa de %1, há %2 livres)</translation>
-    </message>
-    <message>
-        <source>the disk did not confirm that the file was written (%1)</source>
-        <translation>o disco não confirmou que o arquivo foi gravado (%1)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
-    <message>
-        <source>1 success</source>
-        <translation>1 sucesso</translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
@@ -205,20 +183,12 @@
 </context>
 <context>
     <name>corvane::EveningText</name>
-    <message>
-        <source>1 roll</source>
-        <translation>1 rolagem</translation>
-    </message>
     <message numerus="yes">
         <source>%1 rolls</source>
         <translation>
             <numerusform>%1 rolagem</numerusform>
             <numerusform>%1 rolagens</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
     </message>
     <message numerus="yes">
         <source>%1 dice</source>
@@ -227,20 +197,12 @@
             <numerusform>%1 dados</numerusform>
         </translation>
     </message>
-    <message>
-        <source>1 success</source>
-        <translation>1 sucesso</translation>
-    </message>
     <message numerus="yes">
         <source>%1 successes</source>
         <translation>
             <numerusform>%1 sucesso</numerusform>
             <numerusform>%1 sucessos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>1 face</source>
-        <translation>1 face</translation>
     </message>
     <message numerus="yes">
         <source>%1 faces</source>
@@ -348,6 +310,33 @@
         <source>%1: %2, %3 (%4 expected): %5. %6</source>
         <extracomment>A member&apos;s evening at a shared table: %1 is the name, %2 &quot;12 rolls&quot;, %3 &quot;812 successes&quot;, %4 the successes fair dice expect, %5 &quot;top 12% (1 in 8)&quot;, %6 what the fairness line says of the member&apos;s dice.</extracomment>
         <translation>%1: %2, %3 (%4 em média): %5. %6</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::FramedSocket</name>
+    <message>
+        <source>The connection closed.</source>
+        <translation>A conexão foi fechada.</translation>
+    </message>
+    <message>
+        <source>The other end stopped answering.</source>
+        <translation>O outro lado parou de responder.</translation>
+    </message>
+    <message>
+        <source>The other end stopped reading.</source>
+        <translation>O outro lado parou de ler.</translation>
+    </message>
+    <message>
+        <source>A frame was larger or smaller than any frame may be.</source>
+        <translation>Chegou um pacote maior ou menor do que o permitido.</translation>
+    </message>
+    <message>
+        <source>A frame came that no member of this table sends.</source>
+        <translation>Chegou um pacote que nenhum jogador desta mesa envia.</translation>
+    </message>
+    <message>
+        <source>A frame came without this table&apos;s code.</source>
+        <translation>Chegou um pacote sem o código desta mesa.</translation>
     </message>
 </context>
 <context>
@@ -512,10 +501,6 @@
         <source>Each die succeeds %1 of the time at target %2.</source>
         <translation>Na dificuldade %2, cada dado tem sucesso em %1 das vezes.</translation>
     </message>
-    <message>
-        <source>1 die</source>
-        <translation>1 dado</translation>
-    </message>
     <message numerus="yes">
         <source>%n dice</source>
         <translation>
@@ -529,10 +514,6 @@ Chance of a botch: %5.</source>
         <extracomment>%1 is &quot;3 successes&quot;, %2 &quot;5 dice&quot;, %3 the target number, %4 and %5 percentages.</extracomment>
         <translation>Chance de pelo menos %1 com %2 na dificuldade %3: %4.
 Chance de falha crítica: %5.</translation>
-    </message>
-    <message>
-        <source>1 failure</source>
-        <translation>1 falha</translation>
     </message>
     <message numerus="yes">
         <source>%n failures</source>
@@ -579,6 +560,14 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Save Pool</source>
         <translation>Salvar parada</translation>
+    </message>
+    <message>
+        <source>Name of the pool:</source>
+        <translation>Nome da parada:</translation>
+    </message>
+    <message>
+        <source>Nothing saved: a name has 1 to %1 characters.</source>
+        <translation>Nada foi salvo: um nome tem de 1 a %1 caracteres.</translation>
     </message>
     <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
@@ -633,6 +622,10 @@ Chance de falha crítica: %5.</translation>
         <translation>Importar paradas</translation>
     </message>
     <message>
+        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
+        <translation>Sua lista já tem paradas chamadas %1. Substituí-las pelas importadas?</translation>
+    </message>
+    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
@@ -644,32 +637,6 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Nada foi salvo: uma parada tem de %1 a %2 dados e uma dificuldade de %3 a %4.</translation>
-    </message>
-    <message>
-        <source>Name for %1:</source>
-        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>Nome para %1:</translation>
-    </message>
-    <message>
-        <source>A name has 1 to %1 characters.</source>
-        <translation>Um nome tem de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
-        <source>There is a pool named &quot;%1&quot; already.</source>
-        <translation>Já existe uma parada chamada “%1”.</translation>
-    </message>
-    <message>
-        <source>%1: yours %2, imported %3</source>
-        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
-        <translation>%1: a sua %2, importada %3</translation>
-    </message>
-    <message>
-        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
-        <translation>Sim: ficar com as importadas. Não: manter as suas e importar o resto. Cancelar: não importar nada.</translation>
-    </message>
-    <message>
-        <source>Already in your list under the same name:</source>
-        <translation>Já na sua lista com o mesmo nome:</translation>
     </message>
 </context>
 <context>
@@ -853,14 +820,6 @@ Chance de falha crítica: %5.</translation>
         <source>The pool is last already.</source>
         <translation>A parada já é a última.</translation>
     </message>
-    <message>
-        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
-        <translation>Enter rola, F2 renomeia, Delete exclui, Alt+Cima e Alt+Baixo movem a parada escolhida.</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -896,9 +855,8 @@ Chance de falha crítica: %5.</translation>
         <translation>Dificuldade: digite de %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll at most %2.</source>
-        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
-        <translation>Total acima de %1 agora: role no máximo %2.</translation>
+        <source>The total passed %1 this time: roll fewer dice.</source>
+        <translation>Total acima de %1 agora: role menos dados.</translation>
     </message>
     <message>
         <source>The dice add up past %1: roll at most %2.</source>
@@ -964,10 +922,6 @@ Chance de falha crítica: %5.</translation>
     <message>
         <source>The roll log could not be saved to %1: %2.</source>
         <translation>Não foi possível salvar o histórico de rolagens em %1: %2.</translation>
-    </message>
-    <message>
-        <source>1 roll saved.</source>
-        <translation>1 rolagem salva.</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls saved.</source>
@@ -1160,10 +1114,6 @@ Chance de falha crítica: %5.</translation>
         <source>Table</source>
         <translation>Mesa</translation>
     </message>
-    <message>
-        <source>Roll a Pool</source>
-        <translation>Rolar uma parada</translation>
-    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1214,10 +1164,6 @@ do &amp;marcador</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>1 pool</source>
-        <translation>1 parada</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
@@ -1226,38 +1172,32 @@ do &amp;marcador</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1 at target %2</source>
-        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
-        <translation>%1 na dificuldade %2</translation>
+        <source>%1: %2 at target %3</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
+        <translation>%1: %2 na dificuldade %3</translation>
     </message>
 </context>
 <context>
-    <name>corvane::Table</name>
+    <name>corvane::Settings</name>
     <message>
-        <source>The connection closed.</source>
-        <translation>A conexão foi fechada.</translation>
+        <source>it cannot be opened</source>
+        <translation>ele não pode ser aberto</translation>
     </message>
     <message>
-        <source>The other end stopped answering.</source>
-        <translation>O outro lado parou de responder.</translation>
+        <source>it is not a settings file of Corvane Dice</source>
+        <translation>ele não é um arquivo de configurações do Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame was larger or smaller than any frame may be.</source>
-        <translation>Chegou um pacote maior ou menor do que o permitido.</translation>
+        <source>it was written by another version of Corvane Dice</source>
+        <translation>ele foi escrito por outra versão do Corvane Dice</translation>
     </message>
     <message>
-        <source>A frame came that no member of this table sends.</source>
-        <translation>Chegou um pacote que nenhum jogador desta mesa envia.</translation>
+        <source>the settings file %1 is kept as it is, because %2</source>
+        <translation>o arquivo de configurações %1 fica como está, porque %2</translation>
     </message>
-    <message>
-        <source>A frame came without this table&apos;s code.</source>
-        <translation>Chegou um pacote sem o código desta mesa.</translation>
-    </message>
+</context>
+<context>
+    <name>corvane::TableGuest</name>
     <message>
         <source>The host now holds another table.</source>
         <translation>O anfitrião agora está com outra mesa aberta.</translation>
@@ -1269,6 +1209,11 @@ do &amp;marcador</translation>
     <message>
         <source>The host sent what does not check: %1</source>
         <translation>O anfitrião enviou algo que não passa na verificação: %1</translation>
+    </message>
+    <message>
+        <source>The table is full: it seats %1.</source>
+        <extracomment>%1 is the most members a table seats.</extracomment>
+        <translation>A mesa está cheia: ela tem %1 lugares.</translation>
     </message>
     <message>
         <source>The host closed the table.</source>
@@ -1294,10 +1239,16 @@ do &amp;marcador</translation>
         <source>You left the table.</source>
         <translation>Você saiu da mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableHost</name>
     <message>
         <source>You closed the table.</source>
         <translation>Você fechou a mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableLink</name>
     <message>
         <source>%1 joined the table.</source>
         <translation>%1 entrou na mesa.</translation>
@@ -1306,6 +1257,31 @@ do &amp;marcador</translation>
         <source>%1 left the table.</source>
         <translation>%1 saiu da mesa.</translation>
     </message>
+</context>
+<context>
+    <name>corvane::TableRolls</name>
+    <message>
+        <source>Another roll is on the table: roll again once it is done.</source>
+        <translation>Há outra rolagem na mesa: role quando terminar.</translation>
+    </message>
+    <message>
+        <source>Roll at the table before rerolling there.</source>
+        <translation>Role na mesa antes de rolar de novo lá.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableSession</name>
+    <message>
+        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
+        <translation>Não foi possível salvar o registro da mesa em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The table&apos;s transcript is in %1.</source>
+        <translation>O registro da mesa está em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::TableText</name>
     <message>
         <source>The table has closed.</source>
         <translation>A mesa foi fechada.</translation>
@@ -1354,44 +1330,13 @@ do &amp;marcador</translation>
         <translation>%1: %2, maior dado %3.</translation>
     </message>
     <message>
-        <source>Waiting for %1...</source>
-        <translation>Aguardando %1...</translation>
-    </message>
-    <message>
-        <source>The other end stopped reading.</source>
-        <translation>O outro lado parou de ler.</translation>
-    </message>
-    <message>
-        <source>The table is full: it seats %1.</source>
-        <extracomment>%1 is the most members a table seats.</extracomment>
-        <translation>A mesa está cheia: ela tem %1 lugares.</translation>
-    </message>
-    <message>
         <source>Round %1 given up: %2 did not answer.</source>
         <extracomment>%1 is the round&apos;s number, %2 the members who did not answer in time; the round changed nothing.</extracomment>
         <translation>Rodada %1 anulada: sem resposta de %2.</translation>
     </message>
-</context>
-<context>
-    <name>corvane::TableRolls</name>
     <message>
-        <source>Another roll is on the table: roll again once it is done.</source>
-        <translation>Há outra rolagem na mesa: role quando terminar.</translation>
-    </message>
-    <message>
-        <source>Roll at the table before rerolling there.</source>
-        <translation>Role na mesa antes de rolar de novo lá.</translation>
-    </message>
-</context>
-<context>
-    <name>corvane::TableSession</name>
-    <message>
-        <source>The table&apos;s transcript could not be saved to %1: %2.</source>
-        <translation>Não foi possível salvar o registro da mesa em %1: %2.</translation>
-    </message>
-    <message>
-        <source>The table&apos;s transcript is in %1.</source>
-        <translation>O registro da mesa está em %1.</translation>
+        <source>Waiting for %1...</source>
+        <translation>Aguardando %1...</translation>
     </message>
 </context>
 <context>
