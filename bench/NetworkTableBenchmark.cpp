@@ -1,12 +1,15 @@
 // The table on 127.0.0.1: a round from the request to the last member's
 // copy of it closing, against the same round without the network
-// (BM_TableRound), and what a hosting program spends while sixteen members roll.
+// (BM_TableRound), a round while strangers flood the host with frames, and
+// what a hosting program spends while sixteen members roll.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTcpSocket>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -145,6 +148,66 @@ void BM_HostWithSixteenMembers(benchmark::State& benchState) {
     }
 }
 BENCHMARK(BM_HostWithSixteenMembers)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A real hosting program and one member here; meanwhile strangers send the
+// host ten frames it cannot open every millisecond, each on a connection of
+// its own, since the host drops a connection at its first bad frame.
+void BM_RoundUnderFlood(benchmark::State& benchState) {
+    QProcess program;
+    program.start(QStringLiteral(CORVANE_PROGRAM),
+                  {"--host", "--port", "0", "--code", kCode, "--name", "host"});
+    if (!program.waitForReadyRead(10'000)) {
+        benchState.SkipWithError("the host did not start");
+        return;
+    }
+    const QString line = QString::fromUtf8(program.readAllStandardOutput());
+    const auto port = static_cast<quint16>(line.section(QLatin1Char(' '), 4, 4).toUInt());
+    auto guests = Guests(1, port);
+    if (!RunUntil([&] { return AllSeated(guests, 2); })) {
+        benchState.SkipWithError("the member did not sit down");
+        return;
+    }
+    // Each frame a length and that many bytes that no key opens.
+    QByteArray frames;
+    for (int i = 0; i < 10; ++i) frames += QByteArray("\x00\x00\x00\x40", 4) + QByteArray(64, 'x');
+    QObject strangers;
+    QTimer flood;
+    int connections = 0;
+    QObject::connect(&flood, &QTimer::timeout, [&] {
+        ++connections;
+        auto* socket = new QTcpSocket(&strangers);
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        socket->connectToHost(QStringLiteral("127.0.0.1"), port);
+        socket->write(frames);
+    });
+    flood.start(1);
+    QElapsedTimer flooding;
+    flooding.start();
+    std::vector<double> milliseconds;
+    for (auto _ : benchState) {
+        const auto round = guests[0]->State().Rounds().size() + 1;
+        QElapsedTimer took;
+        took.start();
+        if (!guests[0]->Ask({.dice = 6, .target = 4}) || !RunUntil([&] {
+                return guests[0]->State().Rounds().size() == round &&
+                       guests[0]->State().Rounds().back().status == table::RoundStatus::Done;
+            })) {
+            benchState.SkipWithError("a round did not close");
+            break;
+        }
+        milliseconds.push_back(static_cast<double>(took.nsecsElapsed()) / 1e6);
+    }
+    flood.stop();
+    benchState.counters["frames_per_s"] =
+        connections * 10 * 1000.0 / static_cast<double>(flooding.elapsed());
+    if (!milliseconds.empty()) {
+        benchState.counters["p50_ms"] = Percentile(milliseconds, 0.50);
+        benchState.counters["p99_ms"] = Percentile(milliseconds, 0.99);
+    }
+    program.kill();
+    program.waitForFinished();
+}
+BENCHMARK(BM_RoundUnderFlood)->Iterations(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace corvane
