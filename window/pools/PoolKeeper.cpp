@@ -1,6 +1,7 @@
 #include "window/pools/PoolKeeper.h"
 
 #include <QFileInfo>
+#include <functional>
 
 #include "engine/Limits.h"
 #include "engine/Roller.h"
@@ -53,39 +54,34 @@ PoolKeeper::Result PoolKeeper::SaveFromFields(std::string_view diceText,
                      GroupedCount(kLowestTarget.Value()), GroupedCount(kHighestTarget.Value())));
     }
     SavedPool pool{{}, *dice, *target};
-    const std::optional<QString> name = AskName(pool, parent);
+    //: %1 is what the pool rolls: "7 dice at target 4".
+    const QString ask = tr("Name for %1:").arg(PoolRollText(pool.Dice, pool.Target));
+    const std::optional<QString> name =
+        AskName(parent, tr("Save Pool"), ask, NameOf(pools_.List(), pool), [&](const QString& n) {
+            const qsizetype existing = IndexOfPool(pools_.List(), n);
+            return existing < 0 ||
+                   dialogs_.Ask(
+                       parent, tr("Save Pool"),
+                       tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
+                       false) == Dialogs::Answer::Yes;
+        });
     if (!name) return {};
     pool.Name = *name;
     return Change({PoolEdit::Put(pool)}, tr("Pool saved."), parent);
 }
 
-std::optional<QString> PoolKeeper::AskName(const SavedPool& pool, QWidget* parent) {
-    //: %1 is what the pool rolls: "7 dice at target 4".
-    const QString ask = tr("Name for %1:").arg(PoolRollText(pool.Dice, pool.Target));
+std::optional<QString> PoolKeeper::AskName(QWidget* parent, const QString& title,
+                                           const QString& ask, QString typed,
+                                           const std::function<bool(const QString&)>& mayTake) {
     QString label = ask;
-    QString typed = NameOf(pools_.List(), pool);
-    // Asked again, with what was typed and why it would not do, until the
-    // player gives a name or cancels.
     for (;;) {
-        const std::optional<QString> answer =
-            dialogs_.AskText(parent, tr("Save Pool"), label, typed);
+        const std::optional<QString> answer = dialogs_.AskText(parent, title, label, typed);
         if (!answer) return std::nullopt;
         typed = *answer;
         const std::optional<QString> name = PoolName(typed);
-        if (!name) {
-            label = tr("A name has 1 to %1 characters.").arg(kLongestPoolName) + QLatin1Char('\n') +
-                    ask;
-            continue;
-        }
-        const qsizetype existing = IndexOfPool(pools_.List(), *name);
-        if (existing < 0 ||
-            dialogs_.Ask(
-                parent, tr("Save Pool"),
-                tr("Replace the saved pool \"%1\"?").arg(PoolText(pools_.List()[existing])),
-                false) == Dialogs::Answer::Yes) {
-            return name;
-        }
-        label = tr("There is a pool named \"%1\" already.").arg(Isolated(*name)) +
+        if (name && mayTake(*name)) return name;
+        label = (name ? tr("There is a pool named \"%1\" already.").arg(Isolated(*name))
+                      : tr("A name has 1 to %1 characters.").arg(kLongestPoolName)) +
                 QLatin1Char('\n') + ask;
     }
 }
@@ -135,22 +131,11 @@ PoolKeeper::Result PoolKeeper::Write(const QString& done, QWidget* parent) {
 
 PoolKeeper::Result PoolKeeper::Rename(const QString& name, QWidget* parent) {
     Load(parent);
-    const qsizetype index = IndexOfPool(pools_.List(), name);
-    if (index < 0) return {};
-    const std::optional<QString> typed =
-        dialogs_.AskText(parent, tr("Rename Pool"), tr("New name of the pool:"), name);
-    if (!typed) return {};
-    const std::optional<QString> renamed = PoolName(*typed);
-    if (!renamed) {
-        return Warn(parent,
-                    tr("Not renamed: a name has 1 to %1 characters.").arg(kLongestPoolName));
-    }
-    if (*renamed == name) return {};
-    if (IndexOfPool(pools_.List(), *renamed) >= 0) {
-        return Warn(
-            parent,
-            tr("Not renamed: there is a pool named \"%1\" already.").arg(Isolated(*renamed)));
-    }
+    if (IndexOfPool(pools_.List(), name) < 0) return {};
+    const std::optional<QString> renamed =
+        AskName(parent, tr("Rename Pool"), tr("New name of the pool:"), name,
+                [&](const QString& n) { return n == name || IndexOfPool(pools_.List(), n) < 0; });
+    if (!renamed || *renamed == name) return {};
     return Change({PoolEdit::Rename(name, *renamed)}, tr("Pool renamed."), parent);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <string_view>
 
 #include "window/common/AtomicFile.h"
@@ -56,8 +57,12 @@ private:
     // Says `text` in a warning box over `parent`; the request came to nothing.
     Result Warn(QWidget* parent, const QString& text);
     Result Write(const QString& done, QWidget* parent);
-    // The name the player gives `pool`, asked until it is one a pool can have.
-    std::optional<QString> AskName(const SavedPool& pool, QWidget* parent);
+    // A name, asked under `title` with `ask` and starting as `typed`; asked
+    // again, with what was typed and why it would not do, until the player
+    // gives one a pool can have that `mayTake` accepts, or cancels.
+    std::optional<QString> AskName(QWidget* parent, const QString& title, const QString& ask,
+                                   QString typed,
+                                   const std::function<bool(const QString&)>& mayTake);
     // The pools of the file the player chose, or nothing when it is unreadable.
     std::optional<SavedPoolList> ReadImport(const QString& path, QWidget* parent);
 

@@ -149,6 +149,20 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Einen Würfel in der Liste auswählen, um den Neuwurf ab Markierung zu sehen.</translation>
     </message>
+    <message>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Nicht würfelbar: %1</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Seine Würfel ergäben fast immer mehr als %1, darum kann er nicht gewürfelt werden.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Ein neuer Wurf, %1 bei Mindestwurf %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
@@ -562,14 +576,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Pool speichern</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Name des Pools:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Nichts gespeichert: Ein Name hat 1 bis %1 Zeichen.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Den gespeicherten Pool „%1“ ersetzen?</translation>
     </message>
@@ -588,14 +594,6 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>New name of the pool:</source>
         <translation>Neuer Name des Pools:</translation>
-    </message>
-    <message>
-        <source>Not renamed: a name has 1 to %1 characters.</source>
-        <translation>Nicht umbenannt: Ein Name hat 1 bis %1 Zeichen.</translation>
-    </message>
-    <message>
-        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
-        <translation>Nicht umbenannt: Es gibt schon einen Pool namens „%1“.</translation>
     </message>
     <message>
         <source>Pool renamed.</source>
@@ -622,10 +620,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Pools importieren</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Ihre Liste hat schon Pools namens %1. Durch die importierten ersetzen?</translation>
-    </message>
-    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Nichts importiert: %1 lässt sich nicht als gespeicherte Pools lesen, denn %2.</translation>
     </message>
@@ -637,6 +631,32 @@ Chance auf einen Patzer: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Nichts gespeichert: Ein Pool hat %1 bis %2 Würfel und einen Mindestwurf von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Name für %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Ein Name hat 1 bis %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Es gibt schon einen Pool namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: deiner %2, importiert %3</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Unter gleichem Namen schon in deiner Liste:</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Ja: die importierten nehmen. Nein: deine behalten und den Rest importieren. Abbrechen: nichts importieren.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +840,14 @@ Chance auf einen Patzer: %5.</translation>
         <source>The pool is last already.</source>
         <translation>Der Pool steht schon unten.</translation>
     </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Eingabe würfelt, F2 benennt um, Entf löscht, Alt+Hoch und Alt+Runter verschieben den gewählten Pool.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -855,10 +883,6 @@ Chance auf einen Patzer: %5.</translation>
         <translation>Mindestwurf: von %1 bis %2 eingeben.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Summe diesmal über %1: weniger würfeln.</translation>
-    </message>
-    <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>Summe über %1: mit höchstens %2 würfeln.</translation>
     </message>
@@ -866,6 +890,11 @@ Chance auf einen Patzer: %5.</translation>
         <source>Rerolling %1 dice would pass %2.</source>
         <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
         <translation>Neuwurf von %1 Würfeln: Summe über %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Diesmal über %1: höchstens %2 würfeln.</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1143,10 @@ Chance auf einen Patzer: %5.</translation>
         <source>Table</source>
         <translation>Tisch</translation>
     </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Pool würfeln</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1164,17 +1197,22 @@ neu würfeln</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 bei Mindestwurf %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
             <numerusform>%n Pool</numerusform>
             <numerusform>%n Pools</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 bei Mindestwurf %2</translation>
     </message>
 </context>
 <context>

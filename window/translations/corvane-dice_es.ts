@@ -149,6 +149,20 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Elige un dado de la lista para ver la repetición desde el marcador.</translation>
     </message>
+    <message>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>No se puede tirar: %1</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Sus dados sumarían más de %1 casi siempre, así que no se puede tirar.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Una nueva tirada de %1 a dificultad %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
@@ -562,14 +576,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Guardar reserva</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nombre de la reserva:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>No se guardó nada: un nombre tiene de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>¿Reemplazar la reserva guardada «%1»?</translation>
     </message>
@@ -588,14 +594,6 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>New name of the pool:</source>
         <translation>Nuevo nombre de la reserva:</translation>
-    </message>
-    <message>
-        <source>Not renamed: a name has 1 to %1 characters.</source>
-        <translation>No renombrada: un nombre tiene de 1 a %1 caracteres.</translation>
-    </message>
-    <message>
-        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
-        <translation>No renombrada: ya hay una reserva llamada «%1».</translation>
     </message>
     <message>
         <source>Pool renamed.</source>
@@ -622,10 +620,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Importar reservas</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Tu lista ya tiene reservas llamadas %1. ¿Reemplazarlas por las importadas?</translation>
-    </message>
-    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importado: %1.</translation>
@@ -637,6 +631,32 @@ Probabilidad de pifia: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>No se guardó nada: una reserva tiene de %1 a %2 dados y una dificultad de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nombre para %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nombre tiene de 1 a %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Ya hay una reserva llamada «%1».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: la tuya %2, importada %3</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Ya en tu lista con el mismo nombre:</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Sí: tomar las importadas. No: conservar las tuyas e importar el resto. Cancelar: no importar nada.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +840,14 @@ Probabilidad de pifia: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La reserva ya es la última.</translation>
     </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Intro tira, F2 renombra, Supr borra, Alt+Arriba y Alt+Abajo mueven la reserva elegida.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -855,10 +883,6 @@ Probabilidad de pifia: %5.</translation>
         <translation>Dificultad: escribe de %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Esta vez el total pasó de %1: tira menos dados.</translation>
-    </message>
-    <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>La suma pasa de %1: tira hasta %2.</translation>
     </message>
@@ -866,6 +890,11 @@ Probabilidad de pifia: %5.</translation>
         <source>Rerolling %1 dice would pass %2.</source>
         <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
         <translation>Repetir %1 dados pasaría de %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Esta vez el total pasó de %1: tira hasta %2.</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1143,10 @@ Probabilidad de pifia: %5.</translation>
         <source>Table</source>
         <translation>Mesa</translation>
     </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Tirar una reserva</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1172,9 +1205,14 @@ el &amp;marcador</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 a dificultad %3</translation>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 a dificultad %2</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,20 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Choisissez un dé dans la liste pour voir la relance dès le marqueur.</translation>
     </message>
+    <message>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Impossible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>Ses dés dépasseraient %1 presque à chaque fois&#xa0;: ce jet est impossible.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Un nouveau jet de %1 au seuil %2&#xa0;: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
@@ -562,14 +576,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Enregistrer la réserve</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nom de la réserve :</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Rien n’est enregistré : un nom a de 1 à %1 caractères.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Remplacer la réserve enregistrée « %1 » ?</translation>
     </message>
@@ -588,14 +594,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>New name of the pool:</source>
         <translation>Nouveau nom de la réserve :</translation>
-    </message>
-    <message>
-        <source>Not renamed: a name has 1 to %1 characters.</source>
-        <translation>Non renommée : un nom a de 1 à %1 caractères.</translation>
-    </message>
-    <message>
-        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
-        <translation>Non renommée : il existe déjà une réserve nommée « %1 ».</translation>
     </message>
     <message>
         <source>Pool renamed.</source>
@@ -622,10 +620,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Importer des réserves</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>Votre liste a déjà des réserves nommées %1. Les remplacer par celles importées ?</translation>
-    </message>
-    <message>
         <source>Nothing imported: %1 cannot be read as saved pools, because %2.</source>
         <translation>Rien n’est importé : %1 ne peut pas être lu comme des réserves enregistrées, car %2.</translation>
     </message>
@@ -637,6 +631,32 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Rien n’est enregistré : une réserve a de %1 à %2 dés et un seuil de %3 à %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nom pour %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nom a de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà une réserve nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1&#xa0;: la vôtre %2, importée %3</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Déjà dans votre liste sous le même nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Oui&#xa0;: prendre les importées. Non&#xa0;: garder les vôtres et importer le reste. Annuler&#xa0;: ne rien importer.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +840,14 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La réserve est déjà la dernière.</translation>
     </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Entrée lance, F2 renomme, Suppr supprime, Alt+Haut et Alt+Bas déplacent la réserve choisie.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -855,10 +883,6 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <translation>Seuil de réussite&#xa0;: de %1 à %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Somme au-delà de %1 cette fois&#xa0;: moins de dés.</translation>
-    </message>
-    <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>Somme au-delà de %1&#xa0;: au plus %2 dés.</translation>
     </message>
@@ -866,6 +890,11 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Rerolling %1 dice would pass %2.</source>
         <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
         <translation>Relancer %1 dés dépasserait %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Somme &gt; %1 cette fois&#xa0;: max. %2 dés.</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1143,10 @@ Chance de fumble (échec critique)&#xa0;: %5.</translation>
         <source>Table</source>
         <translation>Table</translation>
     </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Lancer une réserve</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1164,17 +1197,22 @@ le &amp;marqueur</translation>
 </context>
 <context>
     <name>corvane::SavedPool</name>
-    <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1 : %2 au seuil %3</translation>
-    </message>
     <message numerus="yes">
         <source>%n pools</source>
         <translation>
             <numerusform>%n réserve</numerusform>
             <numerusform>%n réserves</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 au seuil %2</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,20 @@
         <source>Select a die in the list to see Reroll from Marker Down.</source>
         <translation>Scegli un dado nell&apos;elenco per vedere il ritiro dal segno in giù.</translation>
     </message>
+    <message>
+        <source>Cannot roll: %1</source>
+        <extracomment>A series whose dice would add up past the limit, said first so that a cut legend keeps it; %1 is its legend.</extracomment>
+        <translation>Non tirabile: %1</translation>
+    </message>
+    <message>
+        <source>Its dice would add up past %1 nearly every time, so it cannot be rolled.</source>
+        <translation>I suoi dadi sommerebbero oltre %1 quasi sempre, quindi non si può tirare.</translation>
+    </message>
+    <message>
+        <source>A new roll of %1 at target %2: %3.</source>
+        <extracomment>%1 is &quot;20 dice&quot;, %2 the target number, %3 the likeliest count and the expected successes.</extracomment>
+        <translation>Un nuovo tiro di %1 a difficoltà %2: %3.</translation>
+    </message>
 </context>
 <context>
     <name>corvane::CountText</name>
@@ -562,14 +576,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Salva riserva</translation>
     </message>
     <message>
-        <source>Name of the pool:</source>
-        <translation>Nome della riserva:</translation>
-    </message>
-    <message>
-        <source>Nothing saved: a name has 1 to %1 characters.</source>
-        <translation>Niente salvato: un nome ha da 1 a %1 caratteri.</translation>
-    </message>
-    <message>
         <source>Replace the saved pool &quot;%1&quot;?</source>
         <translation>Sostituire la riserva salvata «%1»?</translation>
     </message>
@@ -588,14 +594,6 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>New name of the pool:</source>
         <translation>Nuovo nome della riserva:</translation>
-    </message>
-    <message>
-        <source>Not renamed: a name has 1 to %1 characters.</source>
-        <translation>Non rinominata: un nome ha da 1 a %1 caratteri.</translation>
-    </message>
-    <message>
-        <source>Not renamed: there is a pool named &quot;%1&quot; already.</source>
-        <translation>Non rinominata: esiste già una riserva di nome «%1».</translation>
     </message>
     <message>
         <source>Pool renamed.</source>
@@ -622,10 +620,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Importa riserve</translation>
     </message>
     <message>
-        <source>Your list already has pools named %1. Replace them with the imported ones?</source>
-        <translation>L&apos;elenco ha già riserve di nome %1. Sostituirle con quelle importate?</translation>
-    </message>
-    <message>
         <source>%1 imported.</source>
         <extracomment>%1 is &quot;1 pool&quot; or &quot;4 pools&quot;.</extracomment>
         <translation>Importato: %1.</translation>
@@ -637,6 +631,32 @@ Probabilità di fallimento critico: %5.</translation>
     <message>
         <source>Nothing saved: a pool has %1 to %2 dice and a target from %3 to %4.</source>
         <translation>Niente salvato: una riserva ha da %1 a %2 dadi e una difficoltà da %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Name for %1:</source>
+        <extracomment>%1 is what the pool rolls: &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>Nome per %1:</translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation>Un nome ha da 1 a %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>There is a pool named &quot;%1&quot; already.</source>
+        <translation>Esiste già una riserva di nome «%1».</translation>
+    </message>
+    <message>
+        <source>%1: yours %2, imported %3</source>
+        <extracomment>One pool of the same name on both sides: %1 its name, %2 and %3 what each rolls.</extracomment>
+        <translation>%1: la tua %2, importata %3</translation>
+    </message>
+    <message>
+        <source>Already in your list under the same name:</source>
+        <translation>Già nella tua lista con lo stesso nome:</translation>
+    </message>
+    <message>
+        <source>Yes: take the imported ones. No: keep yours and import the rest. Cancel: import nothing.</source>
+        <translation>Sì: prendi quelle importate. No: tieni le tue e importa il resto. Annulla: non importare nulla.</translation>
     </message>
 </context>
 <context>
@@ -820,6 +840,14 @@ Probabilità di fallimento critico: %5.</translation>
         <source>The pool is last already.</source>
         <translation>La riserva è già l’ultima.</translation>
     </message>
+    <message>
+        <source>Enter rolls, F2 renames, Delete deletes, Alt+Up and Alt+Down move the selected pool.</source>
+        <translation>Invio tira, F2 rinomina, Canc elimina, Alt+Su e Alt+Giù spostano la riserva scelta.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>corvane::ResultsDisplay</name>
@@ -855,10 +883,6 @@ Probabilità di fallimento critico: %5.</translation>
         <translation>Difficoltà: scrivi da %1 a %2.</translation>
     </message>
     <message>
-        <source>The total passed %1 this time: roll fewer dice.</source>
-        <translation>Stavolta il totale supera %1: tira meno dadi.</translation>
-    </message>
-    <message>
         <source>The dice add up past %1: roll at most %2.</source>
         <translation>I dadi sommano oltre %1: tira al massimo %2.</translation>
     </message>
@@ -866,6 +890,11 @@ Probabilità di fallimento critico: %5.</translation>
         <source>Rerolling %1 dice would pass %2.</source>
         <extracomment>%1 is how many dice the reroll would throw, %2 the highest total.</extracomment>
         <translation>Ritirare %1 dadi supererebbe %2.</translation>
+    </message>
+    <message>
+        <source>The total passed %1 this time: roll at most %2.</source>
+        <extracomment>%1 is the highest total, %2 the most dice that nearly always stay within it.</extracomment>
+        <translation>Stavolta oltre %1: tira al massimo %2.</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1143,10 @@ Probabilità di fallimento critico: %5.</translation>
         <source>Table</source>
         <translation>Tavolo</translation>
     </message>
+    <message>
+        <source>Roll a Pool</source>
+        <translation>Tira una riserva</translation>
+    </message>
 </context>
 <context>
     <name>corvane::RollerControls</name>
@@ -1172,9 +1205,14 @@ Probabilità di fallimento critico: %5.</translation>
         </translation>
     </message>
     <message>
-        <source>%1: %2 at target %3</source>
-        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice&quot;, %3 the target number.</extracomment>
-        <translation>%1: %2 a difficoltà %3</translation>
+        <source>%1: %2</source>
+        <extracomment>A saved pool: %1 is its name, %2 &quot;7 dice at target 4&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 at target %2</source>
+        <extracomment>What a pool rolls: %1 is &quot;7 dice&quot;, %2 the target number.</extracomment>
+        <translation>%1 a difficoltà %2</translation>
     </message>
 </context>
 <context>
